@@ -1,0 +1,25 @@
+#pragma once
+// The program-wide state that every window reads, alive for the whole run.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace velko {
+
+// One entry of the high-score table.
+struct ScoreRec {
+    QString Name;
+    std::int32_t Points = 0;
+    double When = 0.0;   // days since 30 December 1899, the fraction is the time of day
+};
+using ScoreTable = std::array<ScoreRec, 8>;   // index 0 is the best
+
+extern std::array<QString, 100> SysInfo;   // the text table of sysinfo.txt
+extern std::uint8_t Edition;               // selects what help and web do
+extern std::uint8_t GameMode;              // 3 normal game, 0 challenge game
+extern ScoreTable HiScore;
+extern QString InputName;                  // the name typed in the name entry
+extern std::int32_t BoxResult;             // answer of the last message dialog
+
+} // namespace velko
