@@ -1,0 +1,22 @@
+#pragma once
+// medias/sysinfo.txt: the edition number on the first line, then the game's
+// 75 texts, each behind a two-character prefix that the game drops.
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace velko {
+
+struct TextTable {
+    std::uint8_t edition = 0;
+    std::array<QString, 100> texts;   // 0..74 from the file, 75..99 stay empty
+};
+
+// Both return an empty string on success, else a sentence saying what is wrong
+// with the file, for the start-up error box.
+QString parseTextTable(const QByteArray& bytes, TextTable& table);
+QString readTextTable(const QString& path, TextTable& table);
+
+} // namespace velko

@@ -1,0 +1,46 @@
+#pragma once
+// The image button behind every button of the game: its face is a picture from
+// the media folder, <name>0 normal, <name>1 hover, <name>2 pressed (GIF, else
+// JPEG). It clicks when pressed and hands its mouse events to its window.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace velko {
+
+// What a button takes from the window that creates it.
+struct ButtonContext {
+    QString pictureFolder;              // where <name><state>.gif / .jpg live
+    std::function<void()> clickSound;   // played on every press; may be empty
+};
+
+class KorvBut : public QWidget {
+    Q_OBJECT
+public:
+    KorvBut(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
+
+    QString name() const { return name_; }
+    void SetPic(int state);   // 0 normal, 1 hover, 2 pressed
+
+signals:
+    // Button: 1 left, 2 right, 4 middle, summed; Shift: 1 Shift, 2 Ctrl, 4 Alt, summed;
+    // x, y in pixels from the button's top-left corner.
+    void MouseDown(int button, int shift, float x, float y);
+    void MouseMove(int button, int shift, float x, float y);
+    void MouseUp(int button, int shift, float x, float y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString name_;
+    ButtonContext context_;
+    QPixmap face_;
+};
+
+} // namespace velko
