@@ -2,16 +2,18 @@
 # Both install whatever is missing on Debian 12 first (with sudo when not root).
 
 BUILD ?= build
+ASAN  ?= build-asan
+PKG   ?= build-package
 JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # What building, playing and testing need.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 \
+PACKAGES := cmake g++ make pkg-config dpkg-dev file qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-dejavu-core fonts-wqy-microhei \
-            xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev appstream
+            xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev appstream time
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test test-asan soak bench package install-check clean
 
 all: build
 
@@ -28,6 +30,9 @@ deps:
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+$(ASAN)/CMakeCache.txt:
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVELKO_SANITIZE=ON
+
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
@@ -35,8 +40,34 @@ run: build
 	@if [ -x $(BUILD)/velko-lines ]; then $(BUILD)/velko-lines; \
 	else echo "The game window is not built yet."; fi
 
+# Every test, then the same tests built with AddressSanitizer and UBSan.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+test-asan: deps $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
+
+# 100 000 self-played games under the sanitizers.
+soak: deps $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j $(JOBS) --target velko-soak
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(ASAN)/velko-soak --games 100000 --seed 1
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target velko-bench
+	$(BUILD)/velko-bench
+	tools/bench/run-bench.sh $(BUILD)
+
+# A Debian package: apt-get install ./build-package/velko-lines_*.deb
+package: deps
+	cmake -S . -B $(PKG) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DVELKO_BUILD_TESTS=OFF
+	cmake --build $(PKG) -j $(JOBS)
+	cd $(PKG) && cpack -G DEB
+	@ls -1 $(PKG)/*.deb
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN) $(PKG)
