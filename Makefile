@@ -60,7 +60,7 @@ soak: deps $(ASAN)/CMakeCache.txt
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target velko-bench
 	$(BUILD)/velko-bench
-	tools/bench/run-bench.sh $(BUILD)
+	bench/run-app-bench.sh $(BUILD)
 
 # A Debian package: apt-get install ./build-package/velko-lines_*.deb
 package: deps

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Measures the real program on a private X server against a minimal Qt Widgets
+# window built here: start-up time to the first window shown, peak memory of a
+# running game, and the processor time an idle running game uses in 10 s.
+# Usage: bench/run-app-bench.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+game="$build/velko-lines"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+g++ -O2 -fPIC -o "$work/minimal-window" "$here/minimal_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+
+display=:$(( 150 + RANDOM % 40 ))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/data"
+
+# Milliseconds from launching $1 until a window of the program is visible.
+time_to_window() {
+    local start end pid
+    start=$(date +%s%N)
+    "$1" >/dev/null 2>&1 &
+    pid=$!
+    xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    echo $(( (end - start) / 1000000 ))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+runs=7
+game_ms=$(for i in $(seq $runs); do time_to_window "$game"; done | median)
+base_ms=$(for i in $(seq $runs); do time_to_window "$work/minimal-window"; done | median)
+
+# Start a normal game, let it run idle, then read its memory and processor use.
+"$game" >/dev/null 2>&1 &
+gpid=$!
+xdotool search --sync --onlyvisible --pid "$gpid" >/dev/null 2>&1
+sleep 1
+geometry=$(xdotool search --onlyvisible --pid "$gpid" | head -1 | xargs xdotool getwindowgeometry --shell)
+wx=$(echo "$geometry" | sed -n 's/^X=//p'); wy=$(echo "$geometry" | sed -n 's/^Y=//p')
+xdotool mousemove $((wx + 330)) $((wy + 322)) click 1
+sleep 3
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+t0=$(ticks "$gpid"); sleep 10; t1=$(ticks "$gpid")
+hz=$(getconf CLK_TCK)
+idle_cpu=$(awk -v t=$((t1 - t0)) -v hz="$hz" 'BEGIN {printf "%.2f", 100 * t / hz / 10}')
+game_kb=$(awk '/VmHWM/ {print $2}' "/proc/$gpid/status")
+kill "$gpid"; wait "$gpid" 2>/dev/null || true
+
+"$work/minimal-window" >/dev/null 2>&1 &
+mpid=$!
+xdotool search --sync --onlyvisible --pid "$mpid" >/dev/null 2>&1
+sleep 3
+base_kb=$(awk '/VmHWM/ {print $2}' "/proc/$mpid/status")
+kill "$mpid"; wait "$mpid" 2>/dev/null || true
+
+printf 'start-up to first window: game %d ms, minimal Qt window %d ms, ratio %s\n' \
+    "$game_ms" "$base_ms" "$(awk -v a="$game_ms" -v b="$base_ms" 'BEGIN {printf "%.2f", a / b}')"
+printf 'peak memory of a running game: %d KiB, minimal Qt window %d KiB, ratio %s\n' \
+    "$game_kb" "$base_kb" "$(awk -v a="$game_kb" -v b="$base_kb" 'BEGIN {printf "%.2f", a / b}')"
+printf 'processor use of an idle running game over 10 s: %s %% of one core\n' "$idle_cpu"
