@@ -3,6 +3,8 @@
 // the media folder, <name>0 normal, <name>1 hover, <name>2 pressed (GIF, else
 // JPEG). It clicks when pressed and hands its mouse events to its window.
 
+#include <QPixmap>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -35,12 +37,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString name_;
     ButtonContext context_;
     QPixmap face_;
+    bool holding_ = false;     // the pointer is ours: over the face, or pressed on it
+    bool pressLost_ = false;   // a press was dragged off the face; its release is not ours
+
+    bool isOverFace(const QPointF& at) const;
 };
 
 } // namespace velko

@@ -1,0 +1,148 @@
+#include "KorvBut.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+
+namespace velko {
+
+namespace {
+
+// The pointing hand of every button; the plain system hand when our own
+// picture is not built in.
+QCursor handCursor()
+{
+    const QPixmap hand(QStringLiteral(":/cursors/hand.png"));
+    if (hand.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(hand, 5, 0);
+}
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton) code += 1;
+    if (buttons & Qt::RightButton) code += 2;
+    if (buttons & Qt::MiddleButton) code += 4;
+    return code;
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier) code += 1;
+    if (modifiers & Qt::ControlModifier) code += 2;
+    if (modifiers & Qt::AltModifier) code += 4;
+    return code;
+}
+
+} // namespace
+
+KorvBut::KorvBut(const QString& name, const ButtonContext& context, QWidget* parent)
+    : QWidget(parent), name_(name), context_(context)
+{
+    setObjectName(name);
+    setMouseTracking(true);   // hover pictures need moves without a button down
+    setCursor(handCursor());
+    resize(210, 84);
+}
+
+void KorvBut::SetPic(int state)
+{
+    // Any failure leaves the face as it was: a missing or broken picture is no error.
+    const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(state);
+    const QString gif = base + QStringLiteral(".gif");
+    const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
+    QImage picture;
+    if (!picture.load(path))
+        return;
+    face_ = QPixmap::fromImage(picture);
+    update();
+}
+
+bool KorvBut::isOverFace(const QPointF& at) const
+{
+    // The edges belong to the face: x == width() is still on it.
+    return at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height();
+}
+
+void KorvBut::mousePressEvent(QMouseEvent* event)
+{
+    // A press holds the pointer until the release or until it leaves the face.
+    holding_ = true;
+    pressLost_ = false;
+    const QPointer<KorvBut> self(this);
+    if (context_.clickSound)
+        context_.clickSound();
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+    // The window's handler may have run a dialog that took this button with it.
+    if (!self)
+        return;
+    SetPic(2);
+}
+
+void KorvBut::mouseMoveEvent(QMouseEvent* event)
+{
+    const int button = buttonCode(event->buttons());
+    if (isOverFace(event->position())) {
+        SetPic(button == 1 ? 2 : 1);
+        // Keep hearing the pointer, so that leaving the face is noticed.
+        if (isVisible() && QWidget::mouseGrabber() != this)
+            grabMouse();
+        holding_ = true;
+        pressLost_ = false;
+    } else {
+        if (!holding_ && button != 0)
+            return;   // a press already dragged off: the face no longer hears it
+        SetPic(0);
+        if (QWidget::mouseGrabber() == this)
+            releaseMouse();
+        holding_ = false;
+        // A press dragged off the face is cancelled: its release is not ours.
+        if (button != 0)
+            pressLost_ = true;
+    }
+    emit MouseMove(button, shiftCode(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+}
+
+void KorvBut::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (pressLost_) {
+        // The release of a press dragged off the face happens elsewhere.
+        if (event->buttons() == Qt::NoButton)
+            pressLost_ = false;
+        return;
+    }
+    SetPic(0);
+    // The handler may close the window holding this button: nothing after the emit.
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
+                 float(event->position().x()), float(event->position().y()));
+}
+
+void KorvBut::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    SetPic(0);
+}
+
+void KorvBut::hideEvent(QHideEvent* event)
+{
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+    holding_ = false;
+    QWidget::hideEvent(event);
+}
+
+void KorvBut::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.drawPixmap(0, 0, face_);
+}
+
+} // namespace velko
