@@ -11,9 +11,9 @@ SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config dpkg-dev file qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-dejavu-core fonts-wqy-microhei \
-            xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev appstream time
+            xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev appstream time valgrind
 
-.PHONY: all deps build run test test-asan soak bench package install-check clean
+.PHONY: all deps build run test test-asan soak bench leakcheck package clean
 
 all: build
 
@@ -61,6 +61,10 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target velko-bench
 	$(BUILD)/velko-bench
 	bench/run-app-bench.sh $(BUILD)
+
+# A scripted session of the real program under valgrind.
+leakcheck: build
+	tests/leaks/run-leak-check.sh $(BUILD)
 
 # A Debian package: apt-get install ./build-package/velko-lines_*.deb
 package: deps
