@@ -1,0 +1,64 @@
+#include "DialogFrame.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace velko {
+
+namespace {
+const QColor kDialogGround(216, 216, 216);
+const QColor kFrameLine(0, 0, 0);
+constexpr int kFrame = 1;
+} // namespace
+
+DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      client_(new QWidget(this))
+{
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, kDialogGround);
+    setPalette(ground);
+    setAutoFillBackground(true);
+    client_->move(kFrame, kFrame);
+    client_->resize(clientWidth, clientHeight);
+    setFixedSize(clientWidth + 2 * kFrame, clientHeight + 2 * kFrame);
+}
+
+void DialogFrame::setClientHeight(int height)
+{
+    client_->resize(client_->width(), height);
+    setFixedSize(client_->width() + 2 * kFrame, height + 2 * kFrame);
+}
+
+int DialogFrame::exec()
+{
+    centreOnScreen();
+    return QDialog::exec();
+}
+
+void DialogFrame::centreOnScreen()
+{
+    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return;
+    const QRect area = where->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void DialogFrame::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        escapePressed();
+    // Enter has no default button to press here, and no other key does anything.
+}
+
+void DialogFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(kFrameLine);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace velko

@@ -1,0 +1,34 @@
+#pragma once
+// The window of every dialog of the game: no title bar, a thin one-pixel
+// frame, the light grey ground, always on top, centred on the screen, and a
+// fixed size. The controls sit on client(), whose origin is inside the frame.
+
+#include <QDialog>
+
+namespace velko {
+
+class DialogFrame : public QDialog {
+    Q_OBJECT
+public:
+    DialogFrame(int clientWidth, int clientHeight, QWidget* parent = nullptr);
+
+    QWidget* client() const { return client_; }
+    void setClientHeight(int height);
+
+    // Centres the dialog on its screen and runs it modally.
+    int exec() override;
+
+protected:
+    // Esc is the only key a dialog may care about; the others do nothing.
+    virtual void escapePressed() {}
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void centreOnScreen();
+
+    QWidget* client_;
+};
+
+} // namespace velko

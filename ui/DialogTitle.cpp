@@ -1,0 +1,79 @@
+#include "DialogTitle.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QWindow>
+
+namespace velko {
+
+namespace {
+
+constexpr int kStripTop = -1;
+constexpr int kStripHeight = 22;
+
+QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& path)
+{
+    auto* label = new QLabel(client);
+    label->setObjectName(objectName);
+    label->setScaledContents(true);
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        label->setPixmap(picture);
+    return label;
+}
+
+} // namespace
+
+CaptionDrag::CaptionDrag(QWidget* window) : QObject(window), window_(window) {}
+
+void CaptionDrag::addHandle(QWidget* handle)
+{
+    handle->installEventFilter(this);
+}
+
+bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove
+        && static_cast<QMouseEvent*>(event)->buttons() == Qt::LeftButton) {
+        if (QWidget* holder = QWidget::mouseGrabber())
+            holder->releaseMouse();
+        emit dragStarted();
+        if (QWindow* handle = window_->windowHandle())
+            handle->startSystemMove();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text,
+                             const QFont& titleFont, int exLeft, const ButtonContext& buttons)
+{
+    DialogTitle strip;
+    strip.strip = pictureLabel(client, QStringLiteral("Image2"),
+                               buttons.pictureFolder + QStringLiteral("/tbk.gif"));
+    strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
+
+    strip.icon = pictureLabel(client, QStringLiteral("Image4"),
+                              buttons.pictureFolder + QStringLiteral("/tit.gif"));
+    strip.icon->setGeometry(4, 2, 16, 16);
+
+    strip.title = new QLabel(text, client);
+    strip.title->setObjectName(QStringLiteral("Label1_2"));
+    strip.title->setFont(titleFont);
+    QPalette white = strip.title->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    strip.title->setPalette(white);
+    strip.title->move(25, 3);
+    strip.title->adjustSize();
+
+    strip.ex = new KorvBut(QStringLiteral("ex"), buttons, client);
+    strip.ex->setGeometry(exLeft, 5, 10, 10);
+
+    strip.drag = new CaptionDrag(window);
+    strip.drag->addHandle(strip.strip);
+    strip.drag->addHandle(strip.title);
+    return strip;
+}
+
+} // namespace velko

@@ -1,0 +1,88 @@
+#include "InputFrm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "DialogFrame.h"
+#include "DialogTitle.h"
+#include "HighScores.h"
+#include "ProgramState.h"
+
+namespace velko {
+
+namespace {
+
+// Long enough for any player's name, short enough to stay whole in the table window.
+constexpr int kLongestName = 24;
+
+QFont namedFont(const QString& family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
+class NameEntry : public DialogFrame {
+public:
+    explicit NameEntry(const ButtonContext& buttons) : DialogFrame(284, 121)
+    {
+        setObjectName(QStringLiteral("InputFrm"));
+        setFont(namedFont(QStringLiteral("Tahoma"), 9));
+
+        const DialogTitle title = buildDialogTitle(this, client(), SysInfo[1],
+                                                   namedFont(QStringLiteral("SimSun"), 9), 268,
+                                                   buttons);
+        connect(title.ex, &KorvBut::MouseUp, this, [this] { takeName(); });
+
+        auto* prompt = new QLabel(SysInfo[13], client());
+        prompt->setObjectName(QStringLiteral("Label2"));
+        prompt->move(12, 32);
+        prompt->adjustSize();
+
+        name_ = new QLineEdit(client());
+        name_->setObjectName(QStringLiteral("Text1"));
+        name_->setFont(namedFont(QStringLiteral("SimSun"), 9));
+        name_->setGeometry(12, 56, 260, 22);
+        name_->setMaxLength(kLongestName);
+
+        auto* cmdok = new KorvBut(QStringLiteral("cmdok"), buttons, client());
+        cmdok->setGeometry(224, 88, 43, 24);
+        connect(cmdok, &KorvBut::MouseUp, this, [this] { takeName(); });
+
+        title.ex->raise();
+        name_->setFocus();
+    }
+
+protected:
+    // Closed by the window manager: the typed name is kept, as by the close button.
+    void reject() override { takeName(); }
+
+private:
+    void takeName()
+    {
+        InputName = name_->text();
+        if (InputName.isEmpty())
+            InputName = SysInfo[14];
+        done(QDialog::Accepted);
+    }
+
+    QLineEdit* name_ = nullptr;
+};
+
+} // namespace
+
+void RunNewHighScore(std::int32_t score, const ButtonContext& buttons)
+{
+    InputName.clear();
+    {
+        NameEntry dialog(buttons);
+        dialog.exec();
+    }
+    ScoreRec record;
+    record.Name = InputName.isEmpty() ? SysInfo[14] : InputName;
+    record.Points = score;
+    record.When = nowDateValue();
+    insertScore(HiScore, record);
+}
+
+} // namespace velko

@@ -1,0 +1,138 @@
+#include "MessageBox.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "DialogFrame.h"
+#include "DialogTitle.h"
+#include "ProgramState.h"
+
+namespace velko {
+
+namespace {
+
+// The message dialog lays its answer buttons out in twips, fifteen to the pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 236;
+constexpr int kDesignClientHeight = 120;
+constexpr int kMessageWidth = 224;
+constexpr int kOuterHeightOverMessage = 990;   // twips
+constexpr int kButtonsTopOverMessage = 520;    // twips
+
+QFont tahoma(double points)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+int twipsToPixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+class MessageDialog : public DialogFrame {
+public:
+    MessageDialog(const QString& text, int style, const ButtonContext& buttons)
+        : DialogFrame(kClientWidth, kDesignClientHeight)
+    {
+        setObjectName(QStringLiteral("MessageBox"));
+        setFont(tahoma(8.25));
+
+        message_ = new QLabel(client());
+        message_->setObjectName(QStringLiteral("Message"));
+        message_->setFont(tahoma(9));
+        message_->setWordWrap(true);
+        message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+        const DialogTitle title =
+            buildDialogTitle(this, client(), SysInfo[1], tahoma(9), 220, buttons);
+        connect(title.ex, &KorvBut::MouseUp, this, [this] { closeBox(); });
+
+        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, kAnswerYes, buttons);
+        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, kAnswerOk, buttons);
+        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, kAnswerNo, buttons);
+
+        // The text sets the height: the message wraps at its width and the
+        // dialog and its buttons move down with every extra line.
+        message_->setText(text);
+        const int messagePixels = message_->heightForWidth(kMessageWidth);
+        message_->setGeometry(8, 28, kMessageWidth, messagePixels);
+        const int h = messagePixels * kTwipsPerPixel;
+        setClientHeight(twipsToPixels(h + kOuterHeightOverMessage) - 2);
+        const int buttonsTop = twipsToPixels(h + kButtonsTopOverMessage);
+        for (KorvBut* button : {cmdyes_, cmdok_, cmdno_})
+            button->move(button->x(), buttonsTop);
+
+        if (style & kStyleYesNo) {
+            cmdno_->show();
+            cmdyes_->show();
+        } else {
+            cmdok_->show();
+        }
+
+        // The dialog hears every key before whatever has the focus.
+        for (QWidget* child : findChildren<QWidget*>())
+            child->installEventFilter(this);
+    }
+
+protected:
+    void escapePressed() override { closeBox(); }
+
+    // A close from the window manager answers like the close button, so the
+    // caller always gets a real answer of this dialog.
+    void reject() override { closeBox(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            closeBox();
+            return true;
+        }
+        return DialogFrame::eventFilter(watched, event);
+    }
+
+private:
+    KorvBut* answerButton(const QString& name, int left, int width, int code,
+                          const ButtonContext& buttons)
+    {
+        auto* button = new KorvBut(name, buttons, client());
+        button->setGeometry(left, 0, width, 24);
+        button->hide();
+        connect(button, &KorvBut::MouseUp, this, [this, code] { answer(code); });
+        return button;
+    }
+
+    void answer(int code)
+    {
+        BoxResult = code;
+        done(code);
+    }
+
+    // The close button, Esc and the window manager: OK in an OK dialog, No in a Yes/No one.
+    void closeBox()
+    {
+        if (!cmdok_->isHidden())
+            answer(kAnswerOk);
+        else if (!cmdno_->isHidden())
+            answer(kAnswerNo);
+    }
+
+    QLabel* message_ = nullptr;
+    KorvBut* cmdyes_ = nullptr;
+    KorvBut* cmdok_ = nullptr;
+    KorvBut* cmdno_ = nullptr;
+};
+
+} // namespace
+
+int ShowMessage(const QString& text, int style, const ButtonContext& buttons)
+{
+    MessageDialog dialog(text, style, buttons);
+    dialog.exec();
+    return BoxResult;
+}
+
+} // namespace velko
