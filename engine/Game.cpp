@@ -1,7 +1,22 @@
 #include "Game.h"
 
+#include <cmath>
+
 namespace velko {
 
 Game::Game(GameScreen& screen, RandomSource& random) : screen_(screen), random_(random) {}
+
+std::int32_t Game::DrawBelow(std::int32_t n)
+{
+    // The product stays a float: the game has always rounded it that way.
+    const float r = random_.next();
+    const float product = static_cast<float>(n) * r;
+    return static_cast<std::int32_t>(std::floor(product));
+}
+
+std::int32_t Game::RandomIndex()
+{
+    return 8 - DrawBelow(9);
+}
 
 } // namespace velko

@@ -60,6 +60,14 @@ public:
     // digit ("34" = column 3, row 4). Entries may repeat.
     std::vector<std::string> List1;
 
+    // The four direction scores (left, up, right, down) of the last step
+    // choice, and whether that step had to follow the breadth-first route
+    // because no score came below kNoRoute.
+    std::array<std::int32_t, 4> StepScores{kNoRoute, kNoRoute, kNoRoute, kNoRoute};
+    bool StepByLongRoute = false;
+    // Runs of five or more found by the line check since the game began.
+    std::int64_t LinesFound = 0;
+
     // --- cells and pictures ---
     void ShowXY(std::int32_t X, std::int32_t Y, std::int32_t iColor);
     std::uint8_t KongNum() const;   // empty cells
@@ -98,6 +106,14 @@ public:
     void StartGame();
 
 private:
+    // floor(n * r) for a fresh random r, worked out in single precision.
+    std::int32_t DrawBelow(std::int32_t n);
+    // A random board index 0..8.
+    std::int32_t RandomIndex();
+    void ShowMarker(std::int32_t X, std::int32_t Y);
+    void MakeMove();
+    void GameOver();
+
     GameScreen& screen_;
     RandomSource& random_;
 };

@@ -1,0 +1,233 @@
+#include "ScenarioRunner.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "RecordingScreen.h"
+#include "ScriptedRandom.h"
+
+namespace velko {
+
+namespace {
+
+struct BadLine {
+    int line;
+    std::string reason;
+};
+
+std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream stream(text);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+bool ParseInt(const std::string& word, long long& value)
+{
+    const char* end = word.data() + word.size();
+    const auto result = std::from_chars(word.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseFloat(const std::string& word, float& value)
+{
+    if (word.empty())
+        return false;
+    char* end = nullptr;
+    value = std::strtof(word.c_str(), &end);
+    return end == word.c_str() + word.size() && std::isfinite(value);
+}
+
+class Scenario {
+public:
+    explicit Scenario(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
+
+    // Returns the exit status; throws BadLine or RandomExhausted.
+    void run(std::istream& in)
+    {
+        std::string text;
+        while (nextLine(in, text)) {
+            const std::vector<std::string> words = Words(text);
+            const std::string& verb = words[0];
+            if (verb == "mode") mode(words);
+            else if (verb == "board") board(in);
+            else if (verb == "next") next(words);
+            else if (verb == "score") score(words);
+            else if (verb == "hiscore") hiscore(words);
+            else if (verb == "random") random(words);
+            else if (verb == "click") click(words);
+            else if (verb == "tick") tick(words);
+            else if (verb == "dump") dump(words);
+            else fail("unknown command '" + verb + "'");
+        }
+    }
+
+private:
+    // The next line that is neither blank nor a comment, without its line end.
+    bool nextLine(std::istream& in, std::string& text)
+    {
+        while (std::getline(in, text)) {
+            ++lineNumber_;
+            while (!text.empty() && (text.back() == '\r' || text.back() == ' ' || text.back() == '\t'))
+                text.pop_back();
+            const std::size_t first = text.find_first_not_of(" \t");
+            if (first == std::string::npos || text[first] == '#')
+                continue;
+            text.erase(0, first);
+            return true;
+        }
+        return false;
+    }
+
+    [[noreturn]] void fail(const std::string& reason) { throw BadLine{lineNumber_, reason}; }
+
+    long long integer(const std::string& word, long long low, long long high)
+    {
+        long long value = 0;
+        if (!ParseInt(word, value) || value < low || value > high)
+            fail("'" + word + "' is not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+        return value;
+    }
+
+    void expectCount(const std::vector<std::string>& words, std::size_t low, std::size_t high)
+    {
+        const std::size_t arguments = words.size() - 1;
+        if (arguments < low || arguments > high)
+            fail(words[0] + " takes " + (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
+                 " values");
+    }
+
+    void mode(const std::vector<std::string>& words)
+    {
+        expectCount(words, 1, 1);
+        if (words[1] != "3" && words[1] != "0")
+            fail("mode is 3 or 0");
+        game_.GameMode = static_cast<std::uint8_t>(words[1][0] - '0');
+    }
+
+    void board(std::istream& in)
+    {
+        Grid<std::int32_t> cells{};
+        for (int row = 0; row < kCells; ++row) {
+            std::string text;
+            if (!nextLine(in, text))
+                fail("the board needs 9 lines");
+            if (text.size() != kCells)
+                fail("a board line has 9 characters");
+            for (int column = 0; column < kCells; ++column) {
+                const char c = text[column];
+                if (c == '.')
+                    cells[column][row] = 0;
+                else if (c >= '1' && c <= '8')
+                    cells[column][row] = c - '0';
+                else
+                    fail(std::string("'") + c + "' is not a cell (.12345678)");
+            }
+        }
+        game_.Board = cells;
+    }
+
+    void next(const std::vector<std::string>& words)
+    {
+        expectCount(words, 3, 3);
+        for (int slot = 0; slot < 3; ++slot)
+            game_.NextColor[slot] = static_cast<std::int32_t>(integer(words[slot + 1], 1, 8));
+    }
+
+    void score(const std::vector<std::string>& words)
+    {
+        expectCount(words, 1, 1);
+        game_.Score = static_cast<std::int32_t>(integer(words[1], 0, 1000000000));
+        game_.ShownScore = game_.Score;
+        screen_.labels = std::to_string(game_.Score);
+    }
+
+    void hiscore(const std::vector<std::string>& words)
+    {
+        expectCount(words, 1, 1);
+        screen_.setLowestHighScore(static_cast<std::int32_t>(integer(words[1], -2147483647, 2147483647)));
+    }
+
+    void random(const std::vector<std::string>& words)
+    {
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            float value = 0;
+            if (!ParseFloat(words[i], value) || value < 0.0f || value >= 1.0f)
+                fail("'" + words[i] + "' is not a random value from 0 up to 1");
+            random_.add(value);
+        }
+    }
+
+    void click(const std::vector<std::string>& words)
+    {
+        expectCount(words, 2, 3);
+        float x = 0, y = 0;
+        if (!ParseFloat(words[1], x) || !ParseFloat(words[2], y))
+            fail("click needs a pixel position X Y");
+        const int button = words.size() == 4 ? static_cast<int>(integer(words[3], 0, 32767)) : kLeftButton;
+        if (!screen_.boardEnabled)
+            return;   // the board takes no clicks after the game is over
+        game_.PictureBox0_MouseDown(button, 0, x, y);
+    }
+
+    void tick(const std::vector<std::string>& words)
+    {
+        expectCount(words, 0, 1);
+        const long long count = words.size() == 2 ? integer(words[1], 0, 100000000) : 1;
+        for (long long i = 0; i < count && screen_.timerOn; ++i)
+            game_.Timer1_Timer();
+    }
+
+    void dump(const std::vector<std::string>& words)
+    {
+        expectCount(words, 0, 0);
+        out_ << "board\n";
+        for (int row = 0; row < kCells; ++row) {
+            for (int column = 0; column < kCells; ++column) {
+                const std::int32_t value = game_.Board[column][row];
+                out_ << (value == 0 ? '.' : static_cast<char>('0' + value));
+            }
+            out_ << '\n';
+        }
+        out_ << "score " << game_.Score << '\n';
+        out_ << "sel " << game_.Sel[0] << ' ' << game_.Sel[1] << ' ' << game_.Sel[2] << ' ' << game_.Sel[3] << '\n';
+        out_ << "next " << game_.NextColor[0] << ' ' << game_.NextColor[1] << ' ' << game_.NextColor[2] << '\n';
+        out_ << "list";
+        for (const std::string& entry : game_.List1)
+            out_ << ' ' << entry;
+        out_ << '\n';
+    }
+
+    std::ostream& out_;
+    RecordingScreen screen_;
+    ScriptedRandom random_;
+    Game game_;
+    int lineNumber_ = 0;
+};
+
+} // namespace
+
+int RunScenario(std::istream& in, std::ostream& out)
+{
+    Scenario scenario(out);
+    try {
+        scenario.run(in);
+    } catch (const BadLine& bad) {
+        out << "error line " << bad.line << ": " << bad.reason << '\n';
+        return kScenarioBadLine;
+    } catch (const RandomExhausted&) {
+        out << "error random exhausted\n";
+        return kScenarioRandomExhausted;
+    }
+    out.flush();
+    return kScenarioDone;
+}
+
+} // namespace velko
