@@ -35,6 +35,8 @@ void RecordingScreen::note(const std::string& line)
 
 void RecordingScreen::paintCell(int x, int y, const std::string& picture)
 {
+    if (recording_)
+        pictures.push_back({x, y, picture});
     note("draw " + std::to_string(x / kCellSize) + ' ' + std::to_string(y / kCellSize) + ' ' + ColourOf(picture));
 }
 
@@ -42,6 +44,8 @@ void RecordingScreen::refreshBoard() { note("refresh"); }
 
 void RecordingScreen::paintPreview(int x, int y, const std::string& picture)
 {
+    if (recording_)
+        previews.push_back({x, y, picture});
     note("preview " + std::to_string(PreviewSlotAt(x, y)) + ' ' + ColourOf(picture));
 }
 

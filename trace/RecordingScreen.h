@@ -39,7 +39,16 @@ public:
     void setLowestHighScore(std::int32_t points) { lowestHighScore_ = points; }
     void setRecording(bool on) { recording_ = on; }
 
+    // A picture as the game asked for it, with its pixel corner.
+    struct Picture {
+        int x;
+        int y;
+        std::string picture;
+    };
+
     std::vector<std::string> events;
+    std::vector<Picture> pictures;   // board cells
+    std::vector<Picture> previews;   // preview slots beside the board
     bool boardEnabled = true;
     bool timerOn = true;
     bool markerShown = false;
