@@ -103,6 +103,21 @@ void PlaySound(int n)
     Mix_PlayChannel(channel, Samples[n], 0);
 }
 
+int EffectPlaybacks(int n)
+{
+    if (!outputOpen)
+        return 0;
+    for (int i = 0; i < kEffectCount; ++i) {
+        if (kEffects[i] != n)
+            continue;
+        int playing = 0;
+        for (int c = i * kPlaybacksPerEffect; c < (i + 1) * kPlaybacksPerEffect; ++c)
+            playing += Mix_Playing(c);
+        return playing;
+    }
+    return 0;
+}
+
 void StopMusic()
 {
     if (!MusicChan)

@@ -18,6 +18,7 @@ extern Mix_Music* MusicChan;                  // the tune of the running game, n
 // Opens the output at 44100 Hz and loads the eleven effects from mediaFolder/N.ogg.
 void SoundStartup(const QString& mediaFolder);
 void PlaySound(int n);                          // effect n at the effects level
+int EffectPlaybacks(int n);                     // playbacks of effect n sounding now, at most three
 void PlayMusic(RandomSource& random);           // stops the old tune, loops backT.ogg
 void StopMusic();
 void PauseMusic();
