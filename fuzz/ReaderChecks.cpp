@@ -1,0 +1,86 @@
+#include "ReaderChecks.h"
+
+#include "GameInfoFile.h"
+#include "HighScores.h"
+#include "SettingsFile.h"
+#include "TextTable.h"
+
+#include <cstring>
+
+namespace velko {
+
+namespace {
+
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+void require(QStringList& broken, bool rule, const QString& what)
+{
+    if (!rule)
+        broken.append(what);
+}
+
+} // namespace
+
+QStringList checkSettingsReader(const QByteArray& bytes)
+{
+    QStringList broken;
+    const VolumeLevels levels = parseSettings(bytes);
+    require(broken, levels.effects >= 1 && levels.effects <= 50, QStringLiteral("effects level outside 1..50"));
+    require(broken, levels.music >= 1 && levels.music <= 50, QStringLiteral("music level outside 1..50"));
+    const VolumeLevels again = parseSettings(formatSettings(levels));
+    require(broken, again.effects == levels.effects && again.music == levels.music,
+            QStringLiteral("levels change when written and read again"));
+    return broken;
+}
+
+QStringList checkGameInfoReader(const QByteArray& bytes)
+{
+    QStringList broken;
+    const ScoreTable table = parseGameInfo(bytes);
+    qsizetype nameUnits = 0;
+    for (const ScoreRec& record : table) {
+        nameUnits += record.Name.size();
+        // A date the game cannot show is shown as nothing, never as garbage.
+        const bool shown = !generalDateText(record.When).isEmpty();
+        require(broken, shown == fromDateValue(record.When).isValid(),
+                QStringLiteral("date text and date disagree for %1").arg(record.When));
+    }
+    // Every name character comes from at least one byte of the file.
+    require(broken, nameUnits <= bytes.size(), QStringLiteral("names longer than the file"));
+
+    const QByteArray written = formatGameInfo(table);
+    qsizetype writtenNames = 0;
+    for (const ScoreRec& record : table)
+        writtenNames += record.Name.toUtf8().size();
+    require(broken, written.size() == 112 + writtenNames, QStringLiteral("written file is not exactly eight records"));
+
+    const ScoreTable again = parseGameInfo(written);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        require(broken, again[i].Name == table[i].Name && again[i].Points == table[i].Points
+                            && sameBits(again[i].When, table[i].When),
+                QStringLiteral("record %1 changes when written and read again").arg(i));
+    }
+    return broken;
+}
+
+QStringList checkTextTableReader(const QByteArray& bytes)
+{
+    QStringList broken;
+    TextTable table;
+    table.texts[99] = QStringLiteral("marker");
+    const QString error = parseTextTable(bytes, table);
+    if (!error.isEmpty()) {
+        require(broken, error.contains(QStringLiteral("sysinfo.txt")), QStringLiteral("error does not name the file"));
+        require(broken, table.texts[99] == QStringLiteral("marker"), QStringLiteral("rejected file changed the table"));
+        return broken;
+    }
+    qsizetype textUnits = 0;
+    for (int i = 0; i < 75; ++i)
+        textUnits += table.texts[i].size();
+    require(broken, textUnits <= bytes.size(), QStringLiteral("texts longer than the file"));
+    for (int i = 75; i < 100; ++i)
+        require(broken, table.texts[i].isEmpty(), QStringLiteral("text %1 is not empty").arg(i));
+    return broken;
+}
+
+} // namespace velko

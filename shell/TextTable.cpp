@@ -1,0 +1,88 @@
+#include "TextTable.h"
+
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace velko {
+
+namespace {
+
+constexpr int kFirstTextLine = 1;     // line 2 of the file, counted from 0
+constexpr int kTextsInFile = 75;      // texts 0..74
+constexpr int kLinesNeeded = kFirstTextLine + kTextsInFile;
+constexpr qint64 kLargestFile = 4 * 1024 * 1024;
+
+// A line's text without its two-character prefix; characters, not bytes, so
+// a prefix written in any script is dropped whole.
+QString dropPrefix(const QByteArray& line)
+{
+    const QString text = QString::fromUtf8(line);
+    qsizetype pos = 0;
+    for (int dropped = 0; dropped < 2 && pos < text.size(); ++dropped) {
+        const bool pair = text[pos].isHighSurrogate() && pos + 1 < text.size()
+                          && text[pos + 1].isLowSurrogate();
+        pos += pair ? 2 : 1;
+    }
+    return text.mid(pos);
+}
+
+QString quoted(const QByteArray& line)
+{
+    QString text = QString::fromUtf8(line.left(60)).trimmed();
+    if (line.size() > 60)
+        text += QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(text);
+}
+
+QString parseNamed(const QByteArray& bytes, TextTable& table, const QString& fileName)
+{
+    const QList<QByteArray> lines = splitTextLines(bytes, kLinesNeeded);
+    if (lines.size() < kLinesNeeded)
+        return QStringLiteral("The text table %1 has %2 lines, but it needs %3: "
+                              "the edition number and %4 texts.")
+            .arg(fileName).arg(lines.size()).arg(kLinesNeeded).arg(kTextsInFile);
+
+    double number = 0.0;
+    if (!readNumber(lines[0], number))
+        return QStringLiteral("The first line of the text table %1 must be the edition number, "
+                              "but it reads %2, which is not a number.")
+            .arg(fileName, quoted(lines[0]));
+    const double edition = roundHalfToEven(number);
+    if (edition < 0.0 || edition > 255.0)
+        return QStringLiteral("The edition number on the first line of the text table %1 "
+                              "must lie between 0 and 255, but it reads %2.")
+            .arg(fileName, quoted(lines[0]));
+
+    TextTable read;
+    read.edition = static_cast<std::uint8_t>(edition);
+    for (int i = 0; i < kTextsInFile; ++i)
+        read.texts[i] = dropPrefix(lines[kFirstTextLine + i]);
+    table = read;
+    return QString();
+}
+
+} // namespace
+
+QString parseTextTable(const QByteArray& bytes, TextTable& table)
+{
+    return parseNamed(bytes, table, QStringLiteral("sysinfo.txt"));
+}
+
+QString readTextTable(const QString& path, TextTable& table)
+{
+    const QString shownName = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.exists())
+        return QStringLiteral("The text table %1 is missing.").arg(shownName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, file.errorString());
+    // Only the first 76 lines matter; a huge file is not read whole.
+    const QByteArray bytes = file.read(kLargestFile);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, file.errorString());
+    return parseNamed(bytes, table, shownName);
+}
+
+} // namespace velko

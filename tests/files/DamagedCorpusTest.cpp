@@ -1,0 +1,33 @@
+// Every damaged file kept in the fuzzing corpus is read as each of the game's
+// files; the readers must hold their rules for all of them.
+
+#include "ReaderChecks.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace velko;
+
+TEST(DamagedCorpus, EveryFileKeepsTheReadersInBounds)
+{
+    const QDir corpus(QStringLiteral(VELKO_FUZZ_CORPUS_DIR));
+    const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 20) << "the corpus of damaged files is missing";
+    for (const QString& name : names) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QStringList broken = checkAllReaders(file.readAll());
+        EXPECT_TRUE(broken.isEmpty()) << name.toStdString() << ": " << broken.join(QStringLiteral("; ")).toStdString();
+    }
+}
+
+TEST(DamagedCorpus, WellFormedFilesPassTheRules)
+{
+    // Sound files of each kind raise no complaint, so a complaint above is a real fault.
+    QByteArray table = "1\r\n";
+    for (int i = 0; i < 75; ++i)
+        table += "00text\r\n";
+    EXPECT_TRUE(checkTextTableReader(table).isEmpty());
+    EXPECT_TRUE(checkSettingsReader(" 50 \r\n 50 \r\n").isEmpty());
+}
