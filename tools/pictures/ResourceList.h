@@ -1,0 +1,13 @@
+#pragma once
+// Writes the Qt resource list that builds the cell pictures, the icon and the
+// hand cursor into the program.
+
+#include <QString>
+#include <QStringList>
+
+namespace velko::pictures {
+
+// cellNames: the cells' names, each stored as cells/<name>.bmp.
+QString resourceList(const QStringList& cellNames);
+
+}  // namespace velko::pictures
