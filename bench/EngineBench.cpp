@@ -1,0 +1,217 @@
+// How long the step choice and a whole move take. The screen does nothing
+// and never sleeps, so only the rules are timed.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "CountingAllocator.h"
+#include "Game.h"
+
+namespace velko {
+namespace {
+
+class SilentScreen final : public GameScreen {
+public:
+    void paintCell(int, int, const std::string&) override {}
+    void refreshBoard() override {}
+    void paintPreview(int, int, const std::string&) override {}
+    void refreshWindow() override {}
+    void showMarker(int, int, const std::string&) override {}
+    void hideMarker() override {}
+    void wipePicture(const std::string&) override {}
+    void sleepMs(int) override {}
+    void playSound(int) override {}
+    void stopMusic() override {}
+    void setBoardEnabled(bool) override {}
+    void setScoreTimer(bool) override {}
+    void setScoreLabels(const std::string&) override {}
+    std::int32_t lowestHighScore() override { return 0; }
+    void newHighScore(std::int32_t) override {}
+};
+
+Grid<std::int32_t> BoardFrom(const std::vector<std::string>& rows)
+{
+    Grid<std::int32_t> board{};
+    for (int row = 0; row < kCells; ++row)
+        for (int column = 0; column < kCells; ++column)
+            board[column][row] = rows[row][column] == '.' ? 0 : rows[row][column] - '0';
+    return board;
+}
+
+struct Journey {
+    Grid<std::int32_t> board;   // with the moving colour already on the target
+    int fromColumn, fromRow, toColumn, toRow;
+};
+
+// Times one step choice per iteration, cycling through the journeys. Only
+// the board copy and the flood's start cell are set up besides: the step
+// choice needs nothing else from the turn driver.
+void RunStepChoices(benchmark::State& state, const std::vector<Journey>& journeys)
+{
+    SilentScreen screen;
+    SystemRandom random(1);
+    Game game(screen, random);
+    std::size_t next = 0;
+    const std::uint64_t allocationsBefore = HeapAllocations();
+    for (auto _ : state) {
+        const Journey& journey = journeys[next];
+        game.Board = journey.board;
+        game.FloodStart = {journey.fromColumn, journey.fromRow};
+        benchmark::DoNotOptimize(
+            game.ChooseStep(journey.fromColumn, journey.fromRow, kNone, journey.toColumn, journey.toRow));
+        next = next + 1 == journeys.size() ? 0 : next + 1;
+    }
+    state.counters["allocs_per_step"] = benchmark::Counter(
+        static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);
+}
+
+Journey WithTarget(Grid<std::int32_t> board, int fc, int fr, int tc, int tr)
+{
+    board[tc][tr] = board[fc][fr];
+    return {board, fc, fr, tc, tr};
+}
+
+void BM_StepChoiceEmptyBoard(benchmark::State& state)
+{
+    Grid<std::int32_t> board{};
+    board[0][0] = 1;
+    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+}
+BENCHMARK(BM_StepChoiceEmptyBoard);
+
+// Walls with alternating gaps: one winding corridor, 47 steps from (1,0) to
+// (8,8) (the longest the search looks), 48 from (0,0) (past it).
+const std::vector<std::string> kCorridor = {
+    ".........",
+    "23232323.",
+    ".........",
+    ".32323232",
+    ".........",
+    "23232323.",
+    ".........",
+    ".32323232",
+    "........."};
+
+void BM_StepChoiceCorridor47(benchmark::State& state)
+{
+    Grid<std::int32_t> board = BoardFrom(kCorridor);
+    board[1][0] = 1;
+    RunStepChoices(state, {WithTarget(board, 1, 0, 8, 8)});
+}
+BENCHMARK(BM_StepChoiceCorridor47);
+
+void BM_StepChoiceCorridor48(benchmark::State& state)
+{
+    Grid<std::int32_t> board = BoardFrom(kCorridor);
+    board[0][0] = 1;
+    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+}
+BENCHMARK(BM_StepChoiceCorridor48);
+
+// An open maze: many routes of nearly equal length, the hardest case for a
+// depth-first search with a memo.
+void BM_StepChoiceSparseWalls(benchmark::State& state)
+{
+    Grid<std::int32_t> board = BoardFrom({
+        ".........",
+        ".2.3.2.3.",
+        ".........",
+        ".3.2.3.2.",
+        ".........",
+        ".2.3.2.3.",
+        ".........",
+        ".3.2.3.2.",
+        "........."});
+    board[0][0] = 1;
+    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+}
+BENCHMARK(BM_StepChoiceSparseWalls);
+
+// Distance over empty cells, -1 when unreachable.
+int Distance(const Grid<std::int32_t>& board, int fc, int fr, int tc, int tr)
+{
+    Grid<int> distance;
+    for (auto& column : distance)
+        column.fill(-1);
+    std::vector<std::pair<int, int>> queue{{fc, fr}};
+    distance[fc][fr] = 0;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const auto [c, r] = queue[head];
+        const int dc[4] = {-1, 0, 1, 0}, dr[4] = {0, -1, 0, 1};
+        for (int d = 0; d < 4; ++d) {
+            const int nc = c + dc[d], nr = r + dr[d];
+            if (nc < 0 || nc >= kCells || nr < 0 || nr >= kCells || distance[nc][nr] >= 0)
+                continue;
+            if (nc == tc && nr == tr)
+                return distance[c][r] + 1;
+            if (board[nc][nr] != 0)
+                continue;
+            distance[nc][nr] = distance[c][r] + 1;
+            queue.push_back({nc, nr});
+        }
+    }
+    return -1;
+}
+
+std::vector<Journey> MidGameJourneys()
+{
+    std::mt19937 generator(2026);
+    std::vector<Journey> journeys;
+    while (journeys.size() < 64) {
+        Grid<std::int32_t> board{};
+        const int balls = 20 + static_cast<int>(generator() % 30);
+        for (int n = 0; n < balls; ++n)
+            board[generator() % 9][generator() % 9] = 1 + static_cast<int>(generator() % 5);
+        const int fc = generator() % 9, fr = generator() % 9, tc = generator() % 9, tr = generator() % 9;
+        if (board[fc][fr] == 0 || board[tc][tr] != 0)
+            continue;
+        const int steps = Distance(board, fc, fr, tc, tr);
+        if (steps < 4)
+            continue;   // long enough to need a real search
+        journeys.push_back(WithTarget(board, fc, fr, tc, tr));
+    }
+    return journeys;
+}
+
+void BM_StepChoiceMidGame(benchmark::State& state)
+{
+    RunStepChoices(state, MidGameJourneys());
+}
+BENCHMARK(BM_StepChoiceMidGame);
+
+// A whole move: the reachability flood, every frame of the journey with its
+// step choice, the landing, the line check and three new balls.
+void BM_WholeMove(benchmark::State& state)
+{
+    SilentScreen screen;
+    SystemRandom random(7);
+    Game game(screen, random);
+    Grid<std::int32_t> board = BoardFrom({
+        "1........",
+        ".2.3.2.3.",
+        ".........",
+        ".3.2.3.2.",
+        ".........",
+        ".2.3.2.3.",
+        ".........",
+        ".3.2.3.2.",
+        "........."});
+    const std::uint64_t allocationsBefore = HeapAllocations();
+    for (auto _ : state) {
+        game.Board = board;
+        game.Sel = {kNoSelection, 0, 0, 0};
+        game.PictureBox0_MouseDown(kLeftButton, 0, 20.0f, 20.0f);
+        game.PictureBox0_MouseDown(kLeftButton, 0, 380.0f, 380.0f);
+        benchmark::DoNotOptimize(game.Board);
+    }
+    state.counters["allocs_per_move"] = benchmark::Counter(
+        static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WholeMove);
+
+} // namespace
+} // namespace velko
+
+BENCHMARK_MAIN();
