@@ -68,6 +68,7 @@ class ShippedSounds : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
         ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0);
         int frequency = 0, channels = 0;

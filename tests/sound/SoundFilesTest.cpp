@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdlib>
 
 using namespace velko;
 
@@ -31,6 +32,8 @@ double tuneLength(int t)
 
 class SoundFiles : public ::testing::Test {
 protected:
+    // No real device: SDL's dummy driver mixes into nowhere at real speed.
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void TearDown() override { SoundShutdown(); }
 
     // A media folder holding only the given shipped effects.
