@@ -1,0 +1,118 @@
+#include "About.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "DataPaths.h"
+#include "Form1.h"
+#include "KorvBut.h"
+#include "ProgramState.h"
+#include "SavedFiles.h"
+#include "Sound.h"
+#include "TextTable.h"
+
+namespace velko {
+
+namespace {
+
+constexpr std::uint8_t kNormalGame = 3;      // five colours and the joker
+constexpr std::uint8_t kChallengeGame = 0;   // eight colours
+constexpr int kClickSound = 76;
+
+QString pictureProblem(const QString& mediaFolder, const QString& fileName)
+{
+    const QString path = mediaFolder + QLatin1Char('/') + fileName;
+    if (!QImage(path).isNull())
+        return {};
+    return QStringLiteral("The picture %1 is missing or cannot be read.\n(%2)").arg(fileName, path);
+}
+
+} // namespace
+
+QString RunStartUp(const QString& mediaFolder)
+{
+    SoundStartup(mediaFolder);
+
+    if (QString problem = pictureProblem(mediaFolder, QStringLiteral("game.gif")); !problem.isEmpty())
+        return problem;
+
+    const QString textPath = mediaFolder + QStringLiteral("/sysinfo.txt");
+    TextTable table;
+    if (const QString problem = readTextTable(textPath, table); !problem.isEmpty())
+        return QStringLiteral("The text table sysinfo.txt cannot be used: %1\n(%2)").arg(problem, textPath);
+    SysInfo = table.texts;
+    Edition = table.edition;
+
+    LoadHiScoreTable();
+
+    return pictureProblem(mediaFolder, QStringLiteral("back.gif"));
+}
+
+About::About(Form1& mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(mainWindow)
+{
+    setObjectName(QStringLiteral("about"));
+    setFixedSize(640, 480);
+    setWindowIcon(programIcon());
+    setWindowTitle(SysInfo[1]);
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPointSizeF(9);
+    setFont(windowFont);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    picture_ = QImage(mediaPath(QStringLiteral("game.gif")));
+
+    addButton("ptms", 300, 45, "aa");
+    addButton("tzms", 350, 40, "bb");
+    addButton("tcyx", 395, 40, "cc");
+
+    centreOnScreen(this);
+}
+
+void About::addButton(const char* name, int top, int height, const char* code)
+{
+    ButtonContext context;
+    context.pictureFolder = applicationFolder() + QStringLiteral("/medias");
+    context.clickSound = [] { PlaySound(kClickSound); };
+    auto* button = new KorvBut(QString::fromLatin1(name), context, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(260, top, 140, height);
+    const QString choice = QString::fromLatin1(code);
+    connect(button, &KorvBut::MouseDown, this, [this, choice] { ChooseMode(choice); });
+}
+
+void About::ChooseMode(const QString& code)
+{
+    if (chosen_)
+        return;
+    form1_.ApplyVolumeLevels(LoadVolumeLevels());
+    if (code == QLatin1String("aa") || code == QLatin1String("bb")) {
+        chosen_ = true;
+        GameMode = code == QLatin1String("aa") ? kNormalGame : kChallengeGame;
+        form1_.newgame_MouseDown();
+        form1_.show();
+        close();
+    } else if (code == QLatin1String("cc")) {
+        chosen_ = true;
+        form1_.close();
+        form1_.EndRun();
+        close();
+    }
+}
+
+void About::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, picture_);
+}
+
+void About::closeEvent(QCloseEvent* event)
+{
+    // Closed from outside before any choice: that is the quit choice.
+    if (!chosen_)
+        ChooseMode(QStringLiteral("cc"));
+    event->accept();
+}
+
+} // namespace velko

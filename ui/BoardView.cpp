@@ -1,0 +1,97 @@
+#include "BoardView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+#include "Game.h"
+
+namespace velko {
+
+namespace {
+
+// The mouse button and shift codes the turn driver takes.
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return kLeftButton;
+    case Qt::RightButton: return kRightButton;
+    case Qt::MiddleButton: return kMiddleButton;
+    default: return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier) code += 1;
+    if (modifiers & Qt::ControlModifier) code += 2;
+    if (modifiers & Qt::AltModifier) code += 4;
+    return code;
+}
+
+} // namespace
+
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent), image_(kBoardPixels, kBoardPixels, QImage::Format_RGB32)
+{
+    image_.fill(Qt::black);
+    setFixedSize(kBoardPixels, kBoardPixels);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the board is the board's alone, even while it takes no clicks.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void BoardView::paintCell(int x, int y, const QString& picture)
+{
+    const QImage cell(QStringLiteral(":/cells/") + picture);
+    if (cell.isNull())
+        return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(x, y, cell);
+}
+
+void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRow)
+{
+    if (sourceRow < 0 || sourceRow >= picture.height() || boardRow < 0 || boardRow >= image_.height())
+        return;   // past an edge: nothing to copy
+    const int width = std::min(picture.width(), image_.width());
+    std::memcpy(image_.scanLine(boardRow), picture.constScanLine(sourceRow),
+                static_cast<size_t>(width) * sizeof(QRgb));
+}
+
+void BoardView::wipePicture(const QImage& picture)
+{
+    if (picture.isNull())
+        return;
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y1 = kBoardPixels; y1 >= 1; --y1) {
+        copyPictureRow(source, y1, y1);
+        for (int n = y1 - 1; n >= 1; --n)
+            copyPictureRow(source, y1, n);
+        refresh();
+    }
+}
+
+void BoardView::refresh() { repaint(); }
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (onMouseDown)
+        onMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+                    static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void BoardView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+} // namespace velko

@@ -1,0 +1,43 @@
+#pragma once
+// The board surface PictureBox0: 405 x 405 pixels that keep their drawing in a
+// persistent image. Cells and the end-of-game curtain are drawn into the image;
+// the screen shows them on the next refresh().
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace velko {
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardView(QWidget* parent = nullptr);
+
+    // Paints the cell picture :/cells/<picture> at its own size, top-left at (x, y).
+    void paintCell(int x, int y, const QString& picture);
+    // The curtain wipe: the picture grows from the bottom edge upwards, its
+    // boundary row stretched to the top; row 0 is never written.
+    void wipePicture(const QImage& picture);
+    // Shows what has been drawn, at once.
+    void refresh();
+
+    const QImage& image() const { return image_; }
+
+    // The turn driver: Button 1 left, 2 right, 4 middle; Shift 1/2/4; X, Y in board pixels.
+    std::function<void(int button, int shift, float x, float y)> onMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void copyPictureRow(const QImage& picture, int sourceRow, int boardRow);
+
+    QImage image_;
+};
+
+} // namespace velko
