@@ -1,6 +1,7 @@
 #include "KorvBut.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,6 +75,11 @@ void KorvBut::mousePressEvent(QMouseEvent* event)
     // A press holds the pointer until the release or until it leaves the face.
     holding_ = true;
     pressLost_ = false;
+    // The press itself keeps the pointer with this button until the release.
+    // Our own grab must go now: a dialog the window opens for this press
+    // would get no mouse input while a button of the window holds the pointer.
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
     const QPointer<KorvBut> self(this);
     if (context_.clickSound)
         context_.clickSound();
@@ -128,6 +134,19 @@ void KorvBut::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     SetPic(0);
+}
+
+void KorvBut::leaveEvent(QEvent* event)
+{
+    // Where the pointer cannot be grabbed, leaving is how the face hears that
+    // the pointer went away; a held press is followed by its moves instead.
+    if (holding_ && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        SetPic(0);
+        if (QWidget::mouseGrabber() == this)
+            releaseMouse();
+        holding_ = false;
+    }
+    QWidget::leaveEvent(event);
 }
 
 void KorvBut::hideEvent(QHideEvent* event)

@@ -229,3 +229,32 @@ TEST_F(KorvButTest, AWindowMayDeleteTheButtonWhileHandlingItsPress)
     press(button, {4, 4});
     EXPECT_EQ(downs.size(), 1u);
 }
+
+TEST_F(KorvButTest, HoverHoldsThePointerAndAPressLetsItGoBeforeTheWindowActs)
+{
+    writeAllFaces();
+    auto button = makeButton();
+    moveTo(button.get(), {5, 5});
+    EXPECT_EQ(QWidget::mouseGrabber(), button.get());
+    // A dialog opened by the window for this press must get the mouse.
+    QWidget* holderInHandler = button.get();
+    QObject::connect(button.get(), &KorvBut::MouseDown,
+                     [&holderInHandler] { holderInHandler = QWidget::mouseGrabber(); });
+    press(button.get(), {5, 5});
+    EXPECT_EQ(holderInHandler, nullptr);
+    release(button.get(), {5, 5});
+    moveTo(button.get(), {50, 5});
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(KorvButTest, LeavingTheFaceWithoutAButtonShowsNormal)
+{
+    writeAllFaces();
+    auto button = makeButton();
+    moveTo(button.get(), {5, 5});
+    EXPECT_EQ(faceAt(*button), kHover);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button.get(), &leave);
+    EXPECT_EQ(faceAt(*button), kNormal);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
