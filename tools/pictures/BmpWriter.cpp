@@ -19,8 +19,10 @@ void putLE32(QByteArray& out, quint32 value) {
 
 constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
 
+// Readers widen a 5-bit level back to 8 bits by multiplying by 8, so a level
+// stands for value / 8.
 int toFiveBits(int value, double threshold) {
-    const double level = value * 31.0 / 255.0 + threshold;
+    const double level = value / 8.0 + threshold;
     return std::clamp(int(std::floor(level + 0.5)), 0, 31);
 }
 
