@@ -1,5 +1,6 @@
 #include "SelfPlay.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -49,20 +50,64 @@ Grid<std::int32_t> Distances(const Grid<std::int32_t>& board, Cell from)
     return distance;
 }
 
-std::vector<Move> LegalMoves(const Grid<std::int32_t>& board)
-{
-    std::vector<Move> moves;
-    for (std::int32_t c = 0; c < kCells; ++c)
-        for (std::int32_t r = 0; r < kCells; ++r) {
-            if (board[c][r] == 0)
+// The empty cells split into regions joined orthogonally. A ball may go to
+// every cell of the regions that touch it, and to no other.
+struct Regions {
+    Grid<std::int32_t> label;               // region of an empty cell, -1 on a ball
+    std::vector<std::vector<Cell>> cells;   // the cells of each region
+
+    explicit Regions(const Grid<std::int32_t>& board)
+    {
+        for (auto& column : label)
+            column.fill(-1);
+        for (std::int32_t c = 0; c < kCells; ++c)
+            for (std::int32_t r = 0; r < kCells; ++r) {
+                if (board[c][r] != 0 || label[c][r] >= 0)
+                    continue;
+                const std::int32_t id = static_cast<std::int32_t>(cells.size());
+                cells.emplace_back();
+                std::vector<Cell>& region = cells.back();
+                region.push_back({c, r});
+                label[c][r] = id;
+                for (std::size_t head = 0; head < region.size(); ++head) {
+                    const Cell at = region[head];
+                    const Cell around[4] = {{at.column - 1, at.row}, {at.column, at.row - 1},
+                                            {at.column + 1, at.row}, {at.column, at.row + 1}};
+                    for (const Cell& next : around)
+                        if (next.column >= 0 && next.column < kCells && next.row >= 0 && next.row < kCells &&
+                            board[next.column][next.row] == 0 && label[next.column][next.row] < 0) {
+                            label[next.column][next.row] = id;
+                            region.push_back(next);
+                        }
+                }
+            }
+    }
+
+    // The regions next to a ball, each once.
+    std::vector<std::int32_t> touching(Cell ball) const
+    {
+        std::vector<std::int32_t> ids;
+        const Cell around[4] = {{ball.column - 1, ball.row}, {ball.column, ball.row - 1},
+                                {ball.column + 1, ball.row}, {ball.column, ball.row + 1}};
+        for (const Cell& next : around) {
+            if (next.column < 0 || next.column >= kCells || next.row < 0 || next.row >= kCells)
                 continue;
-            const Grid<std::int32_t> distance = Distances(board, {c, r});
-            for (std::int32_t tc = 0; tc < kCells; ++tc)
-                for (std::int32_t tr = 0; tr < kCells; ++tr)
-                    if (board[tc][tr] == 0 && distance[tc][tr] > 0)
-                        moves.push_back({{c, r}, {tc, tr}, distance[tc][tr]});
+            const std::int32_t id = label[next.column][next.row];
+            if (id >= 0 && std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
         }
-    return moves;
+        return ids;
+    }
+};
+
+std::vector<Cell> Balls(const Grid<std::int32_t>& board)
+{
+    std::vector<Cell> balls;
+    for (std::int32_t c = 0; c < kCells; ++c)
+        for (std::int32_t r = 0; r < kCells; ++r)
+            if (board[c][r] != 0)
+                balls.push_back({c, r});
+    return balls;
 }
 
 float Centre(std::int32_t cell) { return static_cast<float>(cell * kCellSize + kCellSize / 2); }
@@ -90,12 +135,11 @@ public:
                 return;
             if (std::uniform_int_distribution<int>(0, 7)(picker_) == 0 && tryRefusedMove(game, screen, index, turn))
                 continue;
-            const std::vector<Move> moves = LegalMoves(game.Board);
-            if (moves.empty()) {
+            Move move{};
+            if (!pickMove(game.Board, true, move)) {
                 fault(index, turn, "no legal move on a running game");
                 return;
             }
-            const Move move = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(picker_)];
             const Grid<std::int32_t> before = game.Board;
 
             game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.from.column), Centre(move.from.row));
@@ -113,6 +157,8 @@ public:
             if (game.Sel[0] != kNoSelection)
                 fault(index, turn, "a ball is still selected after the move");
             screen.events.clear();
+            screen.pictures.clear();
+            screen.previews.clear();
         }
         summary_.games += 1;
         summary_.lines += game.LinesFound;
@@ -123,24 +169,46 @@ public:
     }
 
 private:
+    // A random ball and a random empty cell that it can reach (or, with
+    // `reachable` false, cannot reach). False when there is no such pair.
+    bool pickMove(const Grid<std::int32_t>& board, bool reachable, Move& move)
+    {
+        const Regions regions(board);
+        std::vector<Cell> balls = Balls(board);
+        std::shuffle(balls.begin(), balls.end(), picker_);
+        for (const Cell& ball : balls) {
+            const std::vector<std::int32_t> near = regions.touching(ball);
+            std::vector<std::int32_t> chosen;
+            for (std::int32_t id = 0; id < static_cast<std::int32_t>(regions.cells.size()); ++id)
+                if ((std::find(near.begin(), near.end(), id) != near.end()) == reachable)
+                    chosen.push_back(id);
+            std::size_t targets = 0;
+            for (const std::int32_t id : chosen)
+                targets += regions.cells[id].size();
+            if (targets == 0)
+                continue;
+            std::size_t pick = std::uniform_int_distribution<std::size_t>(0, targets - 1)(picker_);
+            for (const std::int32_t id : chosen) {
+                if (pick < regions.cells[id].size()) {
+                    move.from = ball;
+                    move.to = regions.cells[id][pick];
+                    break;
+                }
+                pick -= regions.cells[id].size();
+            }
+            move.distance = reachable ? Distances(board, move.from)[move.to.column][move.to.row] : -1;
+            return true;
+        }
+        return false;
+    }
+
     // Picks a ball and an empty cell it cannot reach, if there is such a
     // pair, and checks that the move is refused without a trace on the board.
     bool tryRefusedMove(Game& game, RecordingScreen& screen, std::int64_t index, int turn)
     {
-        std::vector<Move> refused;
-        for (std::int32_t c = 0; c < kCells; ++c)
-            for (std::int32_t r = 0; r < kCells; ++r) {
-                if (game.Board[c][r] == 0)
-                    continue;
-                const Grid<std::int32_t> distance = Distances(game.Board, {c, r});
-                for (std::int32_t tc = 0; tc < kCells; ++tc)
-                    for (std::int32_t tr = 0; tr < kCells; ++tr)
-                        if (game.Board[tc][tr] == 0 && distance[tc][tr] < 0)
-                            refused.push_back({{c, r}, {tc, tr}, -1});
-            }
-        if (refused.empty())
+        Move move{};
+        if (!pickMove(game.Board, false, move))
             return false;
-        const Move move = refused[std::uniform_int_distribution<std::size_t>(0, refused.size() - 1)(picker_)];
         const Grid<std::int32_t> before = game.Board;
         game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.from.column), Centre(move.from.row));
         screen.events.clear();
