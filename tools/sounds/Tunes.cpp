@@ -148,8 +148,12 @@ private:
     void walk()
     {
         static constexpr int steps[] = {-2, -1, -1, 0, 1, 1, 2, -1, 1};
-        at_ += steps[dice_.below(9)];
-        // Lean back towards the middle of the range.
+        int step = steps[dice_.below(9)];
+        // Far from home the tune leans back towards it, like a singer would.
+        const int away = at_ - homeIndex();
+        if (std::abs(away) > 2 && away * step > 0 && dice_.below(3) != 0)
+            step = -step;
+        at_ += step;
         if (at_ < 1)
             at_ = 1 + dice_.below(2);
         if (at_ > static_cast<int>(pitches_.size()) - 2)
