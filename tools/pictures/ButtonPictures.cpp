@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
 
 namespace velko::pictures {
@@ -17,10 +18,10 @@ std::vector<ButtonDesign> allButtonDesigns() {
     const QColor dark = pal::kPanel;
     const QColor grey = pal::kDialogGrey;
     return {
-        {"newgame", {72, 32}, "New game", ButtonSymbol::Caption, dark, 14},
-        {"phbt", {72, 32}, "Scores", ButtonSymbol::Caption, dark, 14},
-        {"web", {93, 32}, "Website", ButtonSymbol::Caption, dark, 14},
-        {"help", {52, 30}, "Help", ButtonSymbol::Caption, dark, 14},
+        {"newgame", {72, 32}, "New game", ButtonSymbol::Caption, dark, 13},
+        {"phbt", {72, 32}, "Scores", ButtonSymbol::Caption, dark, 13},
+        {"web", {93, 32}, "Website", ButtonSymbol::Caption, dark, 13},
+        {"help", {52, 30}, "Help", ButtonSymbol::Caption, dark, 13},
         {"min", {8, 10}, "", ButtonSymbol::Bar, dark},
         {"ex", {10, 10}, "", ButtonSymbol::Cross, dark},
         {"ptms", {140, 45}, "Normal game", ButtonSymbol::Caption, dark, 19},
@@ -53,16 +54,32 @@ StateColours coloursFor(int state) {
     }
 }
 
+// Captions are narrowed a little, like a condensed face, so that they can be
+// large on small buttons.
+constexpr double kCaptionSqueeze = 0.86;
+
 // The largest bold caption that fits the face with a small margin.
 QFont fittingFont(const QString& caption, double wanted, const QSizeF& face) {
     const double room = face.width() - std::min(10.0, face.width() * 0.12);
     for (double pixels = wanted; pixels > 6; pixels -= 0.5) {
-        const QFont font = captionFont(pixels, true, true);
+        const QFont font = captionFont(pixels);
         QPainterPath path;
         path.addText(QPointF(0, 0), font, caption);
-        if (path.boundingRect().width() <= room) return font;
+        if (path.boundingRect().width() * kCaptionSqueeze <= room) return font;
     }
-    return captionFont(6, true, true);
+    return captionFont(6);
+}
+
+// The caption's outline, narrowed and centred on the face.
+QPainterPath captionPath(const QString& caption, const QFont& font, QPointF centre) {
+    QPainterPath text;
+    text.addText(QPointF(0, 0), font, caption);
+    const QRectF box = text.boundingRect();
+    QTransform place;
+    place.translate(centre.x(), centre.y());
+    place.scale(kCaptionSqueeze, 1.0);
+    place.translate(-box.center().x(), -box.center().y());
+    return place.map(text);
 }
 
 }  // namespace
@@ -119,9 +136,7 @@ QImage drawButton(const ButtonDesign& design, int state) {
     switch (design.symbol) {
     case ButtonSymbol::Caption: {
         const QFont font = fittingFont(design.caption, design.captionPixels, face.size());
-        const QPointF baseline = centredBaseline(design.caption, font, centre + QPointF(0, 0.2));
-        QPainterPath text;
-        text.addText(baseline, font, design.caption);
+        const QPainterPath text = captionPath(design.caption, font, centre + QPointF(0, 0.2));
         p.setBrush(QColor(0, 0, 0, 170));
         p.drawPath(text.translated(0.8, 0.9));
         p.setBrush(colours.caption);

@@ -24,11 +24,10 @@ QColor withAlpha(const QColor& c, int alpha) {
     return out;
 }
 
-QFont captionFont(double pixelSize, bool bold, bool condensed) {
+QFont captionFont(double pixelSize, bool bold) {
     QFont font(pal::kFontFamily);
     font.setPixelSize(int(std::lround(pixelSize)));
     font.setBold(bold);
-    if (condensed) font.setStretch(QFont::Condensed);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setKerning(true);

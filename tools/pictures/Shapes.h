@@ -26,7 +26,7 @@ struct BallLook {
 QColor mix(const QColor& a, const QColor& b, double amount);
 QColor withAlpha(const QColor& c, int alpha);
 
-QFont captionFont(double pixelSize, bool bold = true, bool condensed = false);
+QFont captionFont(double pixelSize, bool bold = true);
 
 void paintContactShadow(QPainter& p, QPointF centre, double radius);
 void paintBall(QPainter& p, QPointF centre, double radius, const BallLook& look);
