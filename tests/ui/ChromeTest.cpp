@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include "DataPaths.h"
 #include "LevelBar.h"
 #include "ProgramState.h"
+#include "Sound.h"
 #include "WebPages.h"
 #include "WindowTestSupport.h"
 
@@ -171,6 +173,22 @@ TEST_F(ChromeTest, SpaceMinimisesFromAnywhereAndOtherKeysDoNothing)
     EXPECT_TRUE(window->isMinimized());
     QTest::keyClick(window.get(), Qt::Key_Space);
     EXPECT_TRUE(window->isMinimized());
+}
+
+TEST_F(ChromeTest, TheTuneRestsWhileTheWindowIsMinimised)
+{
+    auto window = startedWindow();
+    if (!MusicChan)
+        GTEST_SKIP() << "no audio output here, so no tune to pause";
+    ASSERT_EQ(Mix_PausedMusic(), 0);
+    window->showMinimized();
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    window->showNormal();
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    window->showMaximized();
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    window->showNormal();
+    EXPECT_EQ(Mix_PausedMusic(), 0);
 }
 
 TEST_F(ChromeTest, MinimiseButtonMinimises)
