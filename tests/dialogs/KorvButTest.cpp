@@ -258,3 +258,16 @@ TEST_F(KorvButTest, LeavingTheFaceWithoutAButtonShowsNormal)
     EXPECT_EQ(faceAt(*button), kNormal);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
+
+TEST_F(KorvButTest, ThePointerOverTheFaceIsTheHandWithItsTipAsHotSpot)
+{
+    auto button = makeButton();
+    const QCursor cursor = button->cursor();
+    if (QFile::exists(QStringLiteral(":/cursors/hand.png"))) {
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(5, 0));
+        EXPECT_FALSE(cursor.pixmap().isNull());
+    } else {
+        EXPECT_EQ(cursor.shape(), Qt::PointingHandCursor);
+    }
+}

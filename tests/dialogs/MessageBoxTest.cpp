@@ -1,7 +1,9 @@
 // The message dialog: which answers it offers, how it sizes itself to its
 // text, and what every way of closing it answers.
 
+#include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -226,4 +228,37 @@ TEST_F(MessageBoxTest, TheTitleStripAndTitleDragTheDialogWithTheLeftButtonAlone)
         click(part(dialog, "ex"));
     });
     ShowMessage(QStringLiteral("Note"), 0, buttons);
+}
+
+TEST_F(MessageBoxTest, TheDialogIsAFramedTopmostWindowCentredOnTheScreen)
+{
+    whenModalShows([](QDialog& dialog) {
+        EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_TRUE(dialog.isModal());
+        const QRect screen = dialog.screen()->geometry();
+        EXPECT_LE(std::abs(dialog.geometry().center().x() - screen.center().x()), 1);
+        EXPECT_LE(std::abs(dialog.geometry().center().y() - screen.center().y()), 1);
+        const QImage seen = dialog.grab().toImage();
+        const int bottom = seen.height() - 1;
+        // A one-pixel line all round, the light grey ground inside it.
+        EXPECT_EQ(seen.pixelColor(0, bottom), QColor(Qt::black));
+        EXPECT_EQ(seen.pixelColor(seen.width() - 1, bottom / 2), QColor(Qt::black));
+        EXPECT_EQ(seen.pixelColor(seen.width() / 2, bottom), QColor(Qt::black));
+        EXPECT_EQ(seen.pixelColor(1, bottom - 1), QColor(216, 216, 216));
+        EXPECT_EQ(seen.pixelColor(seen.width() - 2, bottom - 1), QColor(216, 216, 216));
+        click(part(dialog, "ex"));
+    });
+    ShowMessage(QStringLiteral("Note"), 0, buttons);
+}
+
+TEST_F(MessageBoxTest, OpensWithTheGamesOwnMediaWhateverOfItIsThere)
+{
+    buttons.pictureFolder = QStringLiteral(VELKO_MEDIAS_DIR);
+    const bool haveStrip = QFile::exists(buttons.pictureFolder + QStringLiteral("/tbk.gif"));
+    whenModalShows([haveStrip](QDialog& dialog) {
+        EXPECT_EQ(part<QLabel>(dialog, "Image2")->pixmap().isNull(), !haveStrip);
+        click(part(dialog, "cmdyes"));
+    });
+    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerYes);
 }
