@@ -77,6 +77,9 @@ void SoundStartup(const QString& mediaFolder)
     if (outputOpen)
         return;
     mediaDir = mediaFolder;
+    // The game never asks SDL for events, so SDL must not take over Ctrl+C
+    // and kill requests: they would go unanswered.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     Mix_Init(MIX_INIT_OGG);

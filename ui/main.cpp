@@ -10,11 +10,6 @@
 
 int main(int argc, char* argv[])
 {
-    // The sound library would otherwise catch Ctrl+C and kill requests and
-    // leave them unanswered, as the game never asks it for events.
-    if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS"))
-        qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
-
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velko Lines"));
