@@ -94,12 +94,6 @@ TEST_F(InputFrmTest, TheCloseButtonKeepsTheTypedNameToo)
     EXPECT_EQ(HiScore[1].Name, QStringLiteral("Bo"));
 }
 
-TEST_F(InputFrmTest, TheCloseButtonWithAnEmptyBoxGivesTheDefaultName)
-{
-    enterName(300, QString(), "ex");
-    EXPECT_EQ(InputName, SysInfo[14]);
-}
-
 TEST_F(InputFrmTest, AWindowManagerCloseKeepsTheTypedName)
 {
     whenModalShows([](QDialog& dialog) {
@@ -142,11 +136,4 @@ TEST_F(InputFrmTest, ANameLongerThanTheBoxAllowsIsCutAtTheLimit)
     EXPECT_LT(InputName.size(), typed.size());
     EXPECT_EQ(InputName, typed.left(InputName.size()));
     EXPECT_EQ(InputName.size(), 24);
-}
-
-TEST_F(InputFrmTest, EveryOpeningStartsWithAnEmptyBox)
-{
-    enterName(900, QStringLiteral("First"), "cmdok");
-    enterName(950, QString(), "cmdok");
-    EXPECT_EQ(InputName, SysInfo[14]);
 }
