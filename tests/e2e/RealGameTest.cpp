@@ -85,8 +85,9 @@ TEST(RealGame, PlayMovesThenQuitSavesBothFiles)
         session.pause(2500);
         board.read(session.screenshot(), origin);
         changed = board.balls() != before;
-        if (changed && board.balls() > before)
+        if (changed && board.balls() > before) {
             EXPECT_TRUE(board.occupied(toC, toR)) << "the moved ball is not on its target";
+        }
     }
     EXPECT_TRUE(changed) << "no move brought new balls or removed a line";
 
