@@ -5,6 +5,7 @@
 
 #include "About.h"
 #include "DataPaths.h"
+#include "Fonts.h"
 #include "Form1.h"
 #include "Sound.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velko Lines"));
     QApplication::setWindowIcon(velko::programIcon());
+    velko::installFontSubstitutes();
 
     const QString problem = velko::RunStartUp(velko::applicationFolder() + QStringLiteral("/medias"));
     if (!problem.isEmpty()) {

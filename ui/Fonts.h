@@ -1,0 +1,12 @@
+#pragma once
+
+namespace velko {
+
+// The game's windows ask for Tahoma, Verdana and SimSun by name. Where those
+// are not installed, these are the nearest faces Debian brings: a condensed
+// humanist sans for Tahoma (so the dates of the high-score table still fit),
+// Vera's descendant for Verdana, and a face with Chinese glyphs for SimSun so
+// names typed in any script show.
+void installFontSubstitutes();
+
+} // namespace velko
