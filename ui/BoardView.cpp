@@ -6,32 +6,9 @@
 #include <cstring>
 
 #include "Game.h"
+#include "MouseCodes.h"
 
 namespace velko {
-
-namespace {
-
-// The mouse button and shift codes the turn driver takes.
-int buttonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return kLeftButton;
-    case Qt::RightButton: return kRightButton;
-    case Qt::MiddleButton: return kMiddleButton;
-    default: return 0;
-    }
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) code += 1;
-    if (modifiers & Qt::ControlModifier) code += 2;
-    if (modifiers & Qt::AltModifier) code += 4;
-    return code;
-}
-
-} // namespace
 
 BoardView::BoardView(QWidget* parent)
     : QWidget(parent), image_(kBoardPixels, kBoardPixels, QImage::Format_RGB32)

@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include "MouseCodes.h"
+
 namespace velko {
 
 namespace {
@@ -22,23 +24,6 @@ QCursor handCursor()
     return QCursor(hand, 5, 0);
 }
 
-int buttonCode(Qt::MouseButtons buttons)
-{
-    int code = 0;
-    if (buttons & Qt::LeftButton) code += 1;
-    if (buttons & Qt::RightButton) code += 2;
-    if (buttons & Qt::MiddleButton) code += 4;
-    return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) code += 1;
-    if (modifiers & Qt::ControlModifier) code += 2;
-    if (modifiers & Qt::AltModifier) code += 4;
-    return code;
-}
 
 } // namespace
 
