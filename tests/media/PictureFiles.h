@@ -1,27 +1,45 @@
 #pragma once
-// Where the game's pictures live in the source tree, and small helpers for
-// looking at their pixels.
+// Shared by the picture tests: where the pictures live, and the one check of
+// the 16-bit bitmap form that both the cell files and the encoder must keep.
 
 #include <QByteArray>
-#include <QColor>
-#include <QImage>
+#include <QFile>
 #include <QString>
-#include <QStringList>
+#include <gtest/gtest.h>
 
 namespace velko::test {
 
-QString resourcesDir();
-QString mediasDir();
-QByteArray readAll(const QString& path);
+inline QString sourceDir(const char* sub) { return QStringLiteral(VELKO_SOURCE_DIR "/") + sub; }
 
-// The 42 cell names the board, the marker and the preview ask for.
-QStringList cellNames();
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-// Average colour of a square of pixels around (x, y).
-QColor averageAround(const QImage& image, int x, int y, int half);
+inline quint32 le(const QByteArray& bytes, int at, int size) {
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i) value = (value << 8) | quint8(bytes.at(at + i));
+    return value;
+}
 
-// Little-endian fields of a file's bytes.
-quint32 le32(const QByteArray& bytes, int at);
-quint16 le16(const QByteArray& bytes, int at);
+// A Windows bitmap with a 40-byte information header, 16 bits per pixel
+// (5-5-5, top bit clear), rows bottom-up and padded to four bytes.
+inline void expectBmp555(const QByteArray& bytes, int width, int height) {
+    const int rowBytes = (width * 2 + 3) / 4 * 4;
+    ASSERT_EQ(bytes.size(), 14 + 40 + rowBytes * height);
+    EXPECT_TRUE(bytes.startsWith("BM"));
+    EXPECT_EQ(le(bytes, 2, 4), quint32(bytes.size()));
+    EXPECT_EQ(le(bytes, 10, 4), 54u);     // where the pixels start
+    EXPECT_EQ(le(bytes, 14, 4), 40u);     // information header size
+    EXPECT_EQ(le(bytes, 18, 4), quint32(width));
+    EXPECT_EQ(le(bytes, 22, 4), quint32(height));   // positive: bottom-up rows
+    EXPECT_EQ(le(bytes, 26, 2), 1u);      // planes
+    EXPECT_EQ(le(bytes, 28, 2), 16u);     // bits per pixel
+    EXPECT_EQ(le(bytes, 30, 4), 0u);      // no compression: 5-5-5
+    int setTopBits = 0;
+    for (int row = 0; row < height; ++row)
+        for (int x = 0; x < width; ++x) setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
+    EXPECT_EQ(setTopBits, 0);
+}
 
 }  // namespace velko::test

@@ -1,0 +1,212 @@
+// Every picture the program loads: the cells, icon and cursor built into it,
+// and the media pictures its windows and buttons show. Each is present, of
+// the form and size the program expects, and shows what its name promises.
+
+#include "PictureFiles.h"
+
+#include <QColor>
+#include <QImage>
+#include <QImageReader>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using namespace velko::test;
+
+namespace {
+
+QImage argb(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
+
+// The picture in resources/ is of this size, and the program's built-in copy is the same picture.
+QImage expectBuiltIn(const QString& file, const QString& builtIn, QSize size) {
+    const QImage picture = argb(sourceDir("resources/") + file);
+    EXPECT_EQ(picture.size(), size) << file.toStdString();
+    EXPECT_EQ(argb(builtIn), picture) << builtIn.toStdString();
+    return picture;
+}
+
+// A media picture, checked to be a real GIF that Qt reads.
+QImage gif(const QString& name) {
+    const QString path = sourceDir("medias/") + name;
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) << name.toStdString();
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), "gif") << name.toStdString();
+    const QImage image = reader.read();
+    EXPECT_FALSE(image.isNull()) << name.toStdString() << ": " << reader.errorString().toStdString();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage cell(const QString& name) { return argb(sourceDir("resources/cells/") + name + ".bmp"); }
+
+// The average colour of the pixels (x, y) of a picture for which inside(x, y) holds.
+template <typename Inside>
+QColor average(const QImage& image, Inside inside) {
+    long sum[3] = {}, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (!inside(x, y)) continue;
+            const QRgb p = image.pixel(x, y);
+            sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), ++n;
+        }
+    return n ? QColor(int(sum[0] / n), int(sum[1] / n), int(sum[2] / n)) : QColor();
+}
+
+QColor around(const QImage& image, int x, int y, int half) {
+    return average(image, [=](int px, int py) { return std::abs(px - x) <= half && std::abs(py - y) <= half; });
+}
+
+// Which of the choices is nearest in colour; by hue and saturation alone,
+// whatever the shading, unless the shading counts.
+int nearest(const QColor& seen, std::initializer_list<QColor> choices, bool shadingCounts = false) {
+    auto chroma = [=](const QColor& c) {
+        const double sum = shadingCounts ? 1.0 : c.red() + c.green() + c.blue() + 1.0;
+        return std::array<double, 3>{c.red() / sum, c.green() / sum, c.blue() / sum};
+    };
+    const auto s = chroma(seen);
+    int best = -1, index = 0;
+    double bestDistance = 1e9;
+    for (const QColor& choice : choices) {
+        const auto c = chroma(choice);
+        const double distance = std::hypot(s[0] - c[0], s[1] - c[1], s[2] - c[2]);
+        if (distance < bestDistance) bestDistance = distance, best = index;
+        ++index;
+    }
+    return best;
+}
+
+int channelGap(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+double meanLightness(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) sum += qGray(image.pixel(x, y));
+    return sum / (image.width() * image.height());
+}
+
+}  // namespace
+
+TEST(CellPictures, All42AreSixteenBitBitmapsBuiltInAlike) {
+    QStringList names{"I0", "I00"};
+    for (const char* family : {"I", "T", "A", "B", "C"})
+        for (int value = 1; value <= 8; ++value) names << QString("%1%2").arg(family).arg(value);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        expectBmp555(readAll(sourceDir("resources/cells/") + name + ".bmp"), 45, 45);
+        expectBuiltIn("cells/" + name + ".bmp", ":/cells/" + name, {45, 45});
+    }
+}
+
+TEST(CellPictures, EachShowsWhatItsNameSays) {
+    // Empty places: grey, lit from the top left, in two different patterns.
+    const QImage oneRing = cell("I0"), threeRings = cell("I00");
+    for (const QImage& empty : {oneRing, threeRings}) {
+        const QColor middle = around(empty, 22, 22, 20);
+        EXPECT_LT(std::max(std::abs(middle.red() - middle.blue()), std::abs(middle.green() - middle.blue())), 24);
+        EXPECT_GT(middle.lightness(), 100);
+        EXPECT_GT(QColor(empty.pixel(20, 0)).lightness(), QColor(empty.pixel(20, 44)).lightness() + 20);
+        EXPECT_GT(QColor(empty.pixel(0, 20)).lightness(), QColor(empty.pixel(44, 20)).lightness() + 20);
+    }
+    EXPECT_NE(oneRing, threeRings);
+    // Every ball shows its own colour on the board (I), selected (T) and in
+    // each of the three preview places (A, B, C).
+    const std::initializer_list<QColor> balls = {"#2F6FE4", "#36B24A", "#8E44AD", "#20C4D8",
+                                                 "#F2D027", "#F28C28", "#C9CED6", "#E03A3A"};
+    const std::initializer_list<QColor> previewRings = {"#1C2E7A", "#7B3FC4", "#C2187A"};
+    auto onRing = [](int x, int y) { return std::abs(std::hypot(x - 22.0, y - 22.0) - 19.5) <= 1.0; };
+    for (int value = 1; value <= 8; ++value) {
+        SCOPED_TRACE(value);
+        const QImage lying = cell(QString("I%1").arg(value)), selected = cell(QString("T%1").arg(value));
+        EXPECT_EQ(nearest(around(lying, 15, 30, 2), balls), value - 1);
+        EXPECT_EQ(nearest(around(selected, 15, 30, 2), balls), value - 1);
+        // The selected ball is brighter, inside a gold ring.
+        EXPECT_GT(around(selected, 16, 30, 3).lightness(), around(lying, 16, 30, 3).lightness());
+        const QColor gold = selected.pixel(22, 2);
+        EXPECT_GT(gold.red(), gold.blue() + 80);
+        EXPECT_GT(gold.green(), gold.blue() + 40);
+        // A preview place has a woven orange ground and a ring of its own colour.
+        for (int place = 0; place < 3; ++place) {
+            const QImage preview = cell(QString("%1%2").arg(QChar("ABC"[place])).arg(value));
+            EXPECT_EQ(nearest(around(preview, 17, 28, 1), balls), value - 1) << place;
+            const QColor ground = around(preview, 4, 4, 2);
+            EXPECT_TRUE(ground.red() > ground.green() && ground.green() > ground.blue()) << place;
+            EXPECT_EQ(nearest(average(preview, onRing), previewRings, true), place);
+        }
+    }
+}
+
+TEST(ProgramIcon, IsACyanBallOnAGoldStarAt48And32PixelsAndOneLargeSize) {
+    for (int size : {48, 32, 256}) {
+        const QString name = QString("velko-lines-%1.png").arg(size);
+        const QImage icon = expectBuiltIn("icons/" + name, ":/icons/" + name, {size, size});
+        // A cyan ball on a gold star, on a clear ground.
+        const QRgb star = icon.pixel(size / 2, size / 12 + 1), ball = icon.pixel(size * 3 / 8, size * 3 / 4);
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_GT(qAlpha(star), 200) << size;
+        EXPECT_GT(qRed(star), qBlue(star) + 60) << size;
+        EXPECT_GT(std::min(qGreen(ball), qBlue(ball)), qRed(ball) + 40) << size;
+    }
+}
+
+TEST(HandCursor, IsA32PixelHandWithItsFingerTipAtTheHotSpot) {
+    const QImage hand = expectBuiltIn("cursors/hand.png", ":/cursors/hand.png", {32, 32});
+    // The finger tip, centred on (5, 0), is the top row's only visible part:
+    // a dark outline, white inside.
+    for (int x = 0; x < 32; ++x) EXPECT_EQ(qAlpha(hand.pixel(x, 0)) > 128, std::abs(x - 5) <= 1) << x;
+    EXPECT_LT(qGray(hand.pixel(5, 0)), 80);
+    EXPECT_EQ(qAlpha(hand.pixel(5, 6)), 255);
+    EXPECT_GT(qGray(hand.pixel(5, 6)), 220);
+}
+
+TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize) {
+    const std::pair<const char*, QSize> pictures[] = {
+        {"game.gif", {640, 480}}, {"back.gif", {640, 480}}, {"cmd.gif", {405, 405}},
+        {"gameover.gif", {405, 405}}, {"tit.gif", {16, 16}},
+    };
+    for (const auto& [name, size] : pictures) EXPECT_EQ(gif(name).size(), size) << name;
+    // The title strip is stretched to 236, 284 or 341 wide, never enlarged.
+    const QImage strip = gif("tbk.gif");
+    EXPECT_EQ(strip.height(), 22);
+    EXPECT_GE(strip.width(), 341);
+    // Stretched to each width, it matches the close button at its right end
+    // (the strip sits a pixel above the dialog) and the title icon at (4, 2).
+    for (auto [width, left] : {std::pair{236, 220}, std::pair{284, 268}, std::pair{341, 324}})
+        EXPECT_LE(channelGap(gif("ex0.gif").pixel(0, 0), strip.scaled(width, 22).pixel(left, 6)), 24) << width;
+    EXPECT_LE(channelGap(gif("tit.gif").pixel(0, 0), strip.pixel(4, 3)), 12);
+    EXPECT_NE(gif("cmd.gif"), gif("gameover.gif")) << "the two end pictures must differ";
+}
+
+TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits) {
+    struct Button {
+        const char* name;
+        QSize size;
+        const char* window;   // the picture under the button, or none for the dialogs' grey
+        QPoint at;
+    };
+    const Button buttons[] = {
+        {"newgame", {72, 32}, "back.gif", {526, 105}}, {"phbt", {72, 32}, "back.gif", {526, 141}},
+        {"web", {93, 32}, "back.gif", {515, 175}},     {"help", {52, 30}, "back.gif", {536, 211}},
+        {"min", {8, 10}, "back.gif", {597, 5}},        {"ex", {10, 10}, "back.gif", {616, 5}},
+        {"ptms", {140, 45}, "game.gif", {260, 300}},   {"tzms", {140, 40}, "game.gif", {260, 350}},
+        {"tcyx", {140, 40}, "game.gif", {260, 395}},   {"cmdok", {43, 24}, nullptr, {}},
+        {"cmdyes", {23, 24}, nullptr, {}},             {"cmdno", {23, 24}, nullptr, {}},
+    };
+    for (const Button& button : buttons) {
+        SCOPED_TRACE(button.name);
+        QImage face[3];
+        for (int state = 0; state < 3; ++state) {
+            face[state] = gif(QString("%1%2.gif").arg(button.name).arg(state));
+            EXPECT_EQ(face[state].size(), button.size) << state;
+        }
+        // Hover is lighter and pressed darker than normal.
+        EXPECT_GT(meanLightness(face[1]), meanLightness(face[0]) + 1.0);
+        EXPECT_LT(meanLightness(face[2]), meanLightness(face[0]) - 1.0);
+        const QImage ground = button.window ? gif(button.window) : QImage();
+        for (QPoint corner : {QPoint(0, 0), QPoint(button.size.width() - 1, 0)}) {
+            const QRgb under = button.window ? ground.pixel(button.at + corner) : qRgb(216, 216, 216);
+            EXPECT_LE(channelGap(face[0].pixel(corner), under), button.window ? 24 : 8) << corner.x();
+        }
+    }
+}
