@@ -1,16 +1,15 @@
-// The files a player keeps between runs: loading at start-up, saving at the
-// end, and replacing each file so that a failed write never tears it.
-// Every test runs with its own home and data folder, never the real ones.
+// The files a player keeps between runs: mysetting.cfg's two volume levels,
+// loading and saving both files in the player's own folder, and replacing
+// each file so that a failed write never tears it. Every test that saves runs
+// with its own home and data folder, never the real ones.
 
 #include "AtomicFile.h"
 #include "DataPaths.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 #include "SavedFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,8 +29,7 @@ QByteArray fileBytes(const QString& path)
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
 QStringList folderEntries(const QString& folder)
@@ -39,173 +37,115 @@ QStringList folderEntries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// Points HOME and the data folder at a fresh temporary folder for one test.
+std::pair<int, int> pairOf(const VolumeLevels& levels) { return {levels.effects, levels.music}; }
+
+// Points HOME and the data folder at a fresh temporary folder.
 class SavedFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home_.isValid());
-        savedHome_ = qgetenv("HOME");
-        savedData_ = qgetenv("XDG_DATA_HOME");
         qputenv("HOME", QFile::encodeName(home_.path()));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
         folder_ = userDataFolder();
-        ASSERT_TRUE(folder_.startsWith(home_.path())) << folder_.toStdString();
-        ASSERT_TRUE(QDir(folder_).exists());
+        ASSERT_TRUE(folder_.startsWith(home_.path()) && QDir(folder_).exists()) << folder_.toStdString();
         SysInfo[0] = QStringLiteral("Meister");
         HiScore = ScoreTable();
     }
-    void TearDown() override
-    {
-        qputenv("HOME", savedHome_);
-        qputenv("XDG_DATA_HOME", savedData_);
-    }
+    void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
 
     QTemporaryDir home_;
     QString folder_;
-
-private:
-    QByteArray savedHome_;
-    QByteArray savedData_;
-};
-
-// Lets writes grow files only up to `bytes` while it lives, like a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
+    QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");
 };
 
 } // namespace
 
-TEST_F(SavedFiles, BothFilesLiveInThePlayersDataFolder)
+TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
 {
-    EXPECT_EQ(settingsFilePath(), folder_ + QStringLiteral("/mysetting.cfg"));
-    EXPECT_EQ(gameInfoFilePath(), folder_ + QStringLiteral("/gameinfo.cfg"));
+    EXPECT_EQ(formatSettings({7, 42}), QByteArray(" 7 \r\n 42 \r\n"));
+    EXPECT_EQ(formatSettings({0, 51}), formatSettings({1, 50}));
+    for (int effects = 1; effects <= 50; ++effects)
+        EXPECT_EQ(pairOf(parseSettings(formatSettings({effects, 51 - effects}))), std::pair(effects, 51 - effects));
+    const struct { QByteArray text; int effects; int music; } cases[] = {
+        {"2.5\r\n3.5\r\n", 2, 4}, {"37.49\r\n37.51\r\n", 37, 38}, {"49.5\r\n50.5\r\n", 50, 50},
+        {" 2e1 \r\n\t+7\t\r\n", 20, 7}, {"0\r\n51\r\n", 1, 50}, {"nan\r\n99999999\r\n", 50, 50},
+        {"0.4\r\n-0.5\r\n", 1, 1}, {"1e300\r\n-1e300\r\n", 50, 1}, {"", 50, 50}, {" 20 ", 20, 50},
+        {"loud\r\n 7 \r\n", 50, 7}, {" 7 \r\nquiet\r\n", 7, 50}, {QByteArray("1\0\r\n2\r\n", 7), 50, 2},
+        {" 12 \n 34 \n", 12, 34}, {" 12 \r 34 \r", 12, 34}, {" 12 \r\n 34", 12, 34},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pairOf(parseSettings(c.text)), std::pair(c.effects, c.music)) << c.text.toHex().toStdString();
+    // A huge file is read only as far as the levels.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("mysetting.cfg"));
+    writeBytes(path, " 8 \r\n 9" + QByteArray(1 << 20, ' ') + "x\r\n");
+    EXPECT_EQ(pairOf(readSettings(path)), std::pair(8, 50));   // a line cut short by the size limit is no level
+    writeBytes(path, " 8 \r\n 9 \r\n" + QByteArray(1 << 20, 'z'));
+    EXPECT_EQ(pairOf(readSettings(path)), std::pair(8, 9));
 }
 
 TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 {
-    const double before = nowDateValue();
+    const double before = toDateValue(QDateTime::currentDateTime());
     LoadHiScoreTable();
-    const double after = nowDateValue();
-    const VolumeLevels levels = LoadVolumeLevels();
-    EXPECT_EQ(levels.effects, 50);
-    EXPECT_EQ(levels.music, 50);
-    for (std::size_t i = 0; i < HiScore.size(); ++i) {
-        EXPECT_EQ(HiScore[i].Name, QStringLiteral("Meister"));
-        EXPECT_EQ(HiScore[i].Points, 1000 - 130 * static_cast<int>(i));
-        EXPECT_GE(HiScore[i].When, before);
-        EXPECT_LE(HiScore[i].When, after);
-    }
-
-    SaveFiles(levels);
-    EXPECT_EQ(fileBytes(settingsFilePath()), QByteArray(" 50 \r\n 50 \r\n"));
-    EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(HiScore));
-    EXPECT_EQ(folderEntries(folder_), (QStringList{QStringLiteral("gameinfo.cfg"), QStringLiteral("mysetting.cfg")}));
+    const double after = toDateValue(QDateTime::currentDateTime());
+    EXPECT_TRUE(HiScore[0].When >= before && HiScore[0].When <= after) << HiScore[0].When;
+    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(defaultScoreTable(QStringLiteral("Meister"), HiScore[0].When)));
+    SaveFiles(LoadVolumeLevels());
+    EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
+    EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
+    EXPECT_EQ(folderEntries(folder_), (QStringList{"gameinfo.cfg", "mysetting.cfg"}));
 }
 
 TEST_F(SavedFiles, NextRunReadsBackWhatTheLastOneSaved)
 {
     LoadHiScoreTable();
     HiScore[3] = {QStringLiteral("李娜 Müller "), 612, 45678.123456789};
-    const ScoreTable saved = HiScore;
+    const QByteArray saved = formatGameInfo(HiScore);
     SaveFiles({12, 37});
-
     HiScore = ScoreTable();
     SysInfo[0] = QStringLiteral("someone else");
     LoadHiScoreTable();
-    for (std::size_t i = 0; i < saved.size(); ++i) {
-        EXPECT_EQ(HiScore[i].Name, saved[i].Name);
-        EXPECT_EQ(HiScore[i].Points, saved[i].Points);
-        EXPECT_EQ(HiScore[i].When, saved[i].When);
-    }
-    const VolumeLevels levels = LoadVolumeLevels();
-    EXPECT_EQ(levels.effects, 12);
-    EXPECT_EQ(levels.music, 37);
+    EXPECT_EQ(formatGameInfo(HiScore), saved);
+    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(12, 37));
+    writeBytes(gameInfoFilePath(), "");   // an existing but empty file is an empty table
+    LoadHiScoreTable();
+    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(ScoreTable()));
 }
 
 TEST_F(SavedFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
 {
-    // A folder where mysetting.cfg belongs makes its writing fail.
-    ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("mysetting.cfg")));
+    ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("mysetting.cfg")));   // its writing must fail
     LoadHiScoreTable();
     SaveFiles({5, 6});
-    EXPECT_TRUE(QFileInfo(settingsFilePath()).isDir());
     EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(HiScore));
-    const VolumeLevels levels = LoadVolumeLevels();
-    EXPECT_EQ(levels.effects, 50);
-    EXPECT_EQ(levels.music, 50);
+    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(50, 50));
 }
 
-TEST_F(SavedFiles, UnreadableGameInfoFallsBackToTheDefaultTable)
-{
-    ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("gameinfo.cfg")));
-    LoadHiScoreTable();
-    EXPECT_EQ(HiScore[0].Name, QStringLiteral("Meister"));
-    EXPECT_EQ(HiScore[7].Points, 90);
-}
-
-TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNothingElse)
+TEST(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("gameinfo.cfg"));
-    writeBytes(path, QByteArray(300, 'o'));
-    ASSERT_TRUE(replaceFileAtomically(path, "new"));
-    EXPECT_EQ(fileBytes(path), QByteArray("new"));
-    EXPECT_EQ(folderEntries(folder.path()), QStringList{QStringLiteral("gameinfo.cfg")});
-    ASSERT_TRUE(replaceFileAtomically(path, QByteArray()));
-    EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
-}
-
-TEST(AtomicFile, WriteThatFailsHalfwayLeavesTheOldFile)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("gameinfo.cfg"));
-    const QByteArray old = formatGameInfo(defaultScoreTable(QStringLiteral("old"), 45000.0));
-    writeBytes(path, old);
-
-    bool written = true;
-    {
-        FileSizeLimit diskFull(40);   // the new file stops growing after 40 bytes
-        written = replaceFileAtomically(path, QByteArray(4096, 'n'));
-    }
+    writeBytes(path, "old");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit diskFull = saved;
+    diskFull.rlim_cur = 40;   // the new file stops growing after 40 bytes
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &diskFull);
+    const bool written = replaceFileAtomically(path, QByteArray(4096, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(written);
-    EXPECT_EQ(fileBytes(path), old);
-    EXPECT_EQ(folderEntries(folder.path()), QStringList{QStringLiteral("gameinfo.cfg")}) << "no temporary file is left";
-
-    // Once there is room again the file is replaced.
-    EXPECT_TRUE(replaceFileAtomically(path, QByteArray(4096, 'n')));
-    EXPECT_EQ(fileBytes(path), QByteArray(4096, 'n'));
-}
-
-TEST(AtomicFile, FailuresAreReportedNotThrown)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
+    EXPECT_EQ(fileBytes(path), QByteArray("old"));
+    EXPECT_EQ(folderEntries(folder.path()), QStringList{"gameinfo.cfg"});
+    // With room again the whole file is replaced, by a shorter one too.
+    for (const QByteArray& bytes : {QByteArray(4096, 'n'), QByteArray("new"), QByteArray()}) {
+        EXPECT_TRUE(replaceFileAtomically(path, bytes));
+        EXPECT_EQ(fileBytes(path), bytes);
+    }
     EXPECT_FALSE(replaceFileAtomically(folder.filePath(QStringLiteral("no/such/folder/file.cfg")), "x"));
-    const QString asFolder = folder.filePath(QStringLiteral("taken"));
-    ASSERT_TRUE(QDir().mkdir(asFolder));
-    writeBytes(asFolder + QStringLiteral("/inside"), "keep");
-    EXPECT_FALSE(replaceFileAtomically(asFolder, "x"));
-    EXPECT_EQ(fileBytes(asFolder + QStringLiteral("/inside")), QByteArray("keep"));
-    EXPECT_EQ(folderEntries(folder.path()), QStringList{QStringLiteral("taken")});
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken")));
+    EXPECT_FALSE(replaceFileAtomically(folder.filePath(QStringLiteral("taken")), "x"));
+    EXPECT_EQ(folderEntries(folder.path()), (QStringList{"gameinfo.cfg", "taken"}));
 }
