@@ -12,7 +12,6 @@ int main(int argc, char** argv)
         qputenv("SDL_AUDIODRIVER", "dummy");
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,42 +1,61 @@
 #pragma once
 // Shared ground for the window tests: a main window whose desktop only takes
-// notes, pictures to compare pixels with, and a hand for modal dialogs.
+// notes, pixel pictures to compare with, and a hand for modal dialogs.
 
-#include <QImage>
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QString>
-#include <QUrl>
 #include <gtest/gtest.h>
-#include <memory>
-#include <vector>
 
+#include "About.h"
 #include "BoardView.h"
+#include "DataPaths.h"
 #include "Form1.h"
+#include "LevelBar.h"
+#include "ProgramState.h"
+#include "Sound.h"
+#include "WebPages.h"
 
 namespace velko::test {
 
-// What the main window asked of the desktop.
-struct DesktopLog {
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TearDown();
+        ASSERT_EQ(RunStartUp(applicationFolder() + QStringLiteral("/medias")), QString());
+    }
+    void TearDown() override
+    {
+        QFile::remove(settingsFilePath());
+        QFile::remove(gameInfoFilePath());
+    }
+    std::unique_ptr<Form1> makeWindow()
+    {
+        auto window = std::make_unique<Form1>();
+        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); },
+                             [](QWidget*) {}, [this] { ++programEnds; }};
+        return window;
+    }
+    // A new game on the shown window, no question asked.
+    std::unique_ptr<Form1> startedWindow(std::uint8_t mode = 3)
+    {
+        auto window = makeWindow();
+        GameMode = mode;
+        window->newgame_MouseDown();
+        window->show();
+        return window;
+    }
+    static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
+
     std::vector<int> sleeps;
-    std::vector<QUrl> openedUrls;
-    int moves = 0;
+    std::vector<QUrl> urls;
     int programEnds = 0;
 };
 
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // A main window with the recording desktop.
-    std::unique_ptr<Form1> makeWindow();
-    // A new game on the window, no question asked.
-    std::unique_ptr<Form1> startedWindow(std::uint8_t mode = 3);
-
-    DesktopLog log;
-};
-
-BoardView* boardOf(Form1& window);
 template <typename T = QWidget>
 T* part(QWidget& window, const char* name)
 {
@@ -44,38 +63,73 @@ T* part(QWidget& window, const char* name)
     EXPECT_NE(widget, nullptr) << "no control named " << name;
     return widget;
 }
+inline BoardView* boardOf(Form1& window) { return part<BoardView>(window, "PictureBox0"); }
+inline QTimer* clockOf(Form1& window) { return part<QTimer>(window, "Timer1"); }
+inline QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+inline QImage pixels(QWidget* widget) { return rgb(widget->grab().toImage()); }
 
-// The cell picture as the board shows it.
-QImage cellPicture(const QString& name);
-// What the board shows at cell (column, row) right now.
-QImage shownCell(BoardView& board, int column, int row);
-// The picture that shows a cell of this value at (column, row).
-QString boardPictureName(std::int32_t value, int column, int row);
+// The cell picture as the board shows it: on black.
+inline QImage cellPicture(const QString& name)
+{
+    const QImage picture(QStringLiteral(":/cells/") + name);
+    EXPECT_FALSE(picture.isNull()) << "no cell picture " << name.toStdString();
+    QImage cell(kCellSize, kCellSize, QImage::Format_RGB32);
+    cell.fill(Qt::black);
+    QPainter(&cell).drawImage(0, 0, picture);
+    return cell;
+}
+
+// Fills the board with value(column, row), drawn, nothing selected.
+inline void setBoard(Form1& window, const std::function<int(int, int)>& value)
+{
+    for (int column = 0; column < kCells; ++column)
+        for (int row = 0; row < kCells; ++row)
+            window.game().ShowXY(column, row, window.game().Board[column][row] = value(column, row));
+    window.game().HidePic();
+    boardOf(window)->refresh();
+}
+
 // Every cell on the screen shows the picture of its Board value.
-void expectBoardShowsGame(Form1& window);
+inline void expectBoardShowsGame(Form1& window)
+{
+    const QImage shown = pixels(boardOf(window));
+    for (int c = 0; c < kCells * kCells; ++c) {
+        const int column = c / kCells, row = c % kCells, value = window.game().Board[column][row];
+        const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
+        EXPECT_EQ(shown.copy(column * 45, row * 45, 45, 45), cellPicture(name)) << column << ", " << row;
+    }
+}
 
-// Presses the named button of the next modal dialog once it is open.
-void answerNextDialog(const QString& buttonName);
+inline void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
+inline void clickCell(Form1& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(boardOf(window), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
+}
 
-// While it lives, any modal dialog is a failure: it is noted and closed.
-class NoDialogExpected {
-public:
-    NoDialogExpected();
-    ~NoDialogExpected();
-    NoDialogExpected(const NoDialogExpected&) = delete;
-    NoDialogExpected& operator=(const NoDialogExpected&) = delete;
+// While the watcher lives, modal dialogs get the named button pressed; with
+// no button named, any dialog is a failure: noted and closed.
+inline std::unique_ptr<QTimer> answerDialogs(const char* button = nullptr)
+{
+    auto watcher = std::make_unique<QTimer>();
+    QObject::connect(watcher.get(), &QTimer::timeout, [button] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            QWidget* target = button ? dialog->findChild<QWidget*>(QString::fromLatin1(button)) : nullptr;
+            if (target && target->isVisible())
+                return press(target);
+            ADD_FAILURE() << "unexpected dialog " << dialog->objectName().toStdString();
+            dialog->close();
+        }
+    });
+    watcher->start(0);
+    return watcher;
+}
 
-private:
-    QTimer* watcher_;
-};
-
-// Sends a mouse move with these buttons held to the widget, as the system would.
-void moveWithButtons(QWidget* widget, QPoint position, Qt::MouseButtons buttons);
-
-// Clicks the left button at the middle of board cell (column, row).
-void clickCell(Form1& window, int column, int row, Qt::MouseButton button = Qt::LeftButton);
-
-// Sends the window's score timer one tick, the way the clock would.
-void tick(QObject* timer);
+// Ticks of the running score clock, the way the clock sends them.
+inline void tick(QTimer* clock, int times = 1)
+{
+    ASSERT_TRUE(clock->isActive());
+    for (QTimerEvent event(clock->timerId()); times-- > 0;)
+        QCoreApplication::sendEvent(clock, &event);
+}
 
 } // namespace velko::test
