@@ -1,264 +1,120 @@
 // The message dialog: which answers it offers, how it sizes itself to its
 // text, and what every way of closing it answers.
 
-#include <QFile>
-#include <QLabel>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-#include "DialogTitle.h"
+#include "DialogTestKit.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
 #include "ProgramState.h"
-#include "TestPictures.h"
 
 using namespace velko;
 using namespace velko::test;
 
 namespace {
 
-constexpr int kTwips = 15;
-
 class MessageBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { BoxResult = 0; }
+
+    // Shows a message of `style`, lets `act` handle it and gives back the answer.
+    int answer(int style, std::function<void(QDialog&)> act, const QString& text = "Quit?")
     {
-        ASSERT_TRUE(folder.isValid());
-        buttons.pictureFolder = folder.path();
-        buttons.clickSound = [this] { ++clicks; };
-        SysInfo[1] = QStringLiteral("Velko Lines test");
-        BoxResult = 0;
+        whenModalShows(std::move(act));
+        return ShowMessage(text, style, {folder.path(), [this] { ++clicks; }});
     }
 
     QTemporaryDir folder;
-    ButtonContext buttons;
     int clicks = 0;
-};
-
-struct Shape {
-    int messageHeight = 0;
-    int outerHeight = 0;
-    int buttonsTop = 0;
 };
 
 } // namespace
 
-TEST_F(MessageBoxTest, AnOkDialogShowsOnlyOkAndAnswersSixteen)
+TEST_F(MessageBoxTest, OnlyStyleBitSixteenAsksYesOrNoAndEachButtonAnswersItsCode)
 {
-    BoxResult = 64;
-    whenModalShows([](QDialog& dialog) {
-        auto* cmdok = part(dialog, "cmdok");
-        EXPECT_TRUE(cmdok->isVisible());
-        EXPECT_FALSE(part(dialog, "cmdyes")->isVisible());
-        EXPECT_FALSE(part(dialog, "cmdno")->isVisible());
-        EXPECT_EQ(cmdok->x(), 97);
-        EXPECT_EQ(cmdok->size(), QSize(43, 24));
-        click(cmdok);
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Game over."), 0, buttons), kAnswerOk);
-    EXPECT_EQ(BoxResult, kAnswerOk);
-    EXPECT_EQ(clicks, 1);
+    const struct { int style; const char* button; int code; } cases[] = {
+        {0, "cmdok", kAnswerOk}, {kStyleYesNo, "cmdyes", kAnswerYes},
+        {kStyleYesNo | 4 | 32, "cmdno", kAnswerNo}, {4 | 32, "cmdok", kAnswerOk}};
+    for (const auto& c : cases) {
+        const bool yesNo = c.style & kStyleYesNo;
+        EXPECT_EQ(answer(c.style, [&](QDialog& dialog) {
+                      EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.style;
+                      EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.style;
+                      EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.style;
+                      click(part(dialog, c.button));
+                  }), c.code);
+        EXPECT_EQ(BoxResult, c.code);
+    }
+    EXPECT_EQ(clicks, 4);
 }
 
-TEST_F(MessageBoxTest, AYesNoDialogShowsYesAndNoAndAnswersYes)
+TEST_F(MessageBoxTest, EscTheCloseButtonAndTheWindowManagerAnswerNoOrOk)
 {
-    whenModalShows([](QDialog& dialog) {
-        auto* cmdyes = part(dialog, "cmdyes");
-        auto* cmdno = part(dialog, "cmdno");
-        EXPECT_FALSE(part(dialog, "cmdok")->isVisible());
-        EXPECT_TRUE(cmdno->isVisible());
-        EXPECT_EQ(cmdyes->geometry(), QRect(60, cmdno->y(), 23, 24));
-        EXPECT_EQ(cmdno->geometry(), QRect(154, cmdyes->y(), 23, 24));
-        click(cmdyes);
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerYes);
+    const std::function<void(QDialog&)> ways[] = {
+        [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
+        [](QDialog& dialog) { click(part(dialog, "ex")); },
+        [](QDialog& dialog) { dialog.close(); }};
+    for (const auto& way : ways) {
+        BoxResult = kAnswerYes;
+        EXPECT_EQ(answer(kStyleYesNo, way), kAnswerNo);
+        EXPECT_EQ(answer(0, way), kAnswerOk);
+    }
 }
 
-TEST_F(MessageBoxTest, OnlyTheBitSixteenOfTheStyleAsksYesOrNo)
+TEST_F(MessageBoxTest, OtherKeysAndAPressDraggedOffAnAnswerLeaveTheDialogOpen)
 {
-    whenModalShows([](QDialog& dialog) {
-        EXPECT_TRUE(part(dialog, "cmdno")->isVisible());
-        click(part(dialog, "cmdno"));
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo | 4 | 32, buttons), kAnswerNo);
-    whenModalShows([](QDialog& dialog) {
-        EXPECT_FALSE(part(dialog, "cmdno")->isVisible());
-        click(part(dialog, "cmdok"));
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Note"), 4 | 32, buttons), kAnswerOk);
-}
-
-TEST_F(MessageBoxTest, EscAnswersNoInAYesNoDialogWhateverHasTheFocus)
-{
-    whenModalShows([](QDialog& dialog) { pressKey(part(dialog, "Message"), Qt::Key_Escape); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerNo);
-}
-
-TEST_F(MessageBoxTest, EscAnswersOkInAnOkDialog)
-{
-    whenModalShows([](QDialog& dialog) { pressKey(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Note"), 0, buttons), kAnswerOk);
-}
-
-TEST_F(MessageBoxTest, EnterAndOtherKeysDoNotAnswer)
-{
-    whenModalShows([](QDialog& dialog) {
-        pressKey(&dialog, Qt::Key_Return);
-        pressKey(&dialog, Qt::Key_Enter);
-        pressKey(&dialog, Qt::Key_Space);
-        pressKey(&dialog, Qt::Key_Y);
-        EXPECT_TRUE(dialog.isVisible());
-        click(part(dialog, "cmdyes"));
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerYes);
-}
-
-TEST_F(MessageBoxTest, TheCloseButtonAnswersNoOrOk)
-{
-    whenModalShows([](QDialog& dialog) { click(part(dialog, "ex")); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerNo);
-    whenModalShows([](QDialog& dialog) { click(part(dialog, "ex")); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Note"), 0, buttons), kAnswerOk);
-}
-
-TEST_F(MessageBoxTest, AWindowManagerCloseAnswersLikeTheCloseButton)
-{
-    BoxResult = kAnswerYes;
-    whenModalShows([](QDialog& dialog) { dialog.close(); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerNo);
-    whenModalShows([](QDialog& dialog) { dialog.close(); });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Note"), 0, buttons), kAnswerOk);
-}
-
-TEST_F(MessageBoxTest, APressDraggedOffAnAnswerLeavesTheDialogOpen)
-{
-    BoxResult = 0;
-    whenModalShows([](QDialog& dialog) {
-        auto* cmdyes = part(dialog, "cmdyes");
-        press(cmdyes, {5, 5});
-        moveTo(cmdyes, {60, 5}, Qt::LeftButton);
-        release(cmdyes, {60, 5});
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(BoxResult, 0);
-        click(part(dialog, "cmdno"));
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerNo);
+    EXPECT_EQ(answer(kStyleYesNo, [](QDialog& dialog) {
+                  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Y})
+                      QTest::keyClick(&dialog, key);
+                  pressAndDragOff(part(dialog, "cmdyes"));
+                  EXPECT_TRUE(dialog.isVisible());
+                  EXPECT_EQ(BoxResult, 0);
+                  click(part(dialog, "cmdno"));
+              }), kAnswerNo);
 }
 
 TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
 {
-    auto shapeOf = [this](const QString& text) {
-        Shape shape;
-        whenModalShows([&shape](QDialog& dialog) {
-            auto* message = part<QLabel>(dialog, "Message");
-            EXPECT_EQ(message->geometry().topLeft(), QPoint(8, 28));
-            EXPECT_EQ(message->width(), 224);
-            EXPECT_EQ(dialog.width(), 236 + 2);
-            shape.messageHeight = message->height();
-            shape.outerHeight = dialog.height();
-            shape.buttonsTop = part(dialog, "cmdok")->y();
-            EXPECT_EQ(part(dialog, "cmdyes")->y(), shape.buttonsTop);
-            EXPECT_EQ(part(dialog, "cmdno")->y(), shape.buttonsTop);
+    const int line = QFontMetrics(QFont(QStringLiteral("Tahoma"), 9)).height();
+    const struct { const char* text; int minHeight, maxHeight; } cases[] = {
+        {"One short line.", line - 2, 2 * line},
+        {"First line.\nSecond line.\nThird line.\nFourth.", 4 * line - 2, 5 * line},
+        {"A message long enough to need more than one line at this width, so it "
+         "wraps at the words and carries on.", 2 * line - 2, 5 * line}};
+    for (const auto& c : cases) {
+        answer(0, [&c](QDialog& dialog) {
+            const QRect message = part(dialog, "Message")->geometry();
+            EXPECT_EQ(message.topLeft(), QPoint(8, 28));
+            EXPECT_EQ(message.width(), 224);
+            EXPECT_GE(message.height(), c.minHeight);
+            EXPECT_LT(message.height(), c.maxHeight);
+            const int h = message.height() * 15, top = part(dialog, "cmdok")->y();   // 15 twips a pixel
+            EXPECT_EQ(dialog.size() * 15, QSize(238 * 15, h + 990));
+            EXPECT_LE(std::abs(top * 15 - (h + 520)), 7);   // to the nearest pixel
+            EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(97, top, 43, 24));
+            EXPECT_EQ(part(dialog, "cmdyes")->geometry(), QRect(60, top, 23, 24));
+            EXPECT_EQ(part(dialog, "cmdno")->geometry(), QRect(154, top, 23, 24));
             click(part(dialog, "cmdok"));
-        });
-        ShowMessage(text, 0, buttons);
-        return shape;
-    };
-    const Shape one = shapeOf(QStringLiteral("One short line."));
-    const Shape four = shapeOf(QStringLiteral("First line.\nSecond line.\nThird line.\nFourth."));
-    const Shape wrapped = shapeOf(QStringLiteral(
-        "A message long enough to need more than one line at this width, so it wraps "
-        "at the words and carries on."));
-    EXPECT_GT(wrapped.messageHeight, one.messageHeight);
-
-    const int lineHeight = QFontMetrics(QFont(QStringLiteral("Tahoma"), 9)).height();
-    EXPECT_GE(one.messageHeight, lineHeight - 2);
-    EXPECT_LT(one.messageHeight, 2 * lineHeight);
-    EXPECT_GE(four.messageHeight, 4 * lineHeight - 2);
-    EXPECT_LT(four.messageHeight, 5 * lineHeight);
-
-    for (const Shape& shape : {one, four, wrapped}) {
-        const int h = shape.messageHeight * kTwips;
-        EXPECT_EQ(shape.outerHeight * kTwips, h + 990);
-        // The buttons sit 100 twips under the message, to the nearest pixel.
-        EXPECT_LE(std::abs(shape.buttonsTop * kTwips - (h + 520)), kTwips / 2);
+        }, QString::fromUtf8(c.text));
     }
-    EXPECT_EQ(four.buttonsTop - one.buttonsTop, four.messageHeight - one.messageHeight);
 }
 
-TEST_F(MessageBoxTest, TheTitleStripShowsTheGameNameAndItsPictures)
+TEST_F(MessageBoxTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
 {
-    ASSERT_TRUE(writeSolidGif(folder.filePath("tbk.gif"), 8, 4, QColor(10, 20, 120)));
-    ASSERT_TRUE(writeSolidGif(folder.filePath("tit.gif"), 16, 16, QColor(230, 180, 20)));
-    whenModalShows([](QDialog& dialog) {
-        auto* strip = part<QLabel>(dialog, "Image2");
-        EXPECT_EQ(strip->geometry(), QRect(0, -1, 236, 22));
-        EXPECT_EQ(part(dialog, "Image4")->geometry(), QRect(4, 2, 16, 16));
-        auto* title = part<QLabel>(dialog, "Label1_2");
-        EXPECT_EQ(title->text(), SysInfo[1]);
-        EXPECT_EQ(title->pos(), QPoint(25, 3));
-        EXPECT_EQ(part(dialog, "ex")->geometry(), QRect(220, 5, 10, 10));
-        // The small strip picture is stretched over the whole strip.
-        const QImage seen = strip->grab().toImage();
-        EXPECT_EQ(seen.pixelColor(230, 15), QColor(10, 20, 120));
-        EXPECT_EQ(part<QLabel>(dialog, "Image4")->grab().toImage().pixelColor(8, 8),
-                  QColor(230, 180, 20));
-        click(part(dialog, "ex"));
-    });
-    ShowMessage(QStringLiteral("Note"), 0, buttons);
-}
-
-TEST_F(MessageBoxTest, TheTitleStripAndTitleDragTheDialogWithTheLeftButtonAlone)
-{
-    whenModalShows([](QDialog& dialog) {
-        auto* drag = dialog.findChild<CaptionDrag*>();
-        ASSERT_NE(drag, nullptr);
-        int drags = 0;
-        QObject::connect(drag, &CaptionDrag::dragStarted, [&drags] { ++drags; });
-        moveTo(part(dialog, "Image2"), {50, 5}, Qt::RightButton);
-        moveTo(part(dialog, "Image2"), {50, 5}, Qt::LeftButton | Qt::RightButton);
-        moveTo(part(dialog, "Label1_2"), {5, 5});
-        EXPECT_EQ(drags, 0);
-        moveTo(part(dialog, "Image2"), {50, 5}, Qt::LeftButton);
-        moveTo(part(dialog, "Label1_2"), {5, 5}, Qt::LeftButton);
-        EXPECT_EQ(drags, 2);
-        moveTo(part(dialog, "Message"), {5, 5}, Qt::LeftButton);
-        EXPECT_EQ(drags, 2);
-        click(part(dialog, "ex"));
-    });
-    ShowMessage(QStringLiteral("Note"), 0, buttons);
-}
-
-TEST_F(MessageBoxTest, TheDialogIsAFramedTopmostWindowCentredOnTheScreen)
-{
-    whenModalShows([](QDialog& dialog) {
+    SysInfo[1] = QStringLiteral("Velko Lines test");
+    writeDot(folder.filePath("tbk.gif"), QColor(10, 20, 120));
+    writeDot(folder.filePath("tit.gif"), QColor(230, 180, 20));
+    answer(0, [](QDialog& dialog) {
         EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-        EXPECT_TRUE(dialog.isModal());
-        const QRect screen = dialog.screen()->geometry();
-        EXPECT_LE(std::abs(dialog.geometry().center().x() - screen.center().x()), 1);
-        EXPECT_LE(std::abs(dialog.geometry().center().y() - screen.center().y()), 1);
+        EXPECT_LE((dialog.geometry().center() - dialog.screen()->geometry().center()).manhattanLength(), 2);
         const QImage seen = dialog.grab().toImage();
-        const int bottom = seen.height() - 1;
-        // A one-pixel line all round, the light grey ground inside it.
-        EXPECT_EQ(seen.pixelColor(0, bottom), QColor(Qt::black));
-        EXPECT_EQ(seen.pixelColor(seen.width() - 1, bottom / 2), QColor(Qt::black));
-        EXPECT_EQ(seen.pixelColor(seen.width() / 2, bottom), QColor(Qt::black));
-        EXPECT_EQ(seen.pixelColor(1, bottom - 1), QColor(216, 216, 216));
-        EXPECT_EQ(seen.pixelColor(seen.width() - 2, bottom - 1), QColor(216, 216, 216));
+        const int right = seen.width() - 1, bottom = seen.height() - 1;
+        for (QPoint edge : {QPoint(0, bottom), QPoint(right, bottom / 2), QPoint(right / 2, bottom)})
+            EXPECT_EQ(seen.pixelColor(edge), QColor(Qt::black));
+        EXPECT_EQ(seen.pixelColor(right - 1, bottom - 1), QColor(216, 216, 216));
+        checkTitleStrip(dialog, 236, 220, SysInfo[1]);
+        // The strip picture is stretched over the whole strip, the icon sits at its left.
+        EXPECT_EQ(part(dialog, "Image2")->grab().toImage().pixelColor(230, 15), QColor(10, 20, 120));
+        EXPECT_EQ(part(dialog, "Image4")->geometry(), QRect(4, 2, 16, 16));
+        EXPECT_FALSE(part<QLabel>(dialog, "Image4")->pixmap().isNull());
         click(part(dialog, "ex"));
     });
-    ShowMessage(QStringLiteral("Note"), 0, buttons);
-}
-
-TEST_F(MessageBoxTest, OpensWithTheGamesOwnMediaWhateverOfItIsThere)
-{
-    buttons.pictureFolder = QStringLiteral(VELKO_MEDIAS_DIR);
-    const bool haveStrip = QFile::exists(buttons.pictureFolder + QStringLiteral("/tbk.gif"));
-    whenModalShows([haveStrip](QDialog& dialog) {
-        EXPECT_EQ(part<QLabel>(dialog, "Image2")->pixmap().isNull(), !haveStrip);
-        click(part(dialog, "cmdyes"));
-    });
-    EXPECT_EQ(ShowMessage(QStringLiteral("Quit?"), kStyleYesNo, buttons), kAnswerYes);
 }

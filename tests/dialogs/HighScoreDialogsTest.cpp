@@ -1,0 +1,143 @@
+// The high-score dialogs: the name entry of a new high score, which name it
+// gives back and where the score lands; and the table, four columns that line
+// up, rebuilt at every opening.
+
+#include "DialogTestKit.h"
+#include "Form2.h"
+#include "HighScores.h"
+#include "InputFrm.h"
+#include "ProgramState.h"
+
+using namespace velko;
+using namespace velko::test;
+
+namespace {
+
+class HighScoreDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i : {1, 6, 7, 8, 13, 14, 26})
+            SysInfo[i] = QStringLiteral("Text %1").arg(i);
+        const double day = toDateValue(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
+        for (std::size_t i = 0; i < HiScore.size(); ++i)
+            HiScore[i] = {QStringLiteral("Player %1").arg(i), std::int32_t(8000 - 990 * i), day - i};
+    }
+
+    // Opens the window, lets `look` see it, closes it with its close button and
+    // gives back the lines of the rank, name, points and date columns.
+    std::vector<QStringList> open(std::function<void(QDialog&)> look = [](QDialog&) {})
+    {
+        std::vector<QStringList> columns;
+        whenModalShows([&](QDialog& dialog) {
+            for (const char* column : {"Label1_0", "Label3", "Label2", "Label4"})
+                columns.push_back(part<QLabel>(dialog, column)->text().split(QLatin1Char('\n')));
+            look(dialog);
+            click(part(dialog, "ex"));
+        });
+        ShowHighScores({folder.path(), {}});
+        return columns;
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
+{
+    HiScore[2].When = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<QStringList> seen = open();
+    ASSERT_EQ(seen.size(), 4u);
+    for (int column = 0; column < 4; ++column) {
+        ASSERT_EQ(seen[column].size(), 9);
+        EXPECT_EQ(seen[column][0], column ? SysInfo[5 + column] : QString());
+    }
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(seen[0][i + 1], QStringLiteral("%1.").arg(i + 1));
+        EXPECT_EQ(seen[1][i + 1], HiScore[i].Name);
+        EXPECT_EQ(seen[2][i + 1], QString::number(HiScore[i].Points));
+        EXPECT_EQ(seen[3][i + 1].isEmpty(), i == 2) << i;
+        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(HiScore[i].When));
+    }
+    EXPECT_EQ(open(), seen);
+}
+
+TEST_F(HighScoreDialogsTest, TheTableColumnsKeepTheirEdgesAndPointsOfAnyWidthEndFlushRightAt184)
+{
+    std::vector<int> widths;
+    const auto edges = [&widths](QDialog& dialog) {
+        EXPECT_EQ(part(dialog, "Label3")->pos(), QPoint(48, 28));
+        EXPECT_EQ(part(dialog, "Label4")->pos(), QPoint(200, 28));
+        const QRect ranks = part(dialog, "Label1_0")->geometry();
+        EXPECT_EQ(ranks.top(), 28);
+        EXPECT_LE(std::abs(2 * ranks.x() + ranks.width() - 2 * 22), 1);   // centred on 22
+        auto* points = part<QLabel>(dialog, "Label2");
+        EXPECT_EQ(points->y(), 28);
+        EXPECT_EQ(points->x() + points->width(), 184);
+        EXPECT_TRUE(points->alignment() & Qt::AlignRight);
+        widths.push_back(points->width());
+    };
+    HiScore[0].Points = 123456780;
+    HiScore[7].Points = -50;
+    open(edges);
+    for (auto& entry : HiScore)
+        entry.Points = 10;
+    open(edges);
+    EXPECT_LT(widths[1], widths[0]);
+}
+
+TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnlyAFullClickCloses)
+{
+    open([](QDialog& dialog) {
+        EXPECT_EQ(dialog.size(), QSize(341 + 2, 194 + 2));
+        checkTitleStrip(dialog, 341, 324, SysInfo[26]);
+        int drags = 0;
+        QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
+        moveTo(part(dialog, "Label1_0"), {3, 20}, Qt::LeftButton);
+        moveTo(part(dialog, "Label3"), {3, 20}, Qt::LeftButton);
+        EXPECT_EQ(drags, 1);
+        pressAndDragOff(part(dialog, "ex"));
+        EXPECT_TRUE(dialog.isVisible());
+    });
+}
+
+TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft)
+{
+    const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
+    // Left by a button, or by the window manager when there is none.
+    const struct { std::int32_t score; QString typed; const char* leaveBy; QString name; int rank; } cases[] = {
+        {91, "", "cmdok", SysInfo[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
+        {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
+        {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
+        {800, longName, "cmdok", longName.left(24), 2}};
+    for (const auto& c : cases) {
+        const double before = nowDateValue();
+        HiScore = defaultScoreTable(QStringLiteral("Velko"), before - 10);
+        whenModalShows([&c](QDialog& dialog) {
+            EXPECT_EQ(dialog.size(), QSize(284 + 2, 121 + 2));
+            checkTitleStrip(dialog, 284, 268, SysInfo[1]);
+            EXPECT_EQ(part<QLabel>(dialog, "Label2")->text(), SysInfo[13]);
+            EXPECT_EQ(part(dialog, "Label2")->pos(), QPoint(12, 32));
+            EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(224, 88, 43, 24));
+            auto* box = part<QLineEdit>(dialog, "Text1");
+            EXPECT_EQ(box->geometry(), QRect(12, 56, 260, 22));
+            EXPECT_TRUE(box->text().isEmpty());
+            for (const QChar typed : c.typed) {   // key by key, in any script
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(typed));
+                QApplication::sendEvent(box, &key);
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(dialog.isVisible());
+            c.leaveBy ? click(part(dialog, c.leaveBy)) : void(dialog.close());
+        });
+        RunNewHighScore(c.score, {folder.path(), {}});
+        EXPECT_EQ(InputName, c.name);
+        EXPECT_EQ(HiScore[c.rank].Name, c.name);
+        EXPECT_EQ(HiScore[c.rank].Points, c.score);
+        EXPECT_GE(HiScore[c.rank].When, before - 1e-6);
+        EXPECT_LE(HiScore[c.rank].When, nowDateValue() + 1e-6);
+        EXPECT_EQ(HiScore[c.rank == 0 ? 1 : 0].Name, QStringLiteral("Velko"));
+    }
+}
