@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "Game.h"
 #include "RecordingScreen.h"
@@ -16,14 +14,29 @@
 namespace velko {
 
 struct CellPos {
-    int column;
-    int row;
+    int column, row;
     bool operator==(const CellPos& other) const { return column == other.column && row == other.row; }
 };
 
 inline std::ostream& operator<<(std::ostream& out, const CellPos& cell)
 {
     return out << '(' << cell.column << ',' << cell.row << ')';
+}
+
+using Rows = std::vector<std::string>;
+using Events = std::vector<std::string>;
+
+// The random value that picks outcome `value` of "n - floor(n * r)", in the middle of its range.
+inline float Pick(int n, int value) { return (static_cast<float>(n - value) + 0.5f) / static_cast<float>(n); }
+// The value that picks board index i from "8 - floor(9 * r)".
+inline float Index(int i) { return Pick(9, i + 1); }
+
+// An empty board with one ball of colour 3.
+inline Rows BallAt(CellPos cell)
+{
+    Rows rows(kCells, std::string(kCells, '.'));
+    rows[cell.row][cell.column] = '3';
+    return rows;
 }
 
 class EngineTest : public ::testing::Test {
@@ -33,16 +46,11 @@ protected:
     Game game{screen, random};
 
     // Nine strings of nine characters, row 0 first; '.' is empty.
-    void setBoard(const std::vector<std::string>& rows)
+    void setBoard(const Rows& rows)
     {
-        ASSERT_EQ(rows.size(), 9u);
-        for (int row = 0; row < kCells; ++row) {
-            ASSERT_EQ(rows[row].size(), 9u);
-            for (int column = 0; column < kCells; ++column) {
-                const char c = rows[row][column];
-                game.Board[column][row] = c == '.' ? 0 : c - '0';
-            }
-        }
+        for (int row = 0; row < kCells; ++row)
+            for (int column = 0; column < kCells; ++column)
+                game.Board[column][row] = rows[row].at(column) == '.' ? 0 : rows[row][column] - '0';
     }
 
     void clickCell(int column, int row, int button = kLeftButton)
@@ -52,7 +60,7 @@ protected:
     }
 
     // Selects the ball and sends it to the target; returns the events of the move click only.
-    std::vector<std::string> move(CellPos from, CellPos to)
+    Events move(CellPos from, CellPos to)
     {
         clickCell(from.column, from.row);
         screen.events.clear();
@@ -60,14 +68,9 @@ protected:
         return screen.events;
     }
 
-    std::size_t count(const std::string& event) const
-    {
-        return static_cast<std::size_t>(std::count(screen.events.begin(), screen.events.end(), event));
-    }
-
     // The cells the ball was drawn on during a move, target last: the ball
     // drawings that come before the line blink and the pause after the move.
-    static std::vector<CellPos> journey(const std::vector<std::string>& events)
+    static std::vector<CellPos> journey(const Events& events)
     {
         std::vector<CellPos> cells;
         for (const std::string& event : events) {
@@ -78,15 +81,6 @@ protected:
                 cells.push_back({c, r});
         }
         return cells;
-    }
-
-    int emptyCells() const
-    {
-        int empty = 0;
-        for (const auto& column : game.Board)
-            for (const auto value : column)
-                empty += value == 0;
-        return empty;
     }
 };
 

@@ -7,199 +7,83 @@ namespace {
 
 class LineRemoval : public EngineTest {
 protected:
-    // One batch as a move runs it: fresh marks, empty list, check, remove.
-    void checkArrival(int column, int row)
+    // Runs one batch as a move does (fresh marks, empty list, check, remove)
+    // and checks what any removal must do: 3 points an entry, the listed
+    // cells emptied, nothing else touched, a blink of the listed balls.
+    void arrive(CellPos at, std::size_t entries, std::size_t distinct)
     {
+        const Grid<std::int32_t> before = game.Board;
+        screen.events.clear();
+        game.Score = 0;
         game.Visited = {};
         game.List1.clear();
-        game.RealXiaoChu(column, row);
+        game.RealXiaoChu(at.column, at.row);
         game.HideXiaoChu();
-    }
+        const auto& list = game.List1;
+        ASSERT_EQ(list.size(), entries);
+        EXPECT_EQ(std::set<std::string>(list.begin(), list.end()).size(), distinct);
+        EXPECT_EQ(game.Score, 3 * static_cast<std::int32_t>(entries));
+        Grid<std::int32_t> after = before;
+        for (const std::string& entry : list)
+            after[entry[0] - '0'][entry[1] - '0'] = 0;
+        EXPECT_EQ(game.Board, after);
 
-    std::vector<std::string> list() const { return game.List1; }
-
-    std::size_t distinctCells() const
-    {
-        return std::set<std::string>(game.List1.begin(), game.List1.end()).size();
-    }
-
-    void put(const std::string& cells, int row, int firstColumn = 0)
-    {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            game.Board[firstColumn + static_cast<int>(i)][row] = cells[i] == '.' ? 0 : cells[i] - '0';
+        Events blink{"sound 15"};
+        for (int pass = 0; pass < 5; ++pass) {
+            for (const std::string& entry : list) {
+                const int colour = pass % 2 ? before[entry[0] - '0'][entry[1] - '0'] : 0;
+                blink.push_back("draw " + std::string(1, entry[0]) + ' ' + entry[1] + ' ' + std::to_string(colour));
+            }
+            if (pass < 4)
+                blink.insert(blink.end(), {"refresh", "sleep 75"});
+        }
+        EXPECT_EQ(screen.events, list.empty() ? Events{} : blink) << "blinks twice, then empties without a refresh";
     }
 };
 
-using List = std::vector<std::string>;
-
-TEST_F(LineRemoval, FourInALineIsNothing)
+TEST_F(LineRemoval, ListsAndScoresOfTheLinesThroughTheArrivingBall)
 {
-    put("2222", 4, 2);
-    checkArrival(5, 4);
-    EXPECT_TRUE(game.List1.empty());
-    EXPECT_TRUE(screen.events.empty()) << "no sound and no pause";
-    EXPECT_EQ(game.Score, 0);
-}
-
-TEST_F(LineRemoval, RowOfFiveIsListedColumnDigitFirstFromTheFarEnd)
-{
-    put("11111", 4, 2);
-    checkArrival(6, 4);
-    EXPECT_EQ(list(), (List{"64", "54", "44", "34", "24"}));
-    EXPECT_EQ(game.Score, 15);
-    EXPECT_EQ(game.KongNum(), 81);
-}
-
-TEST_F(LineRemoval, ColumnZeroEntriesKeepTheirLeadingZero)
-{
-    for (int row = 3; row <= 7; ++row)
-        game.Board[0][row] = 5;
-    checkArrival(0, 5);
-    EXPECT_EQ(list(), (List{"07", "06", "05", "04", "03"}));
-    EXPECT_EQ(game.KongNum(), 81) << "each entry reads back as column 0";
-}
-
-TEST_F(LineRemoval, FullRowOfNineScores27)
-{
-    put("333333333", 8);
-    checkArrival(0, 8);
-    EXPECT_EQ(list(), (List{"48", "38", "28", "18", "08", "58", "68", "78", "88"}));
-    EXPECT_EQ(game.Score, 27);
-}
-
-TEST_F(LineRemoval, BothDiagonalsAreFoundUpToTheBoardEdge)
-{
-    for (int j = 0; j <= 4; ++j)
-        game.Board[j][4 - j] = 2;   // running up-right, ending in the top edge
-    checkArrival(2, 2);
-    EXPECT_EQ(list(), (List{"40", "31", "22", "13", "04"}));
-
-    for (int j = 4; j <= 8; ++j)
-        game.Board[j][12 - j] = 6;   // the short diagonal in the bottom-right corner
-    checkArrival(6, 6);
-    EXPECT_EQ(list(), (List{"84", "75", "66", "57", "48"}));
-
-    for (int j = 4; j <= 8; ++j)
-        game.Board[j][j - 4] = 3;   // running down-right from the top edge
-    checkArrival(8, 4);
-    EXPECT_EQ(list(), (List{"84", "73", "62", "51", "40"}));
-}
-
-TEST_F(LineRemoval, DiagonalDoesNotWrapPastTheEdge)
-{
-    // Three balls at the foot of the diagonal through (7,7), and two at the
-    // top-right that a row index taken modulo 9 would join to them.
-    game.Board[6][8] = 4;
-    game.Board[7][7] = 4;
-    game.Board[8][6] = 4;
-    game.Board[4][1] = 4;
-    game.Board[5][0] = 4;
-    checkArrival(7, 7);
-    EXPECT_TRUE(game.List1.empty());
-}
-
-TEST_F(LineRemoval, BallCompletingFourAndAJokerTakesTheJokerAlong)
-{
-    put("22227", 1, 0);
-    checkArrival(0, 1);
-    EXPECT_EQ(game.List1.size(), 5u);
-    EXPECT_EQ(game.Score, 15);
-    EXPECT_EQ(game.Board[4][1], 0) << "the joker goes with its line";
-}
-
-TEST_F(LineRemoval, JokerInTheGapListsTheRowTwice)
-{
-    put("44744", 6, 2);
-    checkArrival(4, 6);
-    EXPECT_EQ(game.List1.size(), 10u);
-    EXPECT_EQ(distinctCells(), 5u);
-    EXPECT_EQ(game.Score, 30);
-    EXPECT_EQ(game.KongNum(), 81);
-}
-
-TEST_F(LineRemoval, LoneJokerListsNothing)
-{
-    game.Board[4][4] = kJoker;
-    game.Board[0][0] = 1;
-    checkArrival(4, 4);
-    EXPECT_TRUE(game.List1.empty());
-    EXPECT_TRUE(screen.events.empty());
-}
-
-TEST_F(LineRemoval, RowAndDiagonalCrossingAtTheBall)
-{
-    put("11111", 4, 2);   // row 4, columns 2..6
-    for (int j = 0; j <= 8; ++j)
-        if (j != 4 && j >= 2 && j <= 6)
-            game.Board[j][j] = 1;   // the down-right diagonal through (4,4)
-    checkArrival(4, 4);
-    EXPECT_EQ(game.List1.size(), 10u);
-    EXPECT_EQ(distinctCells(), 9u);
-    EXPECT_EQ(game.Score, 30);
-    EXPECT_EQ(game.KongNum(), 81);
-}
-
-TEST_F(LineRemoval, FiveJokersCountOnlyForAnOrdinaryBallOnTheirLine)
-{
-    put("77777", 3, 0);
-    checkArrival(2, 3);   // a joker arrives among jokers: they only hand the check on
-    EXPECT_TRUE(game.List1.empty());
-
-    game.Board[5][3] = 8;
-    checkArrival(5, 3);
-    EXPECT_EQ(game.List1.size(), 6u);
-    EXPECT_EQ(game.Score, 18);
-}
-
-TEST_F(LineRemoval, JokerHandsTheCheckToDiagonalNeighbours)
-{
-    // A blue diagonal of four ending next to the arriving joker's up-left corner.
-    for (int j = 1; j <= 4; ++j)
-        game.Board[j][j] = 1;
-    game.Board[5][5] = kJoker;
-    checkArrival(5, 5);
-    EXPECT_EQ(game.List1.size(), 5u);
-    EXPECT_EQ(game.Board[5][5], 0);
-}
-
-TEST_F(LineRemoval, RemovalBlinksTwiceThenEmptiesWithoutARefresh)
-{
-    put("11111", 0, 0);
-    checkArrival(0, 0);
-    std::vector<std::string> expected{"sound 15"};
-    for (int pass = 0; pass < 4; ++pass) {
-        for (const std::string& entry : game.List1)
-            expected.push_back(std::string("draw ") + entry[0] + ' ' + entry[1] + ' ' + (pass % 2 ? "1" : "0"));
-        expected.push_back("refresh");
-        expected.push_back("sleep 75");
+    struct Run { int column, row, dc, dr; std::string balls; };   // '.' leaves a cell as it is
+    struct Case { std::vector<Run> runs; CellPos at; std::size_t entries, distinct; std::vector<std::string> list; };
+    const Case cases[] = {
+        {{{2, 4, 1, 0, "2222"}}, {5, 4}, 0, 0, {}},
+        {{{2, 4, 1, 0, "11111"}}, {6, 4}, 5, 5, {"64", "54", "44", "34", "24"}},
+        {{{0, 3, 0, 1, "55555"}}, {0, 5}, 5, 5, {"07", "06", "05", "04", "03"}},
+        {{{0, 8, 1, 0, "333333333"}}, {0, 8}, 9, 9, {"48", "38", "28", "18", "08", "58", "68", "78", "88"}},
+        {{{0, 4, 1, -1, "22222"}}, {2, 2}, 5, 5, {"40", "31", "22", "13", "04"}},
+        {{{4, 8, 1, -1, "66666"}}, {6, 6}, 5, 5, {"84", "75", "66", "57", "48"}},
+        {{{4, 0, 1, 1, "33333"}}, {8, 4}, 5, 5, {"84", "73", "62", "51", "40"}},
+        {{{6, 8, 1, -1, "444"}, {4, 1, 1, -1, "44"}}, {7, 7}, 0, 0, {}},   // no wrap past the edge
+        {{{0, 1, 1, 0, "22227"}}, {0, 1}, 5, 5, {}},                         // the joker goes along
+        {{{2, 6, 1, 0, "44744"}}, {4, 6}, 10, 5, {}},                        // joker arriving in the gap
+        {{{4, 4, 0, 0, "7"}, {0, 0, 0, 0, "1"}}, {4, 4}, 0, 0, {}},           // joker with no neighbours
+        {{{2, 4, 1, 0, "11111"}, {2, 2, 1, 1, "11.11"}}, {4, 4}, 10, 9, {}},  // row and diagonal crossing
+        {{{0, 3, 1, 0, "77777"}}, {2, 3}, 0, 0, {}},                         // jokers alone make no line
+        {{{0, 3, 1, 0, "777778"}}, {5, 3}, 6, 6, {}},
+        {{{1, 1, 1, 1, "11117"}}, {5, 5}, 5, 5, {}},   // the joker hands the check to a diagonal neighbour
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(::testing::Message() << "case " << i);
+        game.Board = {};
+        for (const Run& run : cases[i].runs)
+            for (int j = 0; j < static_cast<int>(run.balls.size()); ++j)
+                if (run.balls[j] != '.')
+                    game.Board[run.column + run.dc * j][run.row + run.dr * j] = run.balls[j] - '0';
+        arrive(cases[i].at, cases[i].entries, cases[i].distinct);
+        if (!cases[i].list.empty()) {
+            EXPECT_EQ(game.List1, cases[i].list);
+        }
     }
-    for (const std::string& entry : game.List1)
-        expected.push_back(std::string("draw ") + entry[0] + ' ' + entry[1] + " 0");
-    EXPECT_EQ(screen.events, expected);
 }
 
-TEST_F(LineRemoval, RemovalListHasNoLengthLimit)
+TEST_F(LineRemoval, JokerChainsListFarMoreThan255Entries)
 {
-    // 300 entries of the same cell: far past what an 8-bit count could pass.
-    game.Board[3][3] = 2;
-    game.List1.assign(300, "33");
-    game.HideXiaoChu();
-    EXPECT_EQ(game.Score, 900);
-    EXPECT_EQ(count("draw 3 3 0"), 2u * 300u + 300u);
-    EXPECT_EQ(game.Board[3][3], 0);
-}
-
-TEST_F(LineRemoval, JokerChainsCanListEveryLineOfTheBoard)
-{
-    // A board packed with jokers and one colour: the spread reaches every ball
-    // and the list grows far beyond 255 entries without harm.
     for (int c = 0; c < kCells; ++c)
         for (int r = 0; r < kCells; ++r)
             game.Board[c][r] = ((c + r) % 2 == 0) ? kJoker : 1;
-    checkArrival(4, 4);
+    game.RealXiaoChu(4, 4);
     EXPECT_GT(game.List1.size(), 255u);
-    EXPECT_EQ(game.Score, 3 * static_cast<std::int32_t>(game.List1.size()));
-    EXPECT_EQ(game.KongNum(), 81);
+    arrive({4, 4}, game.List1.size(), 81);
 }
 
 } // namespace

@@ -1,248 +1,104 @@
 #include "EngineFixture.h"
 
-#include <set>
-
 #include "LongRoute.h"
 
 namespace velko {
 namespace {
 
+// Wall rows 1, 3, 5, 7 with a single gap, alternating ends: the only way
+// from the top-left corner to the bottom-right one is 48 steps long.
+const Rows kCorridor = {"1........", "23232323.", ".........", ".32323232", ".........",
+                        "23232323.", ".........", ".32323232", "........."};
+
 class PathSearch : public EngineTest {
 protected:
-    // Enough random values for the three new balls and the preview after a
-    // move on a board whose top-right corner cells are free.
-    void feedNewBalls()
-    {
-        random.add({0.05f, 0.95f, 0.15f, 0.95f, 0.25f, 0.95f});   // cells (8,0), (7,0), (6,0)
-        random.add({0.5f, 0.1f, 0.5f, 0.1f, 0.5f, 0.1f});         // preview 3, 3, 3
-    }
-
-    // Prepares a journey as the turn driver does and runs one step choice.
-    std::int32_t firstStep(CellPos from, CellPos to)
+    // Prepares a journey as the turn driver does: the target takes the colour, then the flood.
+    void prepare(CellPos from, CellPos to)
     {
         game.Board[to.column][to.row] = game.Board[from.column][from.row];
         game.Reach = {};
         game.IsOK(from.column, from.row);
-        return game.ChooseStep(from.column, from.row, kNone, to.column, to.row);
-    }
-
-    bool reachable(CellPos from, CellPos to)
-    {
-        game.Board[to.column][to.row] = game.Board[from.column][from.row];
-        game.Reach = {};
-        game.IsOK(from.column, from.row);
-        const bool result = game.Reach[to.column][to.row];
-        game.Board[to.column][to.row] = 0;
-        return result;
-    }
-
-    std::vector<CellPos> travel(CellPos from, CellPos to)
-    {
-        feedNewBalls();
-        return journey(move(from, to));
     }
 };
 
-using Scores = std::array<std::int32_t, 4>;
-
-TEST_F(PathSearch, BallWithAllFourNeighboursTakenReachesNothing)
+TEST_F(PathSearch, FloodGoesOnlyThroughSideBySideEmptyCells)
 {
-    setBoard({
-        ".........",
-        ".........",
-        ".........",
-        "....3....",
-        "...414...",
-        "....5....",
-        ".........",
-        ".........",
-        "........."});
-    EXPECT_FALSE(reachable({4, 4}, {0, 0}));
-    EXPECT_FALSE(reachable({4, 4}, {8, 8}));
+    struct Case { Rows board; CellPos to; bool reachable; };
+    // Diagonal gaps between the 2s lead nowhere; the blue ball on the rim of
+    // the top-left pocket does not open the way out of it.
+    const Rows gaps = {"1........", ".........", ".........", ".........", ".........",
+                       ".........", ".......2.", "......2.2", ".......2."};
+    const Rows rim = {"1..2.....", "...2.....", "2221.....", ".........", ".........",
+                      ".........", ".........", ".........", "........."};
+    for (const Case& c : {Case{gaps, {7, 7}, false}, {gaps, {6, 6}, true}, {rim, {6, 6}, false}, {rim, {2, 1}, true}}) {
+        setBoard(c.board);
+        prepare({0, 0}, c.to);
+        EXPECT_EQ(game.Reach[c.to.column][c.to.row], c.reachable) << "to " << c.to;
+    }
 }
 
-TEST_F(PathSearch, FloodDoesNotSlipThroughDiagonalGaps)
+TEST_F(PathSearch, StepScoresOfTheFirstStep)
 {
-    // The target (7,7) is closed in by balls of other colours; the diagonal
-    // gaps between them lead nowhere.
-    setBoard({
-        ".........",
-        ".........",
-        ".........",
-        ".........",
-        ".........",
-        ".........",
-        ".......2.",
-        "......2.2",
-        ".......2."});
-    game.Board[0][0] = 1;
-    EXPECT_FALSE(reachable({0, 0}, {7, 7}));
-    EXPECT_TRUE(reachable({0, 0}, {6, 6}));
-}
-
-TEST_F(PathSearch, SameColourBallOnTheRimDoesNotOpenAClosedTarget)
-{
-    // The ball at (0,0) lives in the top-left pocket; another blue ball sits
-    // on the pocket's rim and touches the closed target region.
-    setBoard({
-        "1..2.....",
-        "...2.....",
-        "2221.....",
-        ".........",
-        ".........",
-        ".........",
-        ".........",
-        ".........",
-        "........."});
-    EXPECT_FALSE(reachable({0, 0}, {6, 6}));
-    EXPECT_TRUE(reachable({0, 0}, {2, 1}));
-}
-
-TEST_F(PathSearch, EmptyBoardTowardsDiagonalTargetScoresLeft6Right4)
-{
-    game.Board[4][4] = 2;
-    EXPECT_EQ(firstStep({4, 4}, {6, 6}), kRight);
-    EXPECT_EQ(game.StepScores, (Scores{6, 50, 4, 50}));
-    EXPECT_FALSE(game.StepByLongRoute);
-}
-
-TEST_F(PathSearch, EmptyBoardTowardsTargetBelowScoresLeft6Down4)
-{
-    game.Board[4][4] = 2;
-    EXPECT_EQ(firstStep({4, 4}, {4, 8}), kDown);
-    EXPECT_EQ(game.StepScores, (Scores{6, 50, 50, 4}));
-}
-
-TEST_F(PathSearch, CornerBallScoresOnlyTheWayRight)
-{
-    game.Board[0][0] = 2;
-    EXPECT_EQ(firstStep({0, 0}, {3, 0}), kRight);
-    EXPECT_EQ(game.StepScores, (Scores{50, 50, 3, 50}));
-}
-
-TEST_F(PathSearch, WholeJourneysOnAnEmptyBoard)
-{
-    game.Board[4][4] = 3;
-    EXPECT_EQ(travel({4, 4}, {6, 6}), (std::vector<CellPos>{{5, 4}, {6, 4}, {6, 5}, {6, 6}}));
-    EXPECT_EQ(game.Board[6][6], 3);
-}
-
-TEST_F(PathSearch, StraightDownJourney)
-{
-    game.Board[4][4] = 3;
-    EXPECT_EQ(travel({4, 4}, {4, 8}), (std::vector<CellPos>{{4, 5}, {4, 6}, {4, 7}, {4, 8}}));
-}
-
-TEST_F(PathSearch, TwoCellsRightAlongAnEmptyRow)
-{
-    game.Board[4][4] = 3;
-    EXPECT_EQ(travel({4, 4}, {6, 4}), (std::vector<CellPos>{{5, 4}, {6, 4}}));
-}
-
-TEST_F(PathSearch, DiagonalNeighboursTakeTheLastShortestWayInOrder)
-{
-    struct Case {
-        CellPos to;
-        CellPos firstStep;
-    };
+    struct Case { Rows board; CellPos from, to; std::int32_t step; std::array<std::int32_t, 4> scores; };   // left, up, right, down
     const Case cases[] = {
-        {{5, 5}, {4, 5}},   // down-right: down first
-        {{3, 3}, {4, 3}},   // up-left: up first
-        {{5, 3}, {5, 4}},   // up-right: right first
-        {{3, 5}, {4, 5}},   // down-left: down first
+        {BallAt({4, 4}), {4, 4}, {6, 6}, kRight, {6, 50, 4, 50}},
+        {BallAt({4, 4}), {4, 4}, {4, 8}, kDown, {6, 50, 50, 4}},
+        {BallAt({0, 0}), {0, 0}, {3, 0}, kRight, {50, 50, 3, 50}},
+        {kCorridor, {0, 0}, {8, 8}, kRight, {50, 50, 50, 50}},   // 48 steps: beyond the route search
     };
     for (const Case& c : cases) {
-        game.Board = {};
-        game.Board[4][4] = 3;
-        const auto cells = travel({4, 4}, c.to);
-        ASSERT_EQ(cells.size(), 2u) << "to " << c.to;
-        EXPECT_EQ(cells[0], c.firstStep) << "to " << c.to;
-        EXPECT_EQ(cells[1], c.to);
+        setBoard(c.board);
+        prepare(c.from, c.to);
+        EXPECT_EQ(game.ChooseStep(c.from.column, c.from.row, kNone, c.to.column, c.to.row), c.step) << c.to;
+        EXPECT_EQ(game.StepScores, c.scores) << "to " << c.to;
+        EXPECT_EQ(game.StepByLongRoute, c.board == kCorridor);
     }
-}
-
-TEST_F(PathSearch, EqualRoutesStartingLeftAndDownStartLeft)
-{
-    game.Board[4][4] = 3;
-    const auto cells = travel({4, 4}, {2, 6});
-    ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0], (CellPos{3, 4}));
-}
-
-TEST_F(PathSearch, BallNeverStepsBackAndWalksAShortestRouteAroundWalls)
-{
-    setBoard({
-        ".........",
-        ".222222..",
-        ".2.......",
-        ".2.2222..",
-        ".2.2..2..",
-        ".2.2.1...",
-        ".2.2222..",
-        ".2.......",
-        "........."});
-    const auto cells = travel({5, 5}, {0, 0});
-    std::set<std::pair<int, int>> seen;
-    CellPos at{5, 5};
-    for (const CellPos& cell : cells) {
-        EXPECT_EQ(std::abs(cell.column - at.column) + std::abs(cell.row - at.row), 1);
-        EXPECT_TRUE(seen.insert({cell.column, cell.row}).second) << "cell " << cell << " visited twice";
-        at = cell;
-    }
-    EXPECT_EQ(at, (CellPos{0, 0}));
-    // Out of the pocket right to column 7, up to row 0, then left along it:
-    // 2 + 5 + 7 steps.
-    EXPECT_EQ(cells.size(), 14u);
-}
-
-// Wall rows 1, 3, 5, 7 with a single gap, alternating ends: the only way
-// from the top-left corner to the bottom-right one is 48 steps long.
-const std::vector<std::string> kCorridor = {
-    "1........",
-    "23232323.",
-    ".........",
-    ".32323232",
-    ".........",
-    "23232323.",
-    ".........",
-    ".32323232",
-    "........."};
-
-TEST_F(PathSearch, CorridorLongerThanTheSearchBoundIsStillWalkedCellByCell)
-{
-    setBoard(kCorridor);
-    const Grid<std::int32_t> before = game.Board;
-
-    EXPECT_EQ(firstStep({0, 0}, {8, 8}), kRight);
-    EXPECT_TRUE(game.StepByLongRoute) << "48 steps are beyond the route search";
-    EXPECT_EQ(game.StepScores, (Scores{50, 50, 50, 50}));
-    game.Board[8][8] = 0;
-
-    random.add({0.05f, 0.95f, 0.15f, 0.95f, 0.25f, 0.95f, 0.5f, 0.1f, 0.5f, 0.1f, 0.5f, 0.1f});
-    const auto cells = journey(move({0, 0}, {8, 8}));
-    ASSERT_EQ(cells.size(), 48u);
-    CellPos at{0, 0};
-    for (const CellPos& cell : cells) {
-        ASSERT_EQ(std::abs(cell.column - at.column) + std::abs(cell.row - at.row), 1) << "jump to " << cell;
-        if (!(cell == CellPos{8, 8})) {
-            ASSERT_EQ(before[cell.column][cell.row], 0) << "the ball entered a ball at " << cell;
-        }
-        at = cell;
-    }
-    EXPECT_EQ(game.Board[8][8], 1);
-    EXPECT_EQ(game.Board[0][0], 0);
-    EXPECT_EQ(count("sleep 75"), 47u + 3u * 2u) << "47 travel frames, then two blink frames per new ball";
-}
-
-TEST_F(PathSearch, ShortestRouteHelperFindsTheWayAndNothingWhenClosed)
-{
-    setBoard(kCorridor);
-    game.Board[8][8] = 1;
-    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 0, 0, 8, 8), kRight);
-    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 8, 1, 8, 8), kDown);
-    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 8, 7, 8, 8), kDown) << "the last step enters the target";
-    game.Board[8][1] = 3;   // close the corridor
+    // The long route alone, on the corridor: its last step enters the target; closed, it has none.
+    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 8, 7, 8, 8), kDown);
+    game.Board[8][1] = 3;
     EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 0, 0, 8, 8), kNone);
+}
+
+TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep)
+{
+    struct Case { Rows board; CellPos from, to; std::vector<CellPos> start; std::size_t length; };
+    const CellPos centre{4, 4};
+    const Case cases[] = {
+        {BallAt(centre), centre, {6, 6}, {{5, 4}, {6, 4}, {6, 5}, {6, 6}}, 4},
+        {BallAt(centre), centre, {4, 8}, {{4, 5}, {4, 6}, {4, 7}, {4, 8}}, 4},
+        {BallAt(centre), centre, {5, 5}, {{4, 5}}, 2},   // down-right: down first
+        {BallAt(centre), centre, {3, 3}, {{4, 3}}, 2},   // up-left: up first
+        {BallAt(centre), centre, {5, 3}, {{5, 4}}, 2},   // up-right: right first
+        {BallAt(centre), centre, {3, 5}, {{4, 5}}, 2},   // down-left: down first
+        {BallAt(centre), centre, {2, 6}, {{3, 4}}, 4},   // left and down equally short: left
+        {BallAt(centre), centre, {5, 4}, {{5, 4}}, 1},   // neighbour: no frame
+        {BallAt({6, 2}), {6, 2}, {1, 2}, {{5, 2}, {4, 2}, {3, 2}, {2, 2}, {1, 2}}, 5},
+        {{".2.......", "21.......", ".2.......", ".........", ".........", ".........", ".........", ".........",
+          "........."}, {1, 1}, {2, 1}, {{2, 1}}, 1},   // the only free neighbour is the target
+        {kCorridor, {0, 0}, {8, 8}, {}, 48},      // beyond the route search: the long route
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.from << " to " << c.to);
+        setBoard(c.board);
+        const Grid<std::int32_t> before = game.Board;
+        // The new balls land in the top-right corner, a preview follows.
+        random.add({0.05f, 0.95f, 0.15f, 0.95f, 0.25f, 0.95f, 0.5f, 0.1f, 0.5f, 0.1f, 0.5f, 0.1f});
+        const Events events = move(c.from, c.to);
+        const std::vector<CellPos> cells = journey(events);   // shortest lengths: no cell twice
+        ASSERT_EQ(cells.size(), c.length);
+        EXPECT_TRUE(std::equal(c.start.begin(), c.start.end(), cells.begin()));
+        CellPos at = c.from;
+        for (const CellPos& cell : cells) {
+            ASSERT_EQ(std::abs(cell.column - at.column) + std::abs(cell.row - at.row), 1) << "jump to " << cell;
+            ASSERT_EQ(before[cell.column][cell.row], 0) << "entered a ball at " << cell;
+            at = cell;
+        }
+        EXPECT_EQ(at, c.to);
+        const auto travel = Events(events.begin(), std::find(events.begin(), events.end(), "sleep 150"));
+        EXPECT_EQ(std::count(travel.begin(), travel.end(), "sleep 75"), static_cast<long>(c.length - 1));
+        EXPECT_EQ(std::count(travel.begin(), travel.end(), "sound 25"), static_cast<long>(c.length));
+        EXPECT_EQ(game.Board[c.to.column][c.to.row], before[c.from.column][c.from.row]);
+    }
 }
 
 } // namespace

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ScenarioRunner.h"
+#include "SelfPlay.h"
+
+namespace velko {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+struct Outcome { std::string output; int status; };
+
+Outcome RunText(const std::string& scenario)
+{
+    std::istringstream in(scenario);
+    std::ostringstream out;
+    const int status = RunScenario(in, out);
+    return {out.str(), status};
+}
+
+TEST(TraceTool, GoldenScenariosReplayByteForByte)
+{
+    int cases = 0;
+    for (const auto& entry : fs::directory_iterator(VELKO_GOLDEN_DIR)) {
+        if (entry.path().extension() != ".txt")
+            continue;
+        // The built tool, the scenario on its standard input.
+        const std::string command = std::string("'") + VELKO_TRACE_EXE + "' < '" + entry.path().string() + "'";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        const int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << entry.path();
+        EXPECT_EQ(output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
+        ++cases;
+    }
+    EXPECT_EQ(cases, 5);
+}
+
+TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
+{
+    const std::pair<std::string, std::string> refused[] = {
+        {"mode 2\n", "error line 1: "}, {"next 1 2\n", "error line 1: "}, {"next 1 2 9\n", "error line 1: "},
+        {"random 0.5 1.0\n", "error line 1: "}, {"random 0.5 abc\n", "error line 1: "}, {"click 10\n", "error line 1: "},
+        {"tick -1\n", "error line 1: "}, {"board\n........\n", "error line 2: "},
+        {"# comment\n\nmode 0\njump 3 4\ndump\n", "error line 4: "}, {"board\n.........\n....x....\n", "error line 3: "},
+        {"board\n.........\n", "error line 2: the board needs 9 lines\n"}};
+    for (const auto& [scenario, error] : refused) {
+        const Outcome run = RunText(scenario);
+        EXPECT_EQ(run.status, kScenarioBadLine) << scenario;
+        EXPECT_EQ(run.output.rfind(error, 0), 0u) << run.output;
+    }
+    std::string board;
+    for (int row = 0; row < 9; ++row)
+        board += row == 4 ? "....1....\n" : ".........\n";
+    const Outcome exhausted = RunText("board\n" + board + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
+    EXPECT_EQ(exhausted.status, kScenarioRandomExhausted);
+    EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")), "draw 8 8 1\nrefresh\nerror random exhausted\n")
+        << "events up to the missing draw come out first";
+}
+
+TEST(TraceTool, ClicksAndTicksAfterGameOverAreIgnored)
+{
+    std::string scenario = ReadFile(fs::path(VELKO_GOLDEN_DIR) / "4-game-over-high-score.txt");
+    const std::string before = RunText(scenario).output;
+    const Outcome after = RunText(scenario + "click 10 10\nclick 10 10 2\ntick 5\n");
+    EXPECT_EQ(after.status, kScenarioDone);
+    EXPECT_EQ(after.output, before);
+}
+
+TEST(SelfPlay, HundredsOfSeededGamesKeepEveryCheckAndReplayAlike)
+{
+    const SelfPlaySummary summary = PlaySelfGames(300, 20261206u);
+    for (const std::string& fault : summary.faults)
+        ADD_FAILURE() << fault;
+    EXPECT_EQ(summary.games, 300);
+    EXPECT_GT(summary.moves, 300 * 10) << "games last more than a handful of moves";
+    EXPECT_GT(summary.turns, summary.moves) << "refused moves are tried too";
+    EXPECT_GT(summary.lines, 0) << "random play forms some lines";
+    EXPECT_GE(summary.ballsRemoved * 3, summary.maxScore);
+    EXPECT_EQ(DescribeSummary(PlaySelfGames(20, 7u)), DescribeSummary(PlaySelfGames(20, 7u)));
+    EXPECT_NE(DescribeSummary(PlaySelfGames(20, 7u)), DescribeSummary(PlaySelfGames(20, 8u)));
+}
+
+} // namespace
+} // namespace velko
