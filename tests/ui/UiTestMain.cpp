@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "Fonts.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -14,6 +16,7 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
+    velko::installFontSubstitutes();   // the faces the program itself uses
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
