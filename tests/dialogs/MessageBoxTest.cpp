@@ -61,7 +61,7 @@ TEST_F(MessageBoxTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnsw
             EXPECT_EQ(BoxResult, 0);
             way(dialog);
         };
-        for (const auto [style, code] : {std::pair{kStyleYesNo, kAnswerNo}, {0, kAnswerOk}}) {
+        for (const auto& [style, code] : {std::pair{kStyleYesNo, kAnswerNo}, {0, kAnswerOk}}) {
             BoxResult = 0;
             EXPECT_EQ(answer(style, act), code);
         }
