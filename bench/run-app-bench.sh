@@ -23,7 +23,11 @@ time_to_window() {
     start=$(date +%s%N)
     "$1" >/dev/null 2>&1 &
     pid=$!
-    xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1 || true
+    # Poll often: xdotool's own --sync waits in half-second steps.
+    for _ in $(seq 1000); do
+        xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && break
+        sleep 0.01
+    done
     end=$(date +%s%N)
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
     echo $(( (end - start) / 1000000 ))
