@@ -50,7 +50,7 @@ echo "valgrind: ${summary#*== }"
 # Each loss record runs from its "definitely lost" line to the next blank line.
 ours=$(awk '/definitely lost in loss record/ {record=$0; keep=1; next}
             keep && /^==[0-9]+== *$/ {if (mine) print record; keep=0; mine=0; next}
-            keep && /velko::|\/work\/|engine\/|shell\/|ui\// {mine=1}' "$work/valgrind.log")
+            keep && /velko::|engine\/|shell\/|ui\// {mine=1}' "$work/valgrind.log")
 if [ -n "$ours" ]; then
     echo "Memory definitely lost from our code:"; echo "$ours"
     cp "$work/valgrind.log" /tmp/velko-leaks.log; echo "full log: /tmp/velko-leaks.log"
