@@ -93,12 +93,15 @@ TEST(RealGame, PlayMovesThenQuitSavesBothFiles)
 
     // Quit: the question comes in the game's own dialog; answer Yes.
     session.click(window.x() + kQuit.x(), window.y() + kQuit.y());
-    session.pause(1000);
     QRect dialog;
-    for (const QRect& r : session.gameWindows())
-        if (r.width() < 300 && r.height() < 300)
-            dialog = r;
+    for (int waited = 0; waited < 10000 && dialog.isNull(); waited += 250) {
+        session.pause(250);
+        for (const QRect& r : session.gameWindows())
+            if (r.width() < 300 && r.height() < 300)
+                dialog = r;
+    }
     ASSERT_FALSE(dialog.isNull()) << "the quit question did not appear";
+    session.pause(300);
     // Yes sits 60 pixels from the dialog's left edge, its bottom 7 pixels above the dialog's.
     session.click(dialog.x() + 1 + 60 + 11, dialog.bottom() - 19);
     int exitCode = -1;
