@@ -26,7 +26,8 @@ QString applicationFolder()
     return exeDir;
 }
 
-QString mediaPath(const QString& fileName) { return applicationFolder() + "/medias/" + fileName; }
+QString mediaFolder() { return applicationFolder() + "/medias"; }
+QString mediaPath(const QString& fileName) { return mediaFolder() + "/" + fileName; }
 
 QString userDataFolder()
 {

@@ -9,7 +9,8 @@ namespace velko {
 // run from the build tree, else the installed data folder (found relative to
 // the executable first, so a relocated prefix works too).
 QString applicationFolder();
-QString mediaPath(const QString& fileName);   // applicationFolder() + "/medias/" + fileName
+QString mediaFolder();                        // applicationFolder() + "/medias"
+QString mediaPath(const QString& fileName);   // mediaFolder() + "/" + fileName
 
 // The per-user data folder for mysetting.cfg and gameinfo.cfg, created when missing.
 QString userDataFolder();

@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::uint8_t kNormalGame = 3;      // five colours and the joker
 constexpr std::uint8_t kChallengeGame = 0;   // eight colours
-constexpr int kClickSound = 76;
 
 QString pictureProblem(const QString& mediaFolder, const QString& fileName)
 {
@@ -71,10 +70,8 @@ About::About(Form1& mainWindow, QWidget* parent)
 
 void About::addButton(const char* name, int top, int height, const char* code)
 {
-    ButtonContext context;
-    context.pictureFolder = applicationFolder() + QStringLiteral("/medias");
-    context.clickSound = [] { PlaySound(kClickSound); };
-    auto* button = new KorvBut(QString::fromLatin1(name), context, this);
+    // The same pictures and click as the buttons of the game window.
+    auto* button = new KorvBut(QString::fromLatin1(name), form1_.buttons(), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(260, top, 140, height);
     const QString choice = QString::fromLatin1(code);

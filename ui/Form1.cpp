@@ -68,7 +68,7 @@ Form1::Form1(QWidget* parent)
     };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
-    buttons_.pictureFolder = applicationFolder() + QStringLiteral("/medias");
+    buttons_.pictureFolder = mediaFolder();
     buttons_.clickSound = [] { PlaySound(kClickSound); };
 
     setObjectName(QStringLiteral("Form1"));

@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(velko::programIcon());
     velko::installFontSubstitutes();
 
-    const QString problem = velko::RunStartUp(velko::applicationFolder() + QStringLiteral("/medias"));
+    const QString problem = velko::RunStartUp(velko::mediaFolder());
     if (!problem.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
         velko::SoundShutdown();

@@ -59,7 +59,7 @@ void whileOpen(Open open, Inspect inspect)
     EXPECT_TRUE(seen);
 }
 
-ButtonContext buttons() { return {applicationFolder() + QStringLiteral("/medias"), {}}; }
+ButtonContext buttons() { return {mediaFolder(), {}}; }
 
 void expectDialogFrame(DialogFrame& dialog, int clientWidth, int clientHeight)
 {

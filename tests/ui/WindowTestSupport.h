@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         TearDown();
-        ASSERT_EQ(RunStartUp(applicationFolder() + QStringLiteral("/medias")), QString());
+        ASSERT_EQ(RunStartUp(mediaFolder()), QString());
     }
     void TearDown() override
     {
