@@ -143,6 +143,17 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     if (look.eyes) paintEyes(p, c, r, look.lookX, look.lookY, look.eyeScale);
 }
 
+// A one-pixel bevel round a cell: light above and left, dark below and right.
+// The painter has no pen.
+static void paintBevel(QPainter& p, const QRectF& cell, const QColor& light, const QColor& dark) {
+    p.setBrush(light);
+    p.drawRect(QRectF(cell.left(), cell.top(), cell.width() - 1, 1));
+    p.drawRect(QRectF(cell.left(), cell.top(), 1, cell.height() - 1));
+    p.setBrush(dark);
+    p.drawRect(QRectF(cell.left() + 1, cell.bottom() - 1, cell.width() - 1, 1));
+    p.drawRect(QRectF(cell.right() - 1, cell.top() + 1, 1, cell.height() - 1));
+}
+
 void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey) {
     p.save();
     p.setPen(Qt::NoPen);
@@ -151,15 +162,9 @@ void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey) {
     face.setColorAt(1.0, mix(grey, QColor(0, 0, 0), 0.06));
     p.setBrush(face);
     p.drawRect(cell);
-    // One-pixel bevel: light above and left, dark below and right.
     const QColor light = mix(grey, QColor(255, 255, 255), 0.35);
     const QColor dark = mix(grey, QColor(0, 0, 0), 0.3);
-    p.setBrush(light);
-    p.drawRect(QRectF(cell.left(), cell.top(), cell.width() - 1, 1));
-    p.drawRect(QRectF(cell.left(), cell.top(), 1, cell.height() - 1));
-    p.setBrush(dark);
-    p.drawRect(QRectF(cell.left() + 1, cell.bottom() - 1, cell.width() - 1, 1));
-    p.drawRect(QRectF(cell.right() - 1, cell.top() + 1, 1, cell.height() - 1));
+    paintBevel(p, cell, light, dark);
     p.restore();
 }
 
@@ -199,12 +204,7 @@ void paintWeaveGround(QPainter& p, const QRectF& cell) {
     p.setClipping(false);
     const QColor light = mix(pal::kWeaveGround, QColor(255, 255, 255), 0.4);
     const QColor dark = mix(pal::kWeaveDark, QColor(0, 0, 0), 0.35);
-    p.setBrush(light);
-    p.drawRect(QRectF(cell.left(), cell.top(), cell.width() - 1, 1));
-    p.drawRect(QRectF(cell.left(), cell.top(), 1, cell.height() - 1));
-    p.setBrush(dark);
-    p.drawRect(QRectF(cell.left() + 1, cell.bottom() - 1, cell.width() - 1, 1));
-    p.drawRect(QRectF(cell.right() - 1, cell.top() + 1, 1, cell.height() - 1));
+    paintBevel(p, cell, light, dark);
     p.restore();
 }
 
