@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QFile>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace velko {
 
@@ -29,13 +32,39 @@ QString applicationFolder()
 QString mediaFolder() { return applicationFolder() + "/medias"; }
 QString mediaPath(const QString& fileName) { return mediaFolder() + "/" + fileName; }
 
+QByteArray playerFolder()
+{
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (dataHome.startsWith('/'))
+        return dataHome + "/velko-lines";
+    const QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/'))
+        return home + "/.local/share/velko-lines";
+    return QByteArray();
+}
+
+bool makePlayerFolder(const QByteArray& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    for (qsizetype slash = folder.indexOf('/', 1); ; slash = folder.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? folder : folder.left(slash);
+        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash < 0)
+            break;
+    }
+    struct stat info {};
+    return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+QByteArray programFolder() { return QFile::encodeName(QCoreApplication::applicationDirPath()); }
+
 QString userDataFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath() + "/.local/share/velko-lines";
-    QDir().mkpath(folder);
-    return folder;
+    const QByteArray folder = playerFolder();
+    makePlayerFolder(folder);
+    return QFile::decodeName(folder);
 }
 
 QString settingsFilePath() { return userDataFolder() + "/mysetting.cfg"; }

@@ -1,6 +1,7 @@
 #pragma once
 // Where the game finds its media and help, and where it keeps a player's files.
 
+#include <QByteArray>
 #include <QString>
 
 namespace velko {
@@ -12,7 +13,15 @@ QString applicationFolder();
 QString mediaFolder();                        // applicationFolder() + "/medias"
 QString mediaPath(const QString& fileName);   // mediaFolder() + "/" + fileName
 
-// The per-user data folder for mysetting.cfg and gameinfo.cfg, created when missing.
+// The per-user data folder for mysetting.cfg and gameinfo.cfg, in the bytes the
+// environment gives: $XDG_DATA_HOME/velko-lines when that is an absolute path,
+// else $HOME/.local/share/velko-lines when HOME is one, else empty (nowhere to save).
+QByteArray playerFolder();
+// Creates the folder and those above it; false when it is not there afterwards.
+bool makePlayerFolder(const QByteArray& folder);
+// The folder the executable lies in, where a portable copy may keep its files.
+QByteArray programFolder();
+// playerFolder() as text, created when missing.
 QString userDataFolder();
 QString settingsFilePath();   // mysetting.cfg
 QString gameInfoFilePath();   // gameinfo.cfg

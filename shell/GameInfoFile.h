@@ -1,6 +1,6 @@
 #pragma once
 // gameinfo.cfg: the eight high-score records, each a 2-byte little-endian name
-// length, the UTF-8 name, 4-byte points and an 8-byte date (days since
+// length, the name (UTF-8, or an old Windows code page in older files), 4-byte points and an 8-byte date (days since
 // 30 December 1899), with nothing before, between or after them.
 
 #include <QByteArray>
@@ -12,7 +12,13 @@ namespace velko {
 
 ScoreTable parseGameInfo(const QByteArray& bytes);
 QByteArray formatGameInfo(const ScoreTable& table);
-bool readGameInfo(const QString& path, ScoreTable& table);   // false when there is no such file
-bool writeGameInfo(const QString& path, const ScoreTable& table);   // replaces the file atomically
+qint64 largestGameInfo();   // eight records of the longest names: all that is ever read
+
+// A stored name as text: UTF-8 when the bytes are UTF-8; else Chinese
+// (GB18030, which covers GBK) when they decode as such and every character
+// beyond ASCII is Chinese; else Windows-1252.
+QString decodeStoredName(const QByteArray& bytes);
+// The bytes a record's name is stored with: those it was read with, else its UTF-8.
+QByteArray storedNameBytes(const ScoreRec& record);
 
 } // namespace velko

@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state that every window reads, alive for the whole run.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -12,6 +13,10 @@ struct ScoreRec {
     QString Name;
     std::int32_t Points = 0;
     double When = 0.0;   // days since 30 December 1899, the fraction is the time of day
+    // The name's bytes as gameinfo.cfg held them, written back unchanged (a
+    // name from an old Windows code page keeps its bytes); empty for a record
+    // made in this run, whose name is stored as UTF-8.
+    QByteArray NameBytes;
 };
 using ScoreTable = std::array<ScoreRec, 8>;   // index 0 is the best
 

@@ -53,20 +53,24 @@ QByteArray formatSettings(const VolumeLevels& levels)
     return printedLevel(clampLevel(levels.effects)) + printedLevel(clampLevel(levels.music));
 }
 
-VolumeLevels readSettings(const QString& path)
+qint64 largestSettings() { return kLargestFile; }
+
+VolumeLevels settingsFromFile(const FileRead& read)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (read.outcome != FileRead::Read)
         return VolumeLevels();
-    QByteArray bytes = file.read(kLargestFile);
-    if (file.error() != QFileDevice::NoError)
-        return VolumeLevels();
+    QByteArray bytes = read.bytes;
     // A line cut off by the size limit is not a whole line: leave it unread.
-    if (file.size() > bytes.size()) {
+    if (read.size > bytes.size()) {
         const qsizetype lastEnd = std::max(bytes.lastIndexOf('\r'), bytes.lastIndexOf('\n'));
         bytes.truncate(lastEnd < 0 ? 0 : lastEnd + 1);
     }
     return parseSettings(bytes);
+}
+
+VolumeLevels readSettings(const QString& path)
+{
+    return settingsFromFile(readPlayerFile(systemFiles(), QFile::encodeName(path), kLargestFile));
 }
 
 bool writeSettings(const QString& path, const VolumeLevels& levels)

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "AtomicFile.h"
+
 namespace velko {
 
 struct VolumeLevels {
@@ -13,6 +15,8 @@ struct VolumeLevels {
 
 VolumeLevels parseSettings(const QByteArray& bytes);
 QByteArray formatSettings(const VolumeLevels& levels);
+qint64 largestSettings();   // all of the file that is ever read
+VolumeLevels settingsFromFile(const FileRead& read);   // 50 and 50 for a file not read
 VolumeLevels readSettings(const QString& path);   // a missing file gives 50 and 50
 bool writeSettings(const QString& path, const VolumeLevels& levels);   // replaces the file atomically
 

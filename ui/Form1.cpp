@@ -189,6 +189,7 @@ void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
     Picture4_1->setLevel(levels.music);
     SetEffectsLevel(Picture4_0->level());
     SetMusicLevel(Picture4_1->level());
+    levelsApplied_ = true;
 }
 
 void Form1::newgame_MouseDown()
@@ -233,9 +234,27 @@ void Form1::EndRun()
         return;
     runEnded_ = true;
     Timer1->stop();
-    SaveFiles(VolumeLevels{Picture4_0->level(), Picture4_1->level()});
+    TellSaveProblem(SaveNow());
     SoundShutdown();
     desktop_.endProgram();
+}
+
+QString Form1::SaveNow()
+{
+    // Before the start screen's choice the bars do not hold the player's levels yet.
+    if (!levelsApplied_)
+        return SaveHighScores();
+    return SaveFiles(VolumeLevels{Picture4_0->level(), Picture4_1->level()});
+}
+
+void Form1::TellSaveProblem(const QString& problem)
+{
+    if (problem.isEmpty())
+        return;
+    if (endsQuietly_)
+        qWarning("%s", qUtf8Printable(problem));   // no one is there to answer a dialog
+    else
+        ShowMessage(problem, 0, buttons_);
 }
 
 // --- the screen the game draws on ---
@@ -295,7 +314,12 @@ void Form1::setScoreLabels(const std::string& text)
 
 std::int32_t Form1::lowestHighScore() { return HiScore[7].Points; }
 
-void Form1::newHighScore(std::int32_t score) { RunNewHighScore(score, buttons_); }
+void Form1::newHighScore(std::int32_t score)
+{
+    RunNewHighScore(score, buttons_);
+    // Saved at once, so a crash or a lost display later cannot take the record away.
+    TellSaveProblem(SaveHighScores());
+}
 
 // --- the window's own events ---
 

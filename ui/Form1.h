@@ -54,6 +54,12 @@ public:
     // The end of the run, done once however the window goes: both files are
     // written, the sound is shut down and the program ends.
     void EndRun();
+    // Saves both files now (only the table before the levels are applied);
+    // returns what failed.
+    QString SaveNow();
+    // From now on a failed save is written to the error output, not shown:
+    // the run is being ended from outside.
+    void EndQuietly() { endsQuietly_ = true; }
 
     // --- the screen the game draws on ---
     void paintCell(int x, int y, const std::string& picture) override;
@@ -86,6 +92,7 @@ private:
     void buildButtons();
     void buildLevelBars();
     KorvBut* addButton(const char* name, int left, int top, int width, int height);
+    void TellSaveProblem(const QString& problem);
 
     void ex_MouseDown();
     void help_MouseDown();
@@ -97,6 +104,8 @@ private:
     ButtonContext buttons_;
     QImage surface_;
     bool runEnded_ = false;
+    bool levelsApplied_ = false;
+    bool endsQuietly_ = false;
 
     BoardView* PictureBox0 = nullptr;
     QLabel* Picture2 = nullptr;

@@ -94,7 +94,7 @@ TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
     SaveFiles(LoadVolumeLevels());
     EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
     EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
-    EXPECT_EQ(folderEntries(folder_), (QStringList{"gameinfo.cfg", "mysetting.cfg"}));
+    EXPECT_EQ(folderEntries(folder_), (QStringList{".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"}));
 }
 
 TEST_F(SavedFiles, NextRunReadsBackWhatTheLastOneSaved)
