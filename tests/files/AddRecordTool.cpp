@@ -1,0 +1,28 @@
+// One copy of the game for the two-copies test: loads the table, says
+// "loaded", waits for a line, adds a record under argv[1] with argv[2] points
+// and saves, the way the game does after the name entry.
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "HighScores.h"
+#include "ProgramState.h"
+#include "SavedFiles.h"
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    velko::SysInfo[0] = QStringLiteral("Meister");
+    velko::LoadHiScoreTable();
+    std::cout << "loaded" << std::endl;
+    std::string line;
+    std::getline(std::cin, line);
+    velko::insertScore(velko::HiScore, {QString::fromUtf8(argv[1]), std::atoi(argv[2]), velko::nowDateValue(), {}});
+    const QString problem = velko::SaveHighScores();
+    std::fputs(qPrintable(problem), stderr);
+    return problem.isEmpty() ? 0 : 1;
+}

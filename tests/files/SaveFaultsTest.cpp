@@ -1,0 +1,246 @@
+// The player's files against every failure a disk can give: each call of a
+// save or a start-up fails in turn with each error (or the program is killed
+// there), and afterwards each file is wholly old or wholly new, no temporary
+// file outlives the next start, and the player is told. Also the merge of two
+// copies of the game and the names kept from old Windows code pages.
+
+#include "AtomicFile.h"
+#include "DataPaths.h"
+#include "GameInfoFile.h"
+#include "HighScores.h"
+#include "SavedFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <set>
+#include <sys/stat.h>
+
+using namespace velko;
+
+namespace {
+
+constexpr int kKilled = -1;   // the program dies at the failing call: nothing after it happens
+
+// Lets calls through until the `failAt`-th, which fails with `error`.
+class FaultyFiles : public FileLayer {
+public:
+    FaultyFiles(int failAt, int error) : failAt_(failAt), error_(error) {}
+    bool hit() const { return calls_ > failAt_; }
+    // Whether the failed call loses data unless the player hears of it (a
+    // failed lock or clean-up does not).
+    bool mustBeTold() const { return mustBeTold_; }
+
+    int open(const char* p, int f, mode_t m) override
+    {
+        const bool lock = QByteArray(p).endsWith(kLockFileName);
+        if (!pass(!lock))
+            return -1;
+        const int fd = FileLayer::open(p, f, m);
+        if (fd >= 0 && (f & O_ACCMODE) == O_WRONLY)
+            written_.insert(fd);
+        return fd;
+    }
+    ssize_t read(int fd, void* b, size_t n) override { return pass(true) ? FileLayer::read(fd, b, n) : -1; }
+    ssize_t write(int fd, const void* b, size_t n) override { return pass(true) ? FileLayer::write(fd, b, n) : -1; }
+    int fstat(int fd, struct stat* s) override { return pass(true) ? FileLayer::fstat(fd, s) : -1; }
+    int fdatasync(int fd) override { return pass(true) ? FileLayer::fdatasync(fd) : -1; }
+    int fsync(int fd) override { return pass(true) ? FileLayer::fsync(fd) : -1; }
+    // A failed close still lets go of the descriptor, as the system's does.
+    int close(int fd) override
+    {
+        const bool written = written_.erase(fd) > 0;
+        return pass(written) ? FileLayer::close(fd) : (FileLayer::close(fd), -1);
+    }
+    int rename(const char* a, const char* b) override { return pass(true) ? FileLayer::rename(a, b) : -1; }
+    int unlink(const char* p) override { return pass(false) ? FileLayer::unlink(p) : -1; }
+    int flock(int fd, int op) override { return pass(false) ? FileLayer::flock(fd, op) : -1; }
+
+private:
+    bool pass(bool losesData)
+    {
+        const int call = calls_++;
+        if (call < failAt_ || (call > failAt_ && error_ != kKilled))
+            return true;
+        if (call == failAt_)
+            mustBeTold_ = losesData;
+        errno = error_ == kKilled ? EIO : error_;
+        return false;
+    }
+    int failAt_;
+    int error_;
+    int calls_ = 0;
+    bool mustBeTold_ = false;
+    std::set<int> written_;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
+const QByteArray kCp1252Name = "Jos\xE9 M\xFCller";
+const QByteArray kGbkName = "\xD5\xC5\xCE\xB0";
+
+// A table saved by an older game: names in Windows-1252 and GBK among UTF-8 ones.
+QByteArray oldTable()
+{
+    ScoreTable table = defaultScoreTable(QStringLiteral("Ana"), 45000.5);
+    table[1].NameBytes = kCp1252Name;
+    table[4].NameBytes = kGbkName;
+    return formatGameInfo(table);
+}
+const QByteArray kOldLevels = " 7 \r\n 9 \r\n";
+
+// A fresh home with both files as an older run left them.
+class PlayerFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
+        folder_ = userDataFolder();
+        SysInfo[0] = QStringLiteral("Meister");
+        writeBytes(folder_ + "/gameinfo.cfg", oldTable());
+        writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
+    }
+    void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
+
+    QStringList leftovers() const
+    {
+        QStringList entries = QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const char* kept : {".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"})
+            entries.removeAll(QLatin1String(kept));
+        return entries;
+    }
+
+    QTemporaryDir home_;
+    QString folder_;
+    QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");
+};
+
+const struct { int error; const char* name; } kFaults[] = {
+    {ENOSPC, "ENOSPC"}, {EIO, "EIO"}, {EACCES, "EACCES"}, {EROFS, "EROFS"}, {EFBIG, "EFBIG"}, {kKilled, "kill"},
+};
+
+} // namespace
+
+TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
+{
+    for (const auto& fault : kFaults) {
+        for (int failAt = 0;; ++failAt) {
+            SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
+            writeBytes(folder_ + "/gameinfo.cfg", oldTable());
+            writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
+            LoadHiScoreTable();
+            insertScore(HiScore, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
+            const QByteArray newTable = formatGameInfo(HiScore);
+            FaultyFiles files(failAt, fault.error);
+            const QString problem = SaveFiles({20, 30}, files);
+            if (!files.hit()) {
+                EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+                EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), newTable);
+                break;
+            }
+            const QByteArray table = fileBytes(folder_ + "/gameinfo.cfg");
+            const QByteArray levels = fileBytes(folder_ + "/mysetting.cfg");
+            EXPECT_TRUE(table == oldTable() || table == newTable) << table.toHex().toStdString();
+            EXPECT_TRUE(levels == kOldLevels || levels == formatSettings({20, 30})) << levels.toStdString();
+            if (fault.error != kKilled) {
+                EXPECT_EQ(!problem.isEmpty(), files.mustBeTold()) << problem.toStdString();
+                EXPECT_TRUE(!problem.isEmpty() || (table == newTable && levels == formatSettings({20, 30})));
+            }
+            LoadHiScoreTable();   // the next start
+            EXPECT_EQ(leftovers(), QStringList());
+            EXPECT_EQ(FileReadProblems(), QString());
+        }
+    }
+}
+
+TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
+{
+    for (const auto& fault : kFaults) {
+        if (fault.error == kKilled)
+            continue;   // a start-up killed writes nothing
+        for (int failAt = 0;; ++failAt) {
+            SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
+            FaultyFiles files(failAt, fault.error);
+            LoadHiScoreTable(files);
+            const VolumeLevels levels = LoadVolumeLevels();
+            const bool toldAtStart = !FileReadProblems().isEmpty();
+            const QString problem = SaveFiles(levels);
+            EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), oldTable());
+            EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), kOldLevels);
+            if (!files.hit())
+                break;
+            EXPECT_EQ(toldAtStart, files.mustBeTold());
+            EXPECT_EQ(problem, QString());
+        }
+    }
+    // Files that are no ordinary files: nothing blocks, the player is told, they stay.
+    for (const char* name : {"gameinfo.cfg", "mysetting.cfg"}) {
+        const QString path = folder_ + "/" + name;
+        QFile::remove(path);
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        LoadHiScoreTable();
+        LoadVolumeLevels();
+        EXPECT_TRUE(FileReadProblems().contains(QLatin1String(name))) << FileReadProblems().toStdString();
+        EXPECT_EQ(SaveFiles({3, 4}), QString());
+        QFileInfo info(path);
+        EXPECT_FALSE(info.isFile()) << name;
+    }
+}
+
+TEST(StoredNames, OldCodePagesAreReadAndWrittenBackByteForByte)
+{
+    const struct { QByteArray bytes; QString text; } cases[] = {
+        {"Ana", QStringLiteral("Ana")},
+        {"Zo\xC3\xAB", QStringLiteral("Zoë")},
+        {kCp1252Name, QStringLiteral("José Müller")},
+        {kGbkName, QStringLiteral("张伟")},
+        {"\x80 Euro", QStringLiteral("€ Euro")},
+        {"\x81", QStringLiteral("\u0081")},   // undefined in Windows-1252
+    };
+    ScoreTable table;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(decodeStoredName(cases[i].bytes), cases[i].text) << cases[i].bytes.toHex().toStdString();
+        table[i].NameBytes = cases[i].bytes;
+    }
+    const QByteArray bytes = formatGameInfo(table);
+    EXPECT_EQ(formatGameInfo(parseGameInfo(bytes)), bytes);
+    EXPECT_EQ(parseGameInfo(bytes)[3].Name, QStringLiteral("张伟"));
+}
+
+// Two copies of the game on one folder, each adding a record: the file keeps both.
+TEST_F(PlayerFolder, TwoCopiesEachKeepTheirRecord)
+{
+    QProcess first, second;
+    for (QProcess* copy : {&first, &second}) {
+        copy->start(QStringLiteral(VELKO_ADD_RECORD_TOOL),
+                    {copy == &first ? QStringLiteral("Erste") : QStringLiteral("Zweite"),
+                     copy == &first ? QStringLiteral("1500") : QStringLiteral("1200")});
+        ASSERT_TRUE(copy->waitForReadyRead(10000));   // loaded the table
+        EXPECT_EQ(copy->readLine(), QByteArray("loaded\n"));
+    }
+    for (QProcess* copy : {&second, &first}) {
+        copy->write("save\n");
+        copy->closeWriteChannel();
+        ASSERT_TRUE(copy->waitForFinished(10000));
+        EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
+    }
+    const ScoreTable table = parseGameInfo(fileBytes(folder_ + "/gameinfo.cfg"));
+    EXPECT_EQ(table[0].Name, QStringLiteral("Erste"));
+    EXPECT_EQ(table[1].Name, QStringLiteral("Zweite"));
+    EXPECT_EQ(table[3].NameBytes, kCp1252Name);   // moved down two places, bytes unchanged
+}
