@@ -4,6 +4,7 @@
 
 #include "DialogTestKit.h"
 #include "Form2.h"
+#include "GameInfoFile.h"
 #include "HighScores.h"
 #include "InputFrm.h"
 #include "ProgramState.h"
@@ -47,7 +48,11 @@ protected:
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
     HiScore[2].When = std::numeric_limits<double>::quiet_NaN();
+    // Names an older game stored in Windows-1252 and in GBK.
+    HiScore[3].Name = decodeStoredName("Jos\xE9 M\xFCller");
+    HiScore[5].Name = decodeStoredName("\xD5\xC5\xCE\xB0");
     const std::vector<QStringList> seen = open();
+    EXPECT_EQ(seen.at(1).mid(4, 3), (QStringList{"José Müller", "Player 4", "张伟"}));
     ASSERT_EQ(seen.size(), 4u);
     for (int column = 0; column < 4; ++column) {
         ASSERT_EQ(seen[column].size(), 9);

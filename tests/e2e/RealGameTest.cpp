@@ -115,3 +115,31 @@ TEST(RealGame, PlayMovesThenQuitSavesBothFiles)
     ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
     EXPECT_TRUE(holdsExactlyEightRecords(scores.readAll()));
 }
+
+// Ended from outside (a logout or `kill`): the run still saves, with the level just set.
+TEST(RealGame, ALevelSetJustBeforeAKillIsSaved)
+{
+    XSession session;
+    if (!session.started())
+        GTEST_SKIP() << session.error().toStdString();
+    ASSERT_TRUE(session.launch(VELKO_GAME_EXE));
+    QRect start;
+    ASSERT_TRUE(session.waitForWindow(640, 480, start)) << "the start screen never appeared";
+    session.pause(300);
+    session.click(start.x() + kNormalGame.x(), start.y() + kNormalGame.y());
+    session.pause(1000);
+    QRect window;
+    ASSERT_TRUE(session.waitForWindow(640, 480, window)) << "the main window never appeared";
+    session.click(window.x() + 560 + 19, window.y() + 436 + 5);   // the music bar, near its 20th step
+    session.pause(300);
+    session.sendTerminate();
+    int exitCode = -1;
+    ASSERT_TRUE(session.waitForExit(10000, exitCode)) << "the game did not end on SIGTERM";
+    QFile settings(session.userDataFolder() + "/mysetting.cfg");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = settings.readAll().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], " 50 \r");
+    EXPECT_NE(lines[1], " 50 \r");
+    EXPECT_TRUE(lines[1].startsWith(" 2") || lines[1].startsWith(" 1")) << lines[1].toStdString();
+}

@@ -32,6 +32,7 @@ public:
     void pause(int ms);
 
     bool waitForExit(int timeoutMs, int& exitCode);
+    void sendTerminate() { game_.terminate(); }   // SIGTERM, as a logout or `kill` sends
 
 private:
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
