@@ -58,8 +58,9 @@ soak: deps $(ASAN)/CMakeCache.txt
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(ASAN)/velko-soak --games 100000 --seed 1
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target velko-bench
+	cmake --build $(BUILD) -j $(JOBS) --target velko-bench velko-save-bench
 	$(BUILD)/velko-bench
+	$(BUILD)/velko-save-bench
 	bench/run-app-bench.sh $(BUILD)
 
 # A scripted session of the real program under valgrind.

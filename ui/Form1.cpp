@@ -189,7 +189,7 @@ void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
     Picture4_1->setLevel(levels.music);
     SetEffectsLevel(Picture4_0->level());
     SetMusicLevel(Picture4_1->level());
-    levelsApplied_ = true;
+    levelsKnown_ = true;
 }
 
 void Form1::newgame_MouseDown()
@@ -198,6 +198,7 @@ void Form1::newgame_MouseDown()
     if (Timer1->isActive() && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
         return;
     Picture2->hide();
+    levelsKnown_ = true;   // a game is played with the bars as the player sets them
     game_.GameMode = GameMode;
     game_.StartGame();
     Label3->setLabelText(QString::number(HiScore[0].Points));
@@ -241,8 +242,9 @@ void Form1::EndRun()
 
 QString Form1::SaveNow()
 {
-    // Before the start screen's choice the bars do not hold the player's levels yet.
-    if (!levelsApplied_)
+    // Before the start screen's choice the bars do not hold the player's levels yet:
+    // saving them then would put 50 and 50 over the player's own.
+    if (!levelsKnown_)
         return SaveHighScores();
     return SaveFiles(VolumeLevels{Picture4_0->level(), Picture4_1->level()});
 }

@@ -54,7 +54,7 @@ public:
     // The end of the run, done once however the window goes: both files are
     // written, the sound is shut down and the program ends.
     void EndRun();
-    // Saves both files now (only the table before the levels are applied);
+    // Saves both files now (only the table before the levels are read or a game starts);
     // returns what failed.
     QString SaveNow();
     // From now on a failed save is written to the error output, not shown:
@@ -104,7 +104,7 @@ private:
     ButtonContext buttons_;
     QImage surface_;
     bool runEnded_ = false;
-    bool levelsApplied_ = false;
+    bool levelsKnown_ = false;
     bool endsQuietly_ = false;
 
     BoardView* PictureBox0 = nullptr;
