@@ -1,5 +1,6 @@
 #include "TextTable.h"
 
+#include "AtomicFile.h"
 #include "TextLines.h"
 
 #include <QDir>
@@ -73,15 +74,13 @@ QString parseTextTable(const QByteArray& bytes, TextTable& table)
 QString readTextTable(const QString& path, TextTable& table)
 {
     const QString shownName = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.exists())
+    // Read without blocking: a FIFO or device in its place must not stall the start.
+    const FileRead read = readPlayerFile(systemFiles(), QFile::encodeName(path), kLargestFile);
+    if (read.outcome == FileRead::Missing)
         return QStringLiteral("The text table %1 is missing.").arg(shownName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, file.errorString());
-    // Only the first 76 lines matter; a huge file is not read whole.
-    const QByteArray bytes = file.read(kLargestFile);
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, file.errorString());
+    if (read.outcome == FileRead::Unreadable)
+        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, read.reason);
+    const QByteArray& bytes = read.bytes;
     return parseNamed(bytes, table, shownName);
 }
 
