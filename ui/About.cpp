@@ -6,6 +6,7 @@
 #include "DataPaths.h"
 #include "Form1.h"
 #include "KorvBut.h"
+#include "Pictures.h"
 #include "ProgramState.h"
 #include "SavedFiles.h"
 #include "Sound.h"
@@ -59,7 +60,7 @@ About::About(Form1& mainWindow, QWidget* parent)
     setFont(windowFont);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    picture_ = QImage(mediaPath(QStringLiteral("game.gif")));
+    picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
 
     addButton("ptms", 300, 45, "aa");
     addButton("tzms", 350, 40, "bb");

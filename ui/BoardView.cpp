@@ -7,12 +7,15 @@
 
 #include "Game.h"
 #include "MouseCodes.h"
+#include "Pictures.h"
 
 namespace velko {
 
 BoardView::BoardView(QWidget* parent)
-    : QWidget(parent), image_(kBoardPixels, kBoardPixels, QImage::Format_RGB32)
+    : QWidget(parent), scale_(pictureScale()),
+      image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
 {
+    image_.setDevicePixelRatio(scale_);
     image_.fill(Qt::black);
     setFixedSize(kBoardPixels, kBoardPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,7 +25,7 @@ BoardView::BoardView(QWidget* parent)
 
 void BoardView::paintCell(int x, int y, const QString& picture)
 {
-    const QImage cell(QStringLiteral(":/cells/") + picture);
+    const QImage cell = loadPicture(QStringLiteral(":/cells/") + picture, scale_);
     if (cell.isNull())
         return;
     QPainter painter(&image_);
@@ -32,18 +35,25 @@ void BoardView::paintCell(int x, int y, const QString& picture)
 
 void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRow)
 {
-    if (sourceRow < 0 || sourceRow >= picture.height() || boardRow < 0 || boardRow >= image_.height())
+    // Rows are logical: on a dense surface one row is scale_ rows of pixels.
+    if (sourceRow < 0 || sourceRow * scale_ >= picture.height() || boardRow < 0
+        || boardRow * scale_ >= image_.height())
         return;   // past an edge: nothing to copy
     const int width = std::min(picture.width(), image_.width());
-    std::memcpy(image_.scanLine(boardRow), picture.constScanLine(sourceRow),
-                static_cast<size_t>(width) * sizeof(QRgb));
+    for (int line = 0; line < scale_; ++line)
+        std::memcpy(image_.scanLine(boardRow * scale_ + line), picture.constScanLine(sourceRow * scale_ + line),
+                    static_cast<size_t>(width) * sizeof(QRgb));
 }
 
 void BoardView::wipePicture(const QImage& picture)
 {
     if (picture.isNull())
         return;
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    // A picture of another density is brought to the surface's pixels first.
+    if (picture.devicePixelRatio() != scale_)
+        source = source.scaled(source.size() * (scale_ / picture.devicePixelRatio()), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
     for (int y1 = kBoardPixels; y1 >= 1; --y1) {
         copyPictureRow(source, y1, y1);
         for (int n = y1 - 1; n >= 1; --n)

@@ -37,6 +37,7 @@ protected:
 private:
     void copyPictureRow(const QImage& picture, int sourceRow, int boardRow);
 
+    int scale_;   // pixels to a logical pixel on the surface: 1, or 2 on a dense screen
     QImage image_;
 };
 

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWindow>
 
+#include "Pictures.h"
+
 namespace velko {
 
 namespace {
@@ -17,7 +19,7 @@ QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& 
     auto* label = new QLabel(client);
     label->setObjectName(objectName);
     label->setScaledContents(true);
-    const QPixmap picture(path);
+    const QPixmap picture = loadPixmap(path);
     if (!picture.isNull())
         label->setPixmap(picture);
     return label;

@@ -20,6 +20,7 @@
 #include "InputFrm.h"
 #include "LevelBar.h"
 #include "MessageBox.h"
+#include "Pictures.h"
 #include "ProgramState.h"
 #include "SavedFiles.h"
 #include "Sound.h"
@@ -36,7 +37,7 @@ constexpr int kScoreTickMs = 40;
 
 QImage cellPicture(const std::string& picture)
 {
-    return QImage(QStringLiteral(":/cells/") + QString::fromStdString(picture));
+    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture));
 }
 
 } // namespace
@@ -54,6 +55,8 @@ QIcon programIcon()
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/velko-lines-48.png"), QSize(48, 48));
     icon.addFile(QStringLiteral(":/icons/velko-lines-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/velko-lines-48@2x.png"), QSize(96, 96));
+    icon.addFile(QStringLiteral(":/icons/velko-lines-32@2x.png"), QSize(64, 64));
     return icon;
 }
 
@@ -119,10 +122,13 @@ Form1::~Form1() = default;
 void Form1::Form_Load()
 {
     setWindowTitle(SysInfo[1]);
-    surface_ = QImage(kWindowWidth, kWindowHeight, QImage::Format_RGB32);
+    // The surface keeps as many pixels as the pictures drawn on it have.
+    const int scale = pictureScale();
+    surface_ = QImage(kWindowWidth * scale, kWindowHeight * scale, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(scale);
     surface_.fill(Qt::white);
     QPainter painter(&surface_);
-    painter.drawImage(0, 0, QImage(mediaPath(QStringLiteral("back.gif"))));
+    painter.drawImage(0, 0, loadPicture(mediaPath(QStringLiteral("back.gif"))));
 }
 
 void Form1::buildLabels()
@@ -291,7 +297,7 @@ void Form1::hideMarker() { Picture2->hide(); }
 
 void Form1::wipePicture(const std::string& fileName)
 {
-    PictureBox0->wipePicture(QImage(mediaPath(QString::fromStdString(fileName))));
+    PictureBox0->wipePicture(loadPicture(mediaPath(QString::fromStdString(fileName))));
 }
 
 void Form1::sleepMs(int ms) { desktop_.sleep(ms); }

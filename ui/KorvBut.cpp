@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "MouseCodes.h"
+#include "Pictures.h"
 
 namespace velko {
 
@@ -18,7 +19,7 @@ namespace {
 // picture is not built in.
 QCursor handCursor()
 {
-    const QPixmap hand(QStringLiteral(":/cursors/hand.png"));
+    const QPixmap hand = loadPixmap(QStringLiteral(":/cursors/hand.png"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(hand, 5, 0);
@@ -42,8 +43,8 @@ void KorvBut::SetPic(int state)
     const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(state);
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
-    QImage picture;
-    if (!picture.load(path))
+    const QImage picture = loadPicture(path);
+    if (picture.isNull())
         return;
     face_ = QPixmap::fromImage(picture);
     update();

@@ -5,6 +5,7 @@
 #include "PictureFiles.h"
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
@@ -119,8 +120,9 @@ TEST(CellPictures, EachShowsWhatItsNameSays) {
     for (int value = 1; value <= 8; ++value) {
         SCOPED_TRACE(value);
         const QImage lying = cell(QString("I%1").arg(value)), selected = cell(QString("T%1").arg(value));
-        EXPECT_EQ(nearest(around(lying, 15, 30, 2), balls), value - 1);
-        EXPECT_EQ(nearest(around(selected, 15, 30, 2), balls), value - 1);
+        // Sampled below the left eye, where no ball's pattern lies.
+        EXPECT_EQ(nearest(around(lying, 18, 29, 1), balls), value - 1);
+        EXPECT_EQ(nearest(around(selected, 18, 29, 1), balls), value - 1);
         // The selected ball is brighter, inside a gold ring.
         EXPECT_GT(around(selected, 16, 30, 3).lightness(), around(lying, 16, 30, 3).lightness());
         const QColor gold = selected.pixel(22, 2);
@@ -129,7 +131,7 @@ TEST(CellPictures, EachShowsWhatItsNameSays) {
         // A preview place has a woven orange ground and a ring of its own colour.
         for (int place = 0; place < 3; ++place) {
             const QImage preview = cell(QString("%1%2").arg(QChar("ABC"[place])).arg(value));
-            EXPECT_EQ(nearest(around(preview, 17, 28, 1), balls), value - 1) << place;
+            EXPECT_EQ(nearest(around(preview, 18, 28, 1), balls), value - 1) << place;
             const QColor ground = around(preview, 4, 4, 2);
             EXPECT_TRUE(ground.red() > ground.green() && ground.green() > ground.blue()) << place;
             EXPECT_EQ(nearest(average(preview, onRing), previewRings, true), place);
@@ -209,4 +211,133 @@ TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits)
             EXPECT_LE(channelGap(face[0].pixel(corner), under), button.window ? 24 : 8) << corner.x();
         }
     }
+}
+
+// Every picture has a partner for screens of twice the density: name@2x beside
+// name, twice as wide and high, showing the same picture (shrunk to 1x size it
+// matches the 1x picture closely).
+TEST(PicturesAt2x, EveryPictureHasAPartnerOfTwiceItsSizeShowingTheSame) {
+    struct Pair {
+        QString oneX, twoX;
+    };
+    std::vector<Pair> pairs;
+    QStringList cells{"I0", "I00"};
+    for (const char* family : {"I", "T", "A", "B", "C"})
+        for (int value = 1; value <= 8; ++value) cells << QString("%1%2").arg(family).arg(value);
+    for (const QString& name : cells) {
+        pairs.push_back({sourceDir("resources/cells/") + name + ".bmp", sourceDir("resources/cells/") + name + "@2x.bmp"});
+        pairs.push_back({":/cells/" + name, ":/cells/" + name + "@2x"});
+    }
+    for (const char* name : {"icons/velko-lines-32", "icons/velko-lines-48", "cursors/hand"}) {
+        pairs.push_back({sourceDir("resources/") + name + ".png", sourceDir("resources/") + name + "@2x.png"});
+        pairs.push_back({QString(":/%1.png").arg(name), QString(":/%1@2x.png").arg(name)});
+    }
+    const QStringList gifs = QDir(sourceDir("medias")).entryList({"*.gif"}, QDir::Files);
+    int mediaPictures = 0;
+    for (const QString& name : gifs) {
+        if (name.contains("@2x")) {
+            EXPECT_TRUE(gifs.contains(QString(name).remove("@2x"))) << name.toStdString() << " has no 1x picture";
+            continue;
+        }
+        pairs.push_back({sourceDir("medias/") + name, sourceDir("medias/") + QString(name).replace(".gif", "@2x.gif")});
+        ++mediaPictures;
+    }
+    EXPECT_EQ(mediaPictures, 6 + 12 * 3);   // the window pictures and every button face
+    for (const Pair& pair : pairs) {
+        SCOPED_TRACE(pair.twoX.toStdString());
+        const QImage oneX = argb(pair.oneX), twoX = argb(pair.twoX);
+        ASSERT_FALSE(oneX.isNull());
+        ASSERT_FALSE(twoX.isNull());
+        ASSERT_EQ(twoX.size(), oneX.size() * 2);
+        const QImage shrunk = twoX.scaled(oneX.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double sum = 0;
+        for (int y = 0; y < oneX.height(); ++y)
+            for (int x = 0; x < oneX.width(); ++x) {
+                const QRgb a = oneX.pixel(x, y), b = shrunk.pixel(x, y);
+                sum += std::abs(qGray(a) - qGray(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
+        EXPECT_LT(sum / (oneX.width() * oneX.height()), 6.0);
+    }
+}
+
+namespace {
+
+// How a picture looks in grey and to players without one kind of cone
+// (Machado, Oliveira and Fernandes 2009, full severity), as linear-RGB matrices.
+struct Vision {
+    const char* name;
+    double m[3][3];
+};
+constexpr Vision kVisions[] = {
+    {"grey", {{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}},
+    {"protan", {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
+    {"deutan", {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
+    {"tritan", {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
+};
+
+double toLinear(int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+}
+double toSrgb(double l) {
+    l = std::clamp(l, 0.0, 1.0);
+    return 255.0 * (l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055);
+}
+
+using Seen = std::vector<std::array<double, 3>>;
+
+// The colours of the pixels inside a disc, as the vision sees them.
+Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, double radius) {
+    Seen seen;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            if (std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) > radius) continue;
+            const QRgb p = picture.pixel(x, y);
+            const double in[3] = {toLinear(qRed(p)), toLinear(qGreen(p)), toLinear(qBlue(p))};
+            std::array<double, 3> out;
+            for (int i = 0; i < 3; ++i)
+                out[size_t(i)] = toSrgb(vision.m[i][0] * in[0] + vision.m[i][1] * in[1] + vision.m[i][2] * in[2]);
+            seen.push_back(out);
+        }
+    return seen;
+}
+
+}  // namespace
+
+// The eight balls differ in more than hue: in grey and in each simulated
+// colour blindness, every two balls of a family differ clearly in at least
+// a quarter of the ball's pixels. A pixel differs clearly when the two seen
+// colours lie 40 or more apart (Euclidean, 0-255 sRGB; in grey, a step of 23
+// grey levels).
+TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers) {
+    constexpr double kClearDistance = 40.0;
+    constexpr double kClearShare = 0.25;
+    struct Family {
+        const char* prefix;
+        QPointF centre;
+        double radius;
+    };
+    const Family families[] = {{"I", {22.5, 21.8}, 18}, {"T", {22.5, 21.8}, 18}, {"A", {22.5, 22}, 14.8},
+                               {"B", {22.5, 22}, 14.8}, {"C", {22.5, 22}, 14.8}};
+    double least = 1.0;
+    for (const Family& family : families)
+        for (const Vision& vision : kVisions) {
+            Seen seen[9];
+            for (int value = 1; value <= 8; ++value)
+                seen[value] = seenInDisc(cell(QString("%1%2").arg(family.prefix).arg(value)), vision, family.centre,
+                                         family.radius);
+            for (int a = 1; a <= 8; ++a)
+                for (int b = a + 1; b <= 8; ++b) {
+                    int differ = 0;
+                    for (size_t i = 0; i < seen[a].size(); ++i) {
+                        const auto &x = seen[a][i], &y = seen[b][i];
+                        differ += std::hypot(x[0] - y[0], x[1] - y[1], x[2] - y[2]) >= kClearDistance;
+                    }
+                    const double share = double(differ) / double(seen[a].size());
+                    least = std::min(least, share);
+                    EXPECT_GE(share, kClearShare)
+                        << family.prefix << a << " and " << family.prefix << b << " in " << vision.name;
+                }
+        }
+    std::printf("least share of clearly different pixels between two balls: %.3f\n", least);
 }

@@ -2,15 +2,19 @@
 
 namespace velko::pictures {
 
+int Canvas::outputScale_ = 1;
+
+int Canvas::outputScale() { return outputScale_; }
+
 Canvas::Canvas(int width, int height, int scale)
     : width_(width), height_(height), scale_(scale),
-      big_(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied) {
+      big_(width * scale * outputScale_, height * scale * outputScale_, QImage::Format_ARGB32_Premultiplied) {
     big_.fill(Qt::transparent);
     painter_ = std::make_unique<QPainter>(&big_);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter_->scale(scale, scale);
+    painter_->scale(scale * outputScale_, scale * outputScale_);
 }
 
 Canvas::~Canvas() = default;

@@ -20,6 +20,7 @@ BallLook lookOf(int value) {
     BallLook look;
     look.colour = pal::kBall[size_t(value)];
     look.joker = value == pal::kJoker;
+    look.mark = value;
     // Each colour glances a little differently, so the board looks alive.
     static const double glance[9] = {0, -0.6, 0.5, 0.0, -0.3, 0.6, 0.0, -0.5, 0.35};
     look.lookX = glance[value];

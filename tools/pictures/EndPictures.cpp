@@ -75,6 +75,7 @@ QImage drawEndPicture(bool newRecord) {
         const QPointF at(162.5 + i * 40, 300);
         BallLook look;
         look.colour = pal::kBall[size_t(colours[i])];
+        look.mark = colours[i];
         look.lookX = (i - 1) * 0.6;
         look.lookY = -1.0;
         paintContactShadow(p, at, 15);

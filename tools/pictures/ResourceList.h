@@ -7,7 +7,8 @@
 
 namespace velko::pictures {
 
-// cellNames: the cells' names, each stored as cells/<name>.bmp.
+// cellNames: the cells' names, each stored as cells/<name>.bmp with its partner for
+// dense screens, cells/<name>@2x.bmp, twice the size.
 QString resourceList(const QStringList& cellNames);
 
 }  // namespace velko::pictures

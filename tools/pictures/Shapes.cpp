@@ -74,6 +74,63 @@ void paintEyes(QPainter& p, QPointF centre, double r, double lookX, double lookY
     p.restore();
 }
 
+// The colour's own pattern on the ball's body, in the ball's units (r the
+// radius). Drawn as a see-through shade or light, so the body's lighting still
+// shows through it and the ball keeps its round, glossy look.
+static void paintMark(QPainter& p, QPointF c, double r, int mark) {
+    if (mark == kNoMark) return;
+    const QColor dark(0, 0, 0, 105);
+    const QColor light(255, 255, 255, 150);
+    auto at = [&](double x, double y) { return c + QPointF(x * r, y * r); };
+    p.save();
+    p.setPen(Qt::NoPen);
+    // Spots leave the light spot at the top left and the eyes clear.
+    const QPointF spots[] = {at(0.5, -0.58), at(-0.72, 0.08), at(0.75, 0.12), at(-0.42, 0.66),
+                             at(0.38, 0.7), at(0.02, -0.86)};
+    switch (mark) {
+    case kDarkBands:
+        p.setBrush(dark);
+        for (double y : {-0.62, 0.0, 0.62}) p.drawRect(QRectF(c.x() - r, c.y() + (y - 0.13) * r, 2 * r, 0.26 * r));
+        break;
+    case kLightSpots:
+    case kDarkSpots:
+        p.setBrush(mark == kLightSpots ? light : dark);
+        for (const QPointF& spot : spots) p.drawEllipse(spot, 0.19 * r, 0.19 * r);
+        break;
+    case kLightStripes:
+        // Lines of longitude: seen from the front, half ellipses between the poles.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(light, 0.22 * r));
+        p.drawLine(at(0, -1), at(0, 1));
+        p.drawEllipse(c, 0.62 * r, r);
+        break;
+    case kDarkSlants:
+        p.setPen(QPen(dark, 0.24 * r));
+        for (double d : {-1.2, -0.4, 0.4, 1.2})
+            p.drawLine(at(d - 1.2, 1.2), at(d + 1.2, -1.2));
+        break;
+    case kLightRing:
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(light, 0.24 * r));
+        p.drawEllipse(c + QPointF(0, 0.05 * r), 0.66 * r, 0.66 * r);
+        break;
+    case kDarkRing:
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(dark, 0.26 * r));
+        p.drawEllipse(c, 0.84 * r, 0.84 * r);
+        p.setPen(Qt::NoPen);
+        p.setBrush(dark);
+        p.drawEllipse(at(0, 0.62), 0.2 * r, 0.14 * r);
+        break;
+    case kJokerStar:
+        paintStar(p, at(0, 0.6), 0.34 * r, 0.15 * r);
+        break;
+    default:
+        break;
+    }
+    p.restore();
+}
+
 void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     QColor base = look.colour;
     if (look.bright) base = mix(base, QColor(255, 255, 255), 0.22);
@@ -96,6 +153,7 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     p.drawPath(ball);
 
     p.setClipPath(ball);
+    if (look.mark != kJokerStar) paintMark(p, c, r, look.mark);
     if (look.joker) {
         // The joker's rainbow sheen, soft enough to keep it silver.
         QConicalGradient rainbow(c, 30);
@@ -117,6 +175,7 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     bounce.setColorAt(1.0, withAlpha(mix(base, white, 0.45), 0));
     p.setBrush(bounce);
     p.drawPath(ball);
+    if (look.mark == kJokerStar) paintMark(p, c, r, look.mark);
     p.setClipping(false);
 
     // Soft window highlight and a sharp specular dot.

@@ -20,6 +20,24 @@ struct BallLook {
     double lookX = 0.0;     // where the pupils look, -1..1
     double lookY = -0.6;
     double eyeScale = 1.0;  // larger eyes keep tiny balls readable
+    // The colour's own pattern (see BallMark), so that a ball is known by more
+    // than its hue; 0 for none.
+    int mark = 0;
+};
+
+// The eight patterns, by ball value. Each is lighter or darker than the ball
+// it is drawn on, so the eight balls stay apart in grey and to players who
+// see some colours alike.
+enum BallMark {
+    kNoMark = 0,
+    kDarkBands = 1,        // blue: dark bands round the ball
+    kLightSpots = 2,       // green: light spots
+    kLightStripes = 3,     // purple: light stripes from pole to pole
+    kDarkSpots = 4,        // cyan: dark spots
+    kDarkSlants = 5,       // yellow: dark slanting stripes
+    kLightRing = 6,        // orange: a light ring round the middle
+    kJokerStar = 7,        // silver joker: a gold star
+    kDarkRing = 8,         // red: a dark ring and a dark middle, like a target
 };
 
 // Mixes two colours; amount 0 gives a, 1 gives b.

@@ -58,6 +58,7 @@ QImage drawStartScreen() {
         BallLook look;
         look.colour = pal::kBall[size_t(ball.value)];
         look.joker = ball.value == pal::kJoker;
+        look.mark = ball.value;
         look.lookX = ball.x < 320 ? 0.8 : -0.8;
         look.lookY = ball.y > 200 ? -0.9 : 0.3;
         paintContactShadow(p, QPointF(ball.x, ball.y), ball.radius);
@@ -76,6 +77,7 @@ QImage drawStartScreen() {
         const QPointF at(320 + (i - 2) * 34, 228);
         BallLook look;
         look.colour = pal::kBall[4];
+        look.mark = 4;
         look.lookX = (i - 2) * 0.35;
         look.lookY = -0.5;
         paintContactShadow(p, at, 14);

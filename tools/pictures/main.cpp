@@ -1,12 +1,14 @@
 // make-pictures: draws every picture of Velko Lines into the source tree.
 //
-//   make-pictures <source-root>                 cells, icon, cursor, resource list, media pictures
+//   make-pictures <source-root>                 cells, icon, cursor, resource list, media pictures,
+//                                               each also at 2x as name@2x beside name
 //   make-pictures <source-root> --preview <dir> also writes window mock-ups to <dir>
 //
 // Every run writes the same bytes: nothing depends on the time or on chance.
 
 #include "BmpWriter.h"
 #include "ButtonPictures.h"
+#include "Canvas.h"
 #include "CellPictures.h"
 #include "GifWriter.h"
 #include "HandCursor.h"
@@ -43,34 +45,46 @@ QByteArray pngBytes(const QImage& image) {
     return bytes;
 }
 
+// The file name of a picture at the output scale now in force: name.ext at
+// 1x, name@2x.ext beside it at 2x.
+QString scaled(const QString& stem, const char* extension) {
+    const int scale = Canvas::outputScale();
+    return scale == 1 ? QString("%1.%2").arg(stem, extension)
+                      : QString("%1@%2x.%3").arg(stem).arg(scale).arg(extension);
+}
+
 bool writeResources(const QString& root) {
     bool ok = true;
-    QStringList names;
-    for (const NamedPicture& cell : drawAllCells()) {
-        ok &= writeFile(root + "/resources/cells/" + cell.name + ".bmp", encodeBmp555(cell.image, true));
-        names << cell.name;
-    }
+    for (const NamedPicture& cell : drawAllCells())
+        ok &= writeFile(root + "/resources/cells/" + scaled(cell.name, "bmp"), encodeBmp555(cell.image, true));
+    const bool onlyAt1x = Canvas::outputScale() == 1;
     for (int size : {48, 32, 256})
-        ok &= writeFile(QString("%1/resources/icons/velko-lines-%2.png").arg(root).arg(size),
-                        pngBytes(drawProgramIcon(size)));
-    ok &= writeFile(root + "/resources/cursors/hand.png", pngBytes(drawHandCursor()));
-    ok &= writeFile(root + "/resources/resources.qrc", resourceList(names).toUtf8());
+        if (onlyAt1x || size != 256)   // the large icon is large enough for any screen
+            ok &= writeFile(root + "/resources/icons/" + scaled(QString("velko-lines-%1").arg(size), "png"),
+                            pngBytes(drawProgramIcon(size)));
+    ok &= writeFile(root + "/resources/cursors/" + scaled("hand", "png"), pngBytes(drawHandCursor()));
     return ok;
+}
+
+bool writeResourceList(const QString& root) {
+    QStringList names;
+    for (const NamedPicture& cell : drawAllCells()) names << cell.name;
+    return writeFile(root + "/resources/resources.qrc", resourceList(names).toUtf8());
 }
 
 bool writeMedias(const QString& root) {
     const QString medias = root + "/medias/";
     bool ok = true;
-    ok &= writeFile(medias + "game.gif", encodeGif(drawStartScreen(), true));
-    ok &= writeFile(medias + "back.gif", encodeGif(drawMainBackground(), true));
-    ok &= writeFile(medias + "gameover.gif", encodeGif(drawEndPicture(false), true));
-    ok &= writeFile(medias + "cmd.gif", encodeGif(drawEndPicture(true), true));
+    ok &= writeFile(medias + scaled("game", "gif"), encodeGif(drawStartScreen(), true));
+    ok &= writeFile(medias + scaled("back", "gif"), encodeGif(drawMainBackground(), true));
+    ok &= writeFile(medias + scaled("gameover", "gif"), encodeGif(drawEndPicture(false), true));
+    ok &= writeFile(medias + scaled("cmd", "gif"), encodeGif(drawEndPicture(true), true));
     const QImage strip = drawTitleStrip();
-    ok &= writeFile(medias + "tbk.gif", encodeGif(strip, true));
-    ok &= writeFile(medias + "tit.gif", encodeGif(drawTitleIcon(strip), false));
+    ok &= writeFile(medias + scaled("tbk", "gif"), encodeGif(strip, true));
+    ok &= writeFile(medias + scaled("tit", "gif"), encodeGif(drawTitleIcon(strip), false));
     for (const ButtonDesign& design : allButtonDesigns())
         for (int state = 0; state < 3; ++state)
-            ok &= writeFile(QString("%1%2%3.gif").arg(medias, design.name).arg(state),
+            ok &= writeFile(medias + scaled(design.name + QString::number(state), "gif"),
                             encodeGif(drawButton(design, state), false));
     return ok;
 }
@@ -87,7 +101,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString root = QDir(args[1]).absolutePath();
-    bool ok = writeResources(root) && writeMedias(root);
+    bool ok = writeResourceList(root);
+    // Every picture twice: for ordinary screens, and at twice the pixels for
+    // screens of twice the density.
+    for (int scale : {1, 2}) {
+        const OutputScale drawing(scale);
+        ok = ok && writeResources(root) && writeMedias(root);
+    }
     if (ok && args.size() == 4) ok = writePreviewSheets(root, args[3]);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,80 @@
+// The pictures at the screen's density. This runs twice: on an ordinary
+// screen, and again with QT_SCALE_FACTOR=2, where every picture must come from
+// its 2x partner and reach the screen pixel for pixel, at the same logical place.
+
+#include "KorvBut.h"
+#include "Pictures.h"
+#include "WindowTestSupport.h"
+
+namespace velko::test {
+namespace {
+
+using DensePictures = WindowTest;
+
+TEST_F(DensePictures, PartnerPathsAndTheFallBackTo1x)
+{
+    const std::pair<QString, QString> paths[] = {
+        {"/games/medias/back.gif", "/games/medias/back@2x.gif"},
+        {":/cells/I1", ":/cells/I1@2x"},
+        {"/a.folder/tit", "/a.folder/tit@2x"},
+    };
+    for (const auto& [path, partner] : paths) {
+        EXPECT_EQ(scaledPicturePath(path, 2), partner);
+        EXPECT_EQ(scaledPicturePath(path, 1), path);
+    }
+    // A media set with no 2x pictures: the 1x picture, drawn at its own size.
+    QTemporaryDir plainSet;
+    ASSERT_TRUE(QFile::copy(mediaPath("back.gif"), plainSet.filePath("back.gif")));
+    const struct {
+        QString path;
+        QSize pixels;
+        qreal ratio;
+    } loads[] = {
+        {mediaPath("back.gif"), {1280, 960}, 2},
+        {":/cells/I1", {90, 90}, 2},
+        {":/cursors/hand.png", {64, 64}, 2},
+        {plainSet.filePath("back.gif"), {640, 480}, 1},
+    };
+    for (const auto& load : loads) {
+        const QImage picture = loadPicture(load.path, 2);
+        EXPECT_EQ(picture.size(), load.pixels) << load.path.toStdString();
+        EXPECT_EQ(picture.devicePixelRatio(), load.ratio) << load.path.toStdString();
+    }
+    EXPECT_TRUE(loadPicture(plainSet.filePath("none.gif"), 2).isNull());
+}
+
+TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
+{
+    const int scale = pictureScale();
+    // The run at twice the density must really be one.
+    EXPECT_EQ(scale, qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2") ? 2 : 1);
+    const auto window = startedWindow();
+    EXPECT_EQ(window->surface().size(), QSize(640, 480) * scale);
+    BoardView* board = boardOf(*window);
+    EXPECT_EQ(board->image().size(), QSize(405, 405) * scale);
+    EXPECT_EQ(board->size(), QSize(405, 405));
+
+    setBoard(*window, [](int column, int row) { return (column + row) % 9; });
+    const QImage shown = pixels(board);
+    const int cell = kCellSize * scale;
+    for (int c = 0; c < kCells * kCells; ++c) {
+        const int column = c / kCells, row = c % kCells, value = (column + row) % 9;
+        const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
+        EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), rgb(loadPicture(":/cells/" + name, scale)))
+            << column << ", " << row;
+    }
+    auto* button = part<KorvBut>(*window, "phbt");
+    EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
+
+    // The curtain wipe covers the board from its second logical row down.
+    const QImage end = loadPicture(mediaPath("gameover.gif"));
+    board->wipePicture(end);
+    const QRect belowTopRow(0, scale, 405 * scale, 404 * scale);
+    EXPECT_EQ(pixels(board).copy(belowTopRow), rgb(end).copy(belowTopRow));
+
+    clickCell(*window, 1, 0);   // selects the ball there: the marker lies over it
+    EXPECT_EQ(part<QLabel>(*window, "Picture2")->pixmap().devicePixelRatio(), scale);
+}
+
+} // namespace
+} // namespace velko::test
