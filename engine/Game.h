@@ -50,11 +50,6 @@ public:
     // cell on two lines is listed, removed and scored twice.
     std::vector<Cell> removals;
 
-    // The four direction scores (left, up, right, down) of the last step
-    // choice, and whether that step had to follow the breadth-first route
-    // because no score came below kNoRoute.
-    std::array<std::int32_t, 4> stepScores{kNoRoute, kNoRoute, kNoRoute, kNoRoute};
-    bool stepByLongRoute = false;
     // Runs of five or more found by the line check since the game began.
     std::int64_t linesFound = 0;
 

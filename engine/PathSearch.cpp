@@ -104,10 +104,7 @@ Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
             scores[static_cast<int>(step)] = routeLength(next, target, 1);
     }
     const std::int32_t left = scores[1], up = scores[2], right = scores[3], down = scores[4];
-    stepScores = {left, up, right, down};
-
-    stepByLongRoute = std::min({left, up, right, down}) >= kNoRoute;
-    if (stepByLongRoute) {
+    if (std::min({left, up, right, down}) >= kNoRoute) {
         // The route is longer than the search may look: follow a
         // breadth-first shortest route instead of stepping blindly.
         return FirstStepOfShortestRoute(board, at, target);

@@ -1,7 +1,5 @@
 #include "EngineFixture.h"
 
-#include "LongRoute.h"
-
 namespace velko {
 namespace {
 
@@ -35,28 +33,6 @@ TEST_F(PathSearch, FloodGoesOnlyThroughSideBySideEmptyCells)
         prepare({0, 0}, c.to);
         EXPECT_EQ(game.reached[c.to.column][c.to.row], c.reachable) << "to " << c.to;
     }
-}
-
-TEST_F(PathSearch, StepScoresOfTheFirstStep)
-{
-    struct Case { Rows board; Cell from, to; Step step; std::array<std::int32_t, 4> scores; };   // left, up, right, down
-    const Case cases[] = {
-        {BallAt({4, 4}), {4, 4}, {6, 6}, Step::Right, {6, 50, 4, 50}},
-        {BallAt({4, 4}), {4, 4}, {4, 8}, Step::Down, {6, 50, 50, 4}},
-        {BallAt({0, 0}), {0, 0}, {3, 0}, Step::Right, {50, 50, 3, 50}},
-        {kCorridor, {0, 0}, {8, 8}, Step::Right, {50, 50, 50, 50}},   // 48 steps: beyond the route search
-    };
-    for (const Case& c : cases) {
-        setBoard(c.board);
-        prepare(c.from, c.to);
-        EXPECT_EQ(game.chooseStep(c.from, Step::None, c.to), c.step) << c.to;
-        EXPECT_EQ(game.stepScores, c.scores) << "to " << c.to;
-        EXPECT_EQ(game.stepByLongRoute, c.board == kCorridor);
-    }
-    // The long route alone, on the corridor: its last step enters the target; closed, it has none.
-    EXPECT_EQ(FirstStepOfShortestRoute(game.board, {8, 7}, {8, 8}), Step::Down);
-    game.board[8][1] = Colour::Purple;
-    EXPECT_EQ(FirstStepOfShortestRoute(game.board, {0, 0}, {8, 8}), Step::None);
 }
 
 TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep)
