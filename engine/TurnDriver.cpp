@@ -3,7 +3,6 @@
 #include "Game.h"
 
 #include <cmath>
-#include <string>
 
 namespace velko {
 
