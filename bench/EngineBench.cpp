@@ -14,35 +14,35 @@ namespace {
 
 class SilentScreen final : public GameScreen {
 public:
-    void paintCell(int, int, const std::string&) override {}
+    void drawCell(Cell, Colour) override {}
     void refreshBoard() override {}
-    void paintPreview(int, int, const std::string&) override {}
+    void showPreview(int, Colour) override {}
     void refreshWindow() override {}
-    void showMarker(int, int, const std::string&) override {}
+    void showMarker(Cell, Colour) override {}
     void hideMarker() override {}
-    void wipePicture(const std::string&) override {}
+    void showEnding(Ending) override {}
     void sleepMs(int) override {}
-    void playSound(int) override {}
+    void playSound(Sound) override {}
     void stopMusic() override {}
     void setBoardEnabled(bool) override {}
     void setScoreTimer(bool) override {}
-    void setScoreLabels(const std::string&) override {}
+    void showScore(std::int32_t) override {}
     std::int32_t lowestHighScore() override { return 0; }
     void newHighScore(std::int32_t) override {}
 };
 
-Grid<std::int32_t> BoardFrom(const std::vector<std::string>& rows)
+Grid<Colour> BoardFrom(const std::vector<std::string>& rows)
 {
-    Grid<std::int32_t> board{};
+    Grid<Colour> board{};
     for (int row = 0; row < kCells; ++row)
         for (int column = 0; column < kCells; ++column)
-            board[column][row] = rows[row][column] == '.' ? 0 : rows[row][column] - '0';
+            board[column][row] = rows[row][column] == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
     return board;
 }
 
 struct Journey {
-    Grid<std::int32_t> board;   // with the moving colour already on the target
-    int fromColumn, fromRow, toColumn, toRow;
+    Grid<Colour> board;   // with the moving colour already on the target
+    Cell from, to;
 };
 
 // Times one step choice per iteration, cycling through the journeys. Only
@@ -57,26 +57,25 @@ void RunStepChoices(benchmark::State& state, const std::vector<Journey>& journey
     const std::uint64_t allocationsBefore = HeapAllocations();
     for (auto _ : state) {
         const Journey& journey = journeys[next];
-        game.Board = journey.board;
-        game.FloodStart = {journey.fromColumn, journey.fromRow};
-        benchmark::DoNotOptimize(
-            game.ChooseStep(journey.fromColumn, journey.fromRow, kNone, journey.toColumn, journey.toRow));
+        game.board = journey.board;
+        game.floodStart = journey.from;
+        benchmark::DoNotOptimize(game.chooseStep(journey.from, Step::None, journey.to));
         next = next + 1 == journeys.size() ? 0 : next + 1;
     }
     state.counters["allocs_per_step"] = benchmark::Counter(
         static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 
-Journey WithTarget(Grid<std::int32_t> board, int fc, int fr, int tc, int tr)
+Journey WithTarget(Grid<Colour> board, int fc, int fr, int tc, int tr)
 {
     board[tc][tr] = board[fc][fr];
-    return {board, fc, fr, tc, tr};
+    return {board, {fc, fr}, {tc, tr}};
 }
 
 void BM_StepChoiceEmptyBoard(benchmark::State& state)
 {
-    Grid<std::int32_t> board{};
-    board[0][0] = 1;
+    Grid<Colour> board{};
+    board[0][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceEmptyBoard);
@@ -96,16 +95,16 @@ const std::vector<std::string> kCorridor = {
 
 void BM_StepChoiceCorridor47(benchmark::State& state)
 {
-    Grid<std::int32_t> board = BoardFrom(kCorridor);
-    board[1][0] = 1;
+    Grid<Colour> board = BoardFrom(kCorridor);
+    board[1][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 1, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceCorridor47);
 
 void BM_StepChoiceCorridor48(benchmark::State& state)
 {
-    Grid<std::int32_t> board = BoardFrom(kCorridor);
-    board[0][0] = 1;
+    Grid<Colour> board = BoardFrom(kCorridor);
+    board[0][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceCorridor48);
@@ -114,7 +113,7 @@ BENCHMARK(BM_StepChoiceCorridor48);
 // depth-first search with a memo.
 void BM_StepChoiceSparseWalls(benchmark::State& state)
 {
-    Grid<std::int32_t> board = BoardFrom({
+    Grid<Colour> board = BoardFrom({
         ".........",
         ".2.3.2.3.",
         ".........",
@@ -124,13 +123,13 @@ void BM_StepChoiceSparseWalls(benchmark::State& state)
         ".........",
         ".3.2.3.2.",
         "........."});
-    board[0][0] = 1;
+    board[0][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceSparseWalls);
 
 // Distance over empty cells, -1 when unreachable.
-int Distance(const Grid<std::int32_t>& board, int fc, int fr, int tc, int tr)
+int Distance(const Grid<Colour>& board, int fc, int fr, int tc, int tr)
 {
     Grid<int> distance;
     for (auto& column : distance)
@@ -146,7 +145,7 @@ int Distance(const Grid<std::int32_t>& board, int fc, int fr, int tc, int tr)
                 continue;
             if (nc == tc && nr == tr)
                 return distance[c][r] + 1;
-            if (board[nc][nr] != 0)
+            if (board[nc][nr] != Colour::Empty)
                 continue;
             distance[nc][nr] = distance[c][r] + 1;
             queue.push_back({nc, nr});
@@ -160,12 +159,12 @@ std::vector<Journey> MidGameJourneys()
     std::mt19937 generator(2026);
     std::vector<Journey> journeys;
     while (journeys.size() < 64) {
-        Grid<std::int32_t> board{};
+        Grid<Colour> board{};
         const int balls = 20 + static_cast<int>(generator() % 30);
         for (int n = 0; n < balls; ++n)
-            board[generator() % 9][generator() % 9] = 1 + static_cast<int>(generator() % 5);
+            board[generator() % 9][generator() % 9] = ColourNumbered(1 + static_cast<int>(generator() % 5));
         const int fc = generator() % 9, fr = generator() % 9, tc = generator() % 9, tr = generator() % 9;
-        if (board[fc][fr] == 0 || board[tc][tr] != 0)
+        if (board[fc][fr] == Colour::Empty || board[tc][tr] != Colour::Empty)
             continue;
         const int steps = Distance(board, fc, fr, tc, tr);
         if (steps < 4)
@@ -188,7 +187,7 @@ void BM_WholeMove(benchmark::State& state)
     SilentScreen screen;
     SystemRandom random(7);
     Game game(screen, random);
-    Grid<std::int32_t> board = BoardFrom({
+    Grid<Colour> board = BoardFrom({
         "1........",
         ".2.3.2.3.",
         ".........",
@@ -200,11 +199,11 @@ void BM_WholeMove(benchmark::State& state)
         "........."});
     const std::uint64_t allocationsBefore = HeapAllocations();
     for (auto _ : state) {
-        game.Board = board;
-        game.Sel = {kNoSelection, 0, 0, 0};
-        game.PictureBox0_MouseDown(kLeftButton, 0, 20.0f, 20.0f);
-        game.PictureBox0_MouseDown(kLeftButton, 0, 380.0f, 380.0f);
-        benchmark::DoNotOptimize(game.Board);
+        game.board = board;
+        game.selection.reset();
+        game.pressBoard(kLeftButton, 20.0f, 20.0f);
+        game.pressBoard(kLeftButton, 380.0f, 380.0f);
+        benchmark::DoNotOptimize(game.board);
     }
     state.counters["allocs_per_move"] = benchmark::Counter(
         static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);

@@ -1,43 +1,24 @@
-// Drawing single cells, counting the empty ones, and the two pictures that
-// cover the board: the selection marker and the end-of-game wipe.
+// Drawing single cells, counting the empty ones, and putting a ball down.
 #include "Game.h"
 
 namespace velko {
 
-void Game::ShowXY(std::int32_t X, std::int32_t Y, std::int32_t iColor)
-{
-    std::string picture;
-    if (iColor < 1)
-        picture = (((X + Y) & 1) == 0) ? "I00" : "I0";   // the chequered empty cell
-    else
-        picture = "I" + std::to_string(iColor);
-    screen_.paintCell(X * kCellSize, Y * kCellSize, picture);
-}
+void Game::drawCell(Cell cell, Colour colour) { screen_.drawCell(cell, colour); }
 
-std::uint8_t Game::KongNum() const
+int Game::emptyCellCount() const
 {
-    std::uint8_t empty = 0;
-    for (int column = 0; column < kCells; ++column)
-        for (int row = 0; row < kCells; ++row)
-            if (Board[column][row] == 0)
+    int empty = 0;
+    for (const auto& column : board)
+        for (const Colour colour : column)
+            if (colour == Colour::Empty)
                 ++empty;
     return empty;
 }
 
-void Game::HidePic()
+void Game::dropSelection()
 {
-    Sel = {kNoSelection, 0, 0, 0};
+    selection.reset();
     screen_.hideMarker();
-}
-
-void Game::ShowPic(const std::string& PicName)
-{
-    screen_.wipePicture(PicName);
-}
-
-void Game::ShowMarker(std::int32_t X, std::int32_t Y)
-{
-    screen_.showMarker(X, Y, "T" + std::to_string(Board[X][Y]));
 }
 
 } // namespace velko

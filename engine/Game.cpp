@@ -6,7 +6,7 @@ namespace velko {
 
 Game::Game(GameScreen& screen, RandomSource& random) : screen_(screen), random_(random) {}
 
-std::int32_t Game::DrawBelow(std::int32_t n)
+std::int32_t Game::drawBelow(std::int32_t n)
 {
     // The product stays a float: the game has always rounded it that way.
     const float r = random_.next();
@@ -14,9 +14,6 @@ std::int32_t Game::DrawBelow(std::int32_t n)
     return static_cast<std::int32_t>(std::floor(product));
 }
 
-std::int32_t Game::RandomIndex()
-{
-    return 8 - DrawBelow(9);
-}
+int Game::randomIndex() { return 8 - drawBelow(9); }
 
 } // namespace velko

@@ -1,25 +1,23 @@
 #pragma once
-// One game of Velko Lines: the 9 x 9 board and every rule of a turn. The
-// fields and acts keep the names the game's code has always used (pinyin
-// among them: Zeng "add", XiaoChu "remove", DongHua "animate", CeBu "count
-// steps", ...). Everything runs synchronously on the caller's thread; the
-// animations draw, refresh and sleep through the GameScreen.
+// One game of Velko Lines: the 9 x 9 board and every rule of a turn.
+// Everything runs synchronously on the caller's thread; the animations draw,
+// refresh and sleep through the GameScreen.
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <vector>
 
+#include "Board.h"
 #include "GameScreen.h"
 #include "RandomSource.h"
 
 namespace velko {
 
-constexpr int kCells = 9;       // columns and rows
-constexpr int kCellSize = 45;   // pixels of one cell
+constexpr int kCellSize = 45;   // board pixels of one cell, as clicks arrive
 constexpr int kBoardPixels = kCells * kCellSize;
-constexpr std::int32_t kJoker = 7;
-constexpr std::int32_t kNoSelection = 255;
+constexpr int kPreviewSlots = 3;   // new balls shown one turn ahead
+// The route-length search gives this score to a way that leads nowhere.
 constexpr std::int32_t kNoRoute = 50;
 
 // Mouse buttons as the board click receives them.
@@ -27,95 +25,111 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kMiddleButton = 4;
 
-// Direction codes of a step.
-enum Direction : std::int32_t { kNone = 0, kLeft = 1, kUp = 2, kRight = 3, kDown = 4 };
+// The normal game deals five colours and the joker, the challenge game all eight.
+enum class GameKind { Normal, Challenge };
 
-// Window pixel positions of the three preview slots.
-struct PreviewSlot { int x; int y; char family; };
-constexpr std::array<PreviewSlot, 3> kPreviewSlots{{{500, 248, 'a'}, {572, 317, 'b'}, {491, 370, 'c'}}};
-
-// A 9 x 9 table indexed [column][row], row 0 at the top.
-template <typename T>
-using Grid = std::array<std::array<T, kCells>, kCells>;
+// The picked-up ball, and the empty cell it was sent to while it moves.
+struct Selection {
+    Cell from;
+    std::optional<Cell> to;
+    bool operator==(const Selection& other) const { return from == other.from && to == other.to; }
+};
 
 class Game {
 public:
     Game(GameScreen& screen, RandomSource& random);
 
     // --- state of the running game ---
-    Grid<std::int32_t> Board{};   // 0 empty, 1..8 a ball, 7 the joker
-    Grid<bool> Visited{};         // scratch marks of floods and the joker spread
-    Grid<bool> Reach{};           // result of a flood
-    // from-column, to-column, from-row, to-row; from-column 255 = nothing selected
-    std::array<std::int32_t, 4> Sel{kNoSelection, 0, 0, 0};
-    std::array<std::int32_t, 2> FloodStart{};   // column, row of the selected ball
-    std::int32_t BallCount = 0;
-    Grid<std::int32_t> StepMemo{};   // route-length search memory
-    std::int32_t BestSteps = 0;      // route-length search bound
-    std::array<std::int32_t, 3> NextColor{1, 1, 1};
-    std::int32_t Score = 0;
-    std::int32_t ShownScore = 0;     // the number the score labels show
-    std::uint8_t GameMode = 3;       // 3 normal game (5 colours), 0 challenge (8)
-    // The removal list: one entry per cell to remove, column digit then row
-    // digit ("34" = column 3, row 4). Entries may repeat.
-    std::vector<std::string> List1;
+    Grid<Colour> board{};
+    GameKind kind = GameKind::Normal;
+    std::optional<Selection> selection;
+    std::array<Colour, kPreviewSlots> nextColours{Colour::Blue, Colour::Blue, Colour::Blue};
+    std::int32_t score = 0;
+    std::int32_t shownScore = 0;   // the number the score labels show
+    // The cells the line check found, one entry per ball of every line: a
+    // cell on two lines is listed, removed and scored twice.
+    std::vector<Cell> removals;
 
-    // The four direction scores (left, up, right, down) of the last step
-    // choice, and whether that step had to follow the breadth-first route
-    // because no score came below kNoRoute.
-    std::array<std::int32_t, 4> StepScores{kNoRoute, kNoRoute, kNoRoute, kNoRoute};
-    bool StepByLongRoute = false;
     // Runs of five or more found by the line check since the game began.
-    std::int64_t LinesFound = 0;
+    std::int64_t linesFound = 0;
 
-    // --- cells and pictures ---
-    void ShowXY(std::int32_t X, std::int32_t Y, std::int32_t iColor);
-    std::uint8_t KongNum() const;   // empty cells
-    void HidePic();
-    void ShowPic(const std::string& PicName);
+    // Scratch marks of the reachability flood and the joker's spread.
+    Grid<bool> marked{};
+    // Balls of the moving colour the last flood touched; the target counts as one.
+    Grid<bool> reached{};
+    // The ball whose colour the flood looks for.
+    Cell floodStart{};
+
+    // --- cells ---
+    // Draws a cell with the given colour (the board itself is not changed).
+    void drawCell(Cell cell, Colour colour);
+    // How many cells hold no ball.
+    int emptyCellCount() const;
+    // Puts the picked-up ball down again and hides the marker.
+    void dropSelection();
 
     // --- the turn ---
-    void PictureBox0_MouseDown(int Button, int Shift, float X, float Y);
-    void Timer1_Timer();
+    // A mouse button pressed at board pixel (x, y): picks up, moves or drops a ball.
+    void pressBoard(int button, float x, float y);
+    // Counts the shown score one point towards the real score.
+    void tickScore();
 
     // --- new balls ---
-    std::uint8_t LuanNum(std::uint8_t temNum);
-    void DsGe();
-    void ToThree();
-    void Zeng(std::uint8_t X);
+    // A random colour among the first `colours`, with the joker's chances.
+    Colour drawColour(int colours);
+    // Draws the three colours of the next turn and shows them in the preview.
+    void dealNextColours();
+    // Drops the previewed balls on random empty cells and removes the lines
+    // they complete; ends the game when `count` balls no longer fit.
+    void dropNewBalls(int count);
 
     // --- path search ---
-    bool IsOK(std::int32_t temX, std::int32_t temY);
-    bool AreLJ(std::int32_t X, std::int32_t Y, std::int32_t fx);
-    bool CeShi(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t fx);
-    std::int32_t CeBu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t BuShu);
-    // The direction of the next step from (x, y), arrived by fx, towards the target.
-    std::int32_t ChooseStep(std::int32_t x, std::int32_t y, std::int32_t fx, std::int32_t tx, std::int32_t ty);
+    // Floods the empty cells around the ball at `from`, marking in `reached`
+    // every ball of its colour they touch; true when any was touched.
+    bool markReachable(Cell from);
+    // One cell of the flood, entered by the given step.
+    bool floodFrom(Cell cell, Step arrivedBy);
+    // Whether the empty cell `from`, entered by the given step, leads to `to`
+    // without going straight back.
+    bool canReach(Cell from, Cell to, Step arrivedBy);
+    // Length of the shortest route from `from` to a cell beside `to` within the
+    // search bound, after `stepsSoFar` steps; kNoRoute when there is none.
+    std::int32_t routeLength(Cell from, Cell to, std::int32_t stepsSoFar);
+    // The next step of a ball at `at`, arrived by the given step, towards the target.
+    Step chooseStep(Cell at, Step arrivedBy, Cell target);
 
     // --- move animation ---
-    void DongHua(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t fx);
+    // Walks the ball from `from` to the cell beside `to`, one cell a frame.
+    void animateMove(Cell from, Cell to);
 
     // --- lines and scoring ---
-    void RealXiaoChu(std::int32_t X, std::int32_t Y);
-    void XiaoChu(std::int32_t X, std::int32_t Y);
-    void HideXiaoChu();
+    // Lists the lines of five or more through the ball at the cell; a joker
+    // hands the check on to the balls around it.
+    void collectLinesThrough(Cell cell);
+    // Lists the lines of five or more of the cell's colour through the cell.
+    void collectLinesAt(Cell cell);
+    // Blinks the listed cells, empties them and scores 3 points for each entry.
+    void blinkAndRemove();
 
-    // --- a new game: fresh board, first balls, preview, score 0, timer and
-    // board on, the new-game sound. The window asks the question before it and
+    // A new game: fresh board, first balls, preview, score 0, timer and board
+    // on, the new-game sound. The window asks the question before it and
     // shows the best score and starts the tune after it.
-    void StartGame();
+    void startGame();
 
 private:
     // floor(n * r) for a fresh random r, worked out in single precision.
-    std::int32_t DrawBelow(std::int32_t n);
+    std::int32_t drawBelow(std::int32_t n);
     // A random board index 0..8.
-    std::int32_t RandomIndex();
-    void ShowMarker(std::int32_t X, std::int32_t Y);
-    void MakeMove();
-    void GameOver();
+    int randomIndex();
+    int colourCount() const { return kind == GameKind::Normal ? 5 : 8; }
+    void pickUp(Cell cell);
+    void makeMove(Cell from, Cell to);
+    void gameOver();
 
     GameScreen& screen_;
     RandomSource& random_;
+    Grid<std::int32_t> stepMemo_{};   // route-length search memory
+    std::int32_t bestSteps_ = 0;      // route-length search bound
 };
 
 } // namespace velko

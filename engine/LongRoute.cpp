@@ -2,49 +2,48 @@
 
 namespace velko {
 
-std::int32_t FirstStepOfShortestRoute(const Grid<std::int32_t>& board, std::int32_t x, std::int32_t y,
-                                      std::int32_t tx, std::int32_t ty)
+namespace {
+constexpr Step kSteps[4] = {Step::Left, Step::Up, Step::Right, Step::Down};
+}
+
+Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
 {
-    static constexpr std::int32_t kDx[5] = {0, -1, 0, 1, 0};
-    static constexpr std::int32_t kDy[5] = {0, 0, -1, 0, 1};
-    constexpr std::int32_t kFar = kCells * kCells + 1;
+    constexpr int kFar = kCells * kCells + 1;
 
     // Distances to the target, spreading backwards from it over empty cells.
-    Grid<std::int32_t> distance;
+    Grid<int> distance;
     for (auto& column : distance)
         column.fill(kFar);
-    std::array<std::int32_t, kCells * kCells> queue{};
+    std::array<Cell, kCells * kCells> queue{};
     std::size_t head = 0, tail = 0;
-    distance[tx][ty] = 0;
-    queue[tail++] = tx * kCells + ty;
+    distance[target.column][target.row] = 0;
+    queue[tail++] = target;
     while (head < tail) {
-        const std::int32_t cx = queue[head] / kCells, cy = queue[head] % kCells;
-        ++head;
-        for (std::int32_t d = kLeft; d <= kDown; ++d) {
-            const std::int32_t nx = cx + kDx[d], ny = cy + kDy[d];
-            if (nx < 0 || nx >= kCells || ny < 0 || ny >= kCells)
+        const Cell at = queue[head++];
+        for (const Step step : kSteps) {
+            const Cell next = Neighbour(at, step);
+            if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty ||
+                distance[next.column][next.row] != kFar)
                 continue;
-            if (board[nx][ny] != 0 || distance[nx][ny] != kFar)
-                continue;
-            distance[nx][ny] = distance[cx][cy] + 1;
-            queue[tail++] = nx * kCells + ny;
+            distance[next.column][next.row] = distance[at.column][at.row] + 1;
+            queue[tail++] = next;
         }
     }
 
-    std::int32_t bestDirection = kNone;
-    std::int32_t bestDistance = kFar;
-    for (std::int32_t d = kLeft; d <= kDown; ++d) {
-        const std::int32_t nx = x + kDx[d], ny = y + kDy[d];
-        if (nx < 0 || nx >= kCells || ny < 0 || ny >= kCells)
+    Step best = Step::None;
+    int bestDistance = kFar;
+    for (const Step step : kSteps) {
+        const Cell next = Neighbour(from, step);
+        if (!OnBoard(next))
             continue;
-        if (nx == tx && ny == ty)
-            return d;   // the last step
-        if (board[nx][ny] == 0 && distance[nx][ny] < bestDistance) {
-            bestDistance = distance[nx][ny];
-            bestDirection = d;
+        if (next == target)
+            return step;   // the last step
+        if (board[next.column][next.row] == Colour::Empty && distance[next.column][next.row] < bestDistance) {
+            bestDistance = distance[next.column][next.row];
+            best = step;
         }
     }
-    return bestDirection;
+    return best;
 }
 
 } // namespace velko

@@ -4,37 +4,36 @@
 
 namespace velko {
 
-void Game::StartGame()
+void Game::startGame()
 {
-    Board = {};
-    Visited = {};
-    Reach = {};
-    List1.clear();
-    LinesFound = 0;
+    board = {};
+    marked = {};
+    reached = {};
+    removals.clear();
+    linesFound = 0;
 
     // Three balls on random cells, untested: a later one may land on an
     // earlier one and replace it.
-    const std::uint8_t colours = static_cast<std::uint8_t>(8 - GameMode);
     for (int ball = 0; ball < 3; ++ball) {
-        const std::int32_t row = RandomIndex();
-        const std::int32_t column = RandomIndex();
-        Board[column][row] = LuanNum(colours);
+        const int row = randomIndex();
+        const int column = randomIndex();
+        board[column][row] = drawColour(colourCount());
     }
 
-    ToThree();
-    Sel[0] = kNoSelection;
+    dealNextColours();
+    selection.reset();
     screen_.hideMarker();
 
-    for (std::int32_t column = 0; column < kCells; ++column)
-        for (std::int32_t row = 0; row < kCells; ++row)
-            ShowXY(column, row, Board[column][row]);
+    for (int column = 0; column < kCells; ++column)
+        for (int row = 0; row < kCells; ++row)
+            drawCell({column, row}, board[column][row]);
     screen_.refreshBoard();
 
-    Score = 0;
-    ShownScore = 0;
-    screen_.setScoreLabels("0");
+    score = 0;
+    shownScore = 0;
+    screen_.showScore(0);
     screen_.setScoreTimer(true);
-    screen_.playSound(11);
+    screen_.playSound(Sound::NewGame);
     screen_.setBoardEnabled(true);
 }
 

@@ -1,7 +1,9 @@
 // Where may the selected ball go, and which way does it step next?
-// The flood AreLJ answers the first; the step choice runs a flood and a
-// bounded route-length search from each neighbour of the ball's cell.
+// The flood answers the first; the step choice runs a flood and a bounded
+// route-length search from each neighbour of the ball's cell.
 #include "Game.h"
+
+#include <algorithm>
 
 #include "LongRoute.h"
 
@@ -10,127 +12,112 @@ namespace velko {
 namespace {
 
 constexpr std::int32_t kRouteBound = 47;
-
-bool Touches(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    return (x1 == x2 && (y1 == y2 + 1 || y1 + 1 == y2)) ||
-           (y1 == y2 && (x1 == x2 + 1 || x1 + 1 == x2));
-}
+constexpr Step kSteps[4] = {Step::Left, Step::Up, Step::Right, Step::Down};
 
 } // namespace
 
-bool Game::IsOK(std::int32_t temX, std::int32_t temY)
+bool Game::markReachable(Cell from)
 {
-    FloodStart = {temX, temY};
-    Visited = {};
-    const bool left = temX >= 1 && AreLJ(temX - 1, temY, kLeft);
-    const bool up = temY >= 1 && AreLJ(temX, temY - 1, kUp);
-    const bool right = temX <= 7 && AreLJ(temX + 1, temY, kRight);
-    const bool down = temY <= 7 && AreLJ(temX, temY + 1, kDown);
-    return left || up || right || down;
+    floodStart = from;
+    marked = {};
+    bool any = false;
+    for (const Step step : kSteps) {
+        const bool found = floodFrom(Neighbour(from, step), step);
+        any = any || found;
+    }
+    return any;
 }
 
-bool Game::AreLJ(std::int32_t X, std::int32_t Y, std::int32_t fx)
+bool Game::floodFrom(Cell cell, Step arrivedBy)
 {
-    if (X < 0 || X >= kCells || Y < 0 || Y >= kCells)
+    if (!OnBoard(cell) || marked[cell.column][cell.row])
         return false;
-    if (Visited[X][Y])
-        return false;
-    Visited[X][Y] = true;
+    marked[cell.column][cell.row] = true;
 
-    if (Board[X][Y] == 0) {
+    const Colour colour = board[cell.column][cell.row];
+    if (colour == Colour::Empty) {
         // Every branch runs, so the flood marks every ball it touches.
-        const bool left = X >= 1 && fx != kRight && AreLJ(X - 1, Y, kLeft);
-        const bool up = Y >= 1 && fx != kDown && AreLJ(X, Y - 1, kUp);
-        const bool right = X <= 7 && fx != kLeft && AreLJ(X + 1, Y, kRight);
-        const bool down = Y <= 7 && fx != kUp && AreLJ(X, Y + 1, kDown);
-        return left || up || right || down;
+        bool any = false;
+        for (const Step step : kSteps) {
+            if (step == Reverse(arrivedBy))
+                continue;
+            const bool found = floodFrom(Neighbour(cell, step), step);
+            any = any || found;
+        }
+        return any;
     }
 
-    const std::int32_t startColumn = FloodStart[0], startRow = FloodStart[1];
-    if ((X == startColumn && Y == startRow) || Board[X][Y] != Board[startColumn][startRow])
+    if (cell == floodStart || colour != board[floodStart.column][floodStart.row])
         return false;
-    Reach[X][Y] = true;
+    reached[cell.column][cell.row] = true;
     return true;
 }
 
-bool Game::CeShi(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t fx)
+bool Game::canReach(Cell from, Cell to, Step arrivedBy)
 {
-    Visited = {};
+    marked = {};
     // The cell the ball would come from is closed to the flood.
-    switch (fx) {
-    case kLeft: Visited[x1 + 1][y1] = true; break;
-    case kUp: Visited[x1][y1 + 1] = true; break;
-    case kRight: Visited[x1 - 1][y1] = true; break;
-    case kDown: Visited[x1][y1 - 1] = true; break;
-    default: break;
+    if (arrivedBy != Step::None) {
+        const Cell back = Neighbour(from, Reverse(arrivedBy));
+        marked[back.column][back.row] = true;
     }
-    Reach = {};
-    AreLJ(x1, y1, fx);
-    return Reach[x2][y2];
+    reached = {};
+    floodFrom(from, arrivedBy);
+    return reached[to.column][to.row];
 }
 
-std::int32_t Game::CeBu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t BuShu)
+std::int32_t Game::routeLength(Cell from, Cell to, std::int32_t stepsSoFar)
 {
-    if (Touches(x1, y1, x2, y2)) {
-        BestSteps = BuShu;
-        return BuShu + 1;
+    if (Touch(from, to)) {
+        bestSteps_ = stepsSoFar;
+        return stepsSoFar + 1;
     }
-    const std::int32_t memo = StepMemo[x1][y1];
-    if ((memo > 0 && BuShu >= memo) || BuShu + 1 >= BestSteps)
+    const std::int32_t memo = stepMemo_[from.column][from.row];
+    if ((memo > 0 && stepsSoFar >= memo) || stepsSoFar + 1 >= bestSteps_)
         return kNoRoute;
-    StepMemo[x1][y1] = BuShu;
+    stepMemo_[from.column][from.row] = stepsSoFar;
 
     // Each branch runs to its end before the next, so a bound lowered by one
     // limits the ones after it.
-    const std::int32_t left = (x1 > 0 && Board[x1 - 1][y1] == 0) ? CeBu(x1 - 1, y1, x2, y2, BuShu + 1) : kNoRoute;
-    const std::int32_t up = (y1 > 0 && Board[x1][y1 - 1] == 0) ? CeBu(x1, y1 - 1, x2, y2, BuShu + 1) : kNoRoute;
-    const std::int32_t right = (x1 < 8 && Board[x1 + 1][y1] == 0) ? CeBu(x1 + 1, y1, x2, y2, BuShu + 1) : kNoRoute;
-    const std::int32_t down = (y1 < 8 && Board[x1][y1 + 1] == 0) ? CeBu(x1, y1 + 1, x2, y2, BuShu + 1) : kNoRoute;
-
-    std::int32_t best = left;
-    if (up < best) best = up;
-    if (right < best) best = right;
-    if (down < best) best = down;
+    std::int32_t best = kNoRoute;
+    for (const Step step : kSteps) {
+        const Cell next = Neighbour(from, step);
+        if (OnBoard(next) && board[next.column][next.row] == Colour::Empty)
+            best = std::min(best, routeLength(next, to, stepsSoFar + 1));
+    }
     return best;
 }
 
-std::int32_t Game::ChooseStep(std::int32_t x, std::int32_t y, std::int32_t fx, std::int32_t tx, std::int32_t ty)
+Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
 {
-    StepMemo = {};
-    BestSteps = kRouteBound;
+    stepMemo_ = {};
+    bestSteps_ = kRouteBound;
 
-    static constexpr std::int32_t kDx[5] = {0, -1, 0, 1, 0};
-    static constexpr std::int32_t kDy[5] = {0, 0, -1, 0, 1};
-    static constexpr std::int32_t kReverse[5] = {kNone, kRight, kDown, kLeft, kUp};
-
-    std::array<std::int32_t, 5> score{kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
-    for (std::int32_t d = kLeft; d <= kDown; ++d) {
-        const std::int32_t nx = x + kDx[d], ny = y + kDy[d];
-        if (nx < 0 || nx >= kCells || ny < 0 || ny >= kCells || Board[nx][ny] != 0)
+    // Scores indexed by Step; Step::None stays unused.
+    std::array<std::int32_t, 5> scores{kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
+    for (const Step step : kSteps) {
+        const Cell next = Neighbour(at, step);
+        if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty)
             continue;
-        const bool reach = CeShi(nx, ny, tx, ty, d);
-        if (d != kReverse[fx] && reach)
-            score[d] = CeBu(nx, ny, tx, ty, 1);
+        const bool reach = canReach(next, target, step);
+        if (step != Reverse(arrivedBy) && reach)
+            scores[static_cast<int>(step)] = routeLength(next, target, 1);
     }
-    StepScores = {score[kLeft], score[kUp], score[kRight], score[kDown]};
-
-    const bool found = score[kLeft] < kNoRoute || score[kUp] < kNoRoute ||
-                       score[kRight] < kNoRoute || score[kDown] < kNoRoute;
-    StepByLongRoute = !found;
-    if (!found) {
+    const std::int32_t left = scores[1], up = scores[2], right = scores[3], down = scores[4];
+    if (std::min({left, up, right, down}) >= kNoRoute) {
         // The route is longer than the search may look: follow a
         // breadth-first shortest route instead of stepping blindly.
-        return FirstStepOfShortestRoute(Board, x, y, tx, ty);
+        return FirstStepOfShortestRoute(board, at, target);
     }
 
-    if (score[kLeft] < score[kUp] && score[kLeft] < score[kRight] && score[kLeft] < score[kDown])
-        return kLeft;
-    if (score[kUp] < score[kDown] && score[kUp] < score[kRight])
-        return kUp;
-    if (score[kRight] < score[kDown])
-        return kRight;
-    return kDown;
+    // Ties go to the later step, down first of all.
+    if (left < up && left < right && left < down)
+        return Step::Left;
+    if (up < down && up < right)
+        return Step::Up;
+    if (right < down)
+        return Step::Right;
+    return Step::Down;
 }
 
 } // namespace velko

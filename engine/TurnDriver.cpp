@@ -1,4 +1,4 @@
-// The board click: selecting a ball, moving it, and everything a move sets
+// The board click: picking up a ball, moving it, and everything a move sets
 // off. Plus the timer that counts the shown score up to the real one.
 #include "Game.h"
 
@@ -8,101 +8,98 @@ namespace velko {
 
 namespace {
 
-// The cell under a pixel coordinate, or -1 when the click lies off the board.
-// The pixel is rounded half to even first, as the board always has.
-std::int32_t CellAt(float pixel)
+// The cell index under a pixel coordinate, or -1 when the click lies off the
+// board. The pixel is rounded half to even first, as the board always has.
+int CellIndexAt(float pixel)
 {
     if (!(pixel > -1.0f && pixel < static_cast<float>(kBoardPixels)))
         return -1;   // also catches NaN
-    const long rounded = std::lrint(pixel);
-    if (rounded < 0 || rounded >= kBoardPixels)
+    const float rounded = std::nearbyint(pixel);
+    if (rounded < 0.0f || rounded >= static_cast<float>(kBoardPixels))
         return -1;
-    return static_cast<std::int32_t>(rounded / kCellSize);
+    return static_cast<int>(rounded) / kCellSize;
 }
 
 } // namespace
 
-void Game::PictureBox0_MouseDown(int Button, int /*Shift*/, float X, float Y)
+void Game::pressBoard(int button, float x, float y)
 {
-    if (Button != kLeftButton) {
-        screen_.playSound(12);
-        if (Button == kRightButton)
-            HidePic();
+    if (button != kLeftButton) {
+        screen_.playSound(Sound::Refused);
+        if (button == kRightButton)
+            dropSelection();
         return;
     }
 
-    const std::int32_t column = CellAt(X);
-    const std::int32_t row = CellAt(Y);
-    if (column < 0 || row < 0)
+    const Cell cell{CellIndexAt(x), CellIndexAt(y)};
+    if (cell.column < 0 || cell.row < 0)
         return;   // the board surface is exactly 9 cells wide and high
 
-    if (Sel[0] == kNoSelection) {
-        if (Board[column][row] == 0)
+    if (!selection) {
+        if (board[cell.column][cell.row] == Colour::Empty)
             return;
-        screen_.playSound(0);
-        Sel[0] = column;
-        Sel[2] = row;
-        ShowMarker(column, row);
+        screen_.playSound(Sound::Select);
+        pickUp(cell);
         return;
     }
 
-    if (Board[column][row] != 0) {
-        screen_.playSound(0);
-        HidePic();
-        Sel[0] = column;
-        Sel[2] = row;
-        ShowMarker(column, row);
+    if (board[cell.column][cell.row] != Colour::Empty) {
+        screen_.playSound(Sound::Select);
+        dropSelection();
+        pickUp(cell);
         return;
     }
 
-    Sel[1] = column;
-    Sel[3] = row;
-    MakeMove();
+    selection->to = cell;
+    makeMove(selection->from, cell);
 }
 
-// A ball is selected and an empty cell was chosen: try to carry it there.
-void Game::MakeMove()
+void Game::pickUp(Cell cell)
 {
-    const std::int32_t fromColumn = Sel[0], toColumn = Sel[1];
-    const std::int32_t fromRow = Sel[2], toRow = Sel[3];
+    selection = Selection{cell, std::nullopt};
+    screen_.showMarker(cell, board[cell.column][cell.row]);
+}
 
+// A ball is picked up and an empty cell was chosen: try to carry it there.
+void Game::makeMove(Cell from, Cell to)
+{
     // With the moving colour on the target, the flood recognises the target
     // as a ball it may join.
-    Board[toColumn][toRow] = Board[fromColumn][fromRow];
-    Reach = {};
-    IsOK(fromColumn, fromRow);
-    if (!Reach[toColumn][toRow]) {
-        screen_.playSound(12);
-        Board[toColumn][toRow] = 0;
-        HidePic();
+    board[to.column][to.row] = board[from.column][from.row];
+    reached = {};
+    markReachable(from);
+    if (!reached[to.column][to.row]) {
+        screen_.playSound(Sound::Refused);
+        board[to.column][to.row] = Colour::Empty;
+        dropSelection();
         return;
     }
 
     screen_.hideMarker();
-    screen_.playSound(25);
-    DongHua(fromColumn, fromRow, toColumn, toRow, kNone);
-    ShowXY(toColumn, toRow, Board[toColumn][toRow]);
+    screen_.playSound(Sound::Step);
+    animateMove(from, to);
+    drawCell(to, board[to.column][to.row]);
     screen_.refreshBoard();
-    Board[fromColumn][fromRow] = 0;
+    board[from.column][from.row] = Colour::Empty;
 
-    Visited = {};
-    List1.clear();
-    RealXiaoChu(toColumn, toRow);
-    HideXiaoChu();
-    HidePic();
+    marked = {};
+    removals.clear();
+    collectLinesThrough(to);
+    blinkAndRemove();
+    dropSelection();
     screen_.sleepMs(150);
 
-    if (List1.empty()) {
-        Zeng(3);
-        ToThree();
+    if (removals.empty()) {
+        dropNewBalls(3);
+        dealNextColours();
     }
 }
 
-void Game::Timer1_Timer()
+void Game::tickScore()
 {
-    if (ShownScore < Score) {
-        ++ShownScore;
-        screen_.setScoreLabels(std::to_string(ShownScore));
+    if (shownScore < score) {
+        ++shownScore;
+        screen_.showScore(shownScore);
     }
 }
 

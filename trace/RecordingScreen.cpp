@@ -1,60 +1,48 @@
 #include "RecordingScreen.h"
 
-#include "Game.h"
-
 namespace velko {
 
-namespace {
-
-// "I00" and "I0" are the empty cell; "I5", "T5", "A5" carry colour 5.
-std::string ColourOf(const std::string& picture)
+int TraceNumberOf(Sound sound)
 {
-    if (picture == "I00" || picture == "I0")
-        return "0";
-    return picture.substr(1);
-}
-
-int PreviewSlotAt(int x, int y)
-{
-    for (std::size_t slot = 0; slot < kPreviewSlots.size(); ++slot)
-        if (kPreviewSlots[slot].x == x && kPreviewSlots[slot].y == y)
-            return static_cast<int>(slot);
+    switch (sound) {
+    case Sound::Select: return 0;
+    case Sound::NewGame: return 11;
+    case Sound::Refused: return 12;
+    case Sound::HighScore: return 13;
+    case Sound::GameOver: return 14;
+    case Sound::LinesRemoved: return 15;
+    case Sound::Step: return 25;
+    }
     return -1;
 }
 
-} // namespace
-
 void RecordingScreen::note(const std::string& line)
 {
-    if (!recording_)
-        return;
     events.push_back(line);
     if (echo_)
         *echo_ << line << '\n';
 }
 
-void RecordingScreen::paintCell(int x, int y, const std::string& picture)
+void RecordingScreen::drawCell(Cell cell, Colour colour)
 {
-    if (recording_)
-        pictures.push_back({x, y, picture});
-    note("draw " + std::to_string(x / kCellSize) + ' ' + std::to_string(y / kCellSize) + ' ' + ColourOf(picture));
+    note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
+         std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::refreshBoard() { note("refresh"); }
 
-void RecordingScreen::paintPreview(int x, int y, const std::string& picture)
+void RecordingScreen::showPreview(int slot, Colour colour)
 {
-    if (recording_)
-        previews.push_back({x, y, picture});
-    note("preview " + std::to_string(PreviewSlotAt(x, y)) + ' ' + ColourOf(picture));
+    note("preview " + std::to_string(slot) + ' ' + std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::refreshWindow() { note("refresh window"); }
 
-void RecordingScreen::showMarker(int column, int row, const std::string& picture)
+void RecordingScreen::showMarker(Cell cell, Colour colour)
 {
     markerShown = true;
-    note("marker " + std::to_string(column) + ' ' + std::to_string(row) + ' ' + ColourOf(picture));
+    note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
+         std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::hideMarker()
@@ -63,15 +51,14 @@ void RecordingScreen::hideMarker()
     note("marker off");
 }
 
-void RecordingScreen::wipePicture(const std::string& fileName) { note("wipe " + fileName); }
-
-void RecordingScreen::sleepMs(int ms)
+void RecordingScreen::showEnding(Ending ending)
 {
-    sleptMs += ms;
-    note("sleep " + std::to_string(ms));
+    note(ending == Ending::HighScore ? "wipe cmd.gif" : "wipe gameover.gif");
 }
 
-void RecordingScreen::playSound(int effect) { note("sound " + std::to_string(effect)); }
+void RecordingScreen::sleepMs(int ms) { note("sleep " + std::to_string(ms)); }
+
+void RecordingScreen::playSound(Sound sound) { note("sound " + std::to_string(TraceNumberOf(sound))); }
 
 void RecordingScreen::stopMusic() { note("music stop"); }
 
@@ -87,10 +74,10 @@ void RecordingScreen::setScoreTimer(bool on)
     note(on ? "timer on" : "timer off");
 }
 
-void RecordingScreen::setScoreLabels(const std::string& text)
+void RecordingScreen::showScore(std::int32_t score)
 {
-    labels = text;
-    note("label " + text);
+    setShownScore(score);
+    note("label " + labels);
 }
 
 void RecordingScreen::newHighScore(std::int32_t score) { note("highscore " + std::to_string(score)); }

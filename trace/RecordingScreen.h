@@ -14,53 +14,46 @@
 
 namespace velko {
 
+// The number a sound effect has in the trace.
+int TraceNumberOf(Sound sound);
+
 class RecordingScreen final : public GameScreen {
 public:
     // Events go to the list below and, when given, to the stream as they happen.
     explicit RecordingScreen(std::ostream* echo = nullptr) : echo_(echo) {}
 
-    void paintCell(int x, int y, const std::string& picture) override;
+    void drawCell(Cell cell, Colour colour) override;
     void refreshBoard() override;
-    void paintPreview(int x, int y, const std::string& picture) override;
+    void showPreview(int slot, Colour colour) override;
     void refreshWindow() override;
-    void showMarker(int column, int row, const std::string& picture) override;
+    void showMarker(Cell cell, Colour colour) override;
     void hideMarker() override;
-    void wipePicture(const std::string& fileName) override;
+    void showEnding(Ending ending) override;
     void sleepMs(int ms) override;
-    void playSound(int effect) override;
+    void playSound(Sound sound) override;
     void stopMusic() override;
     void setBoardEnabled(bool on) override;
     void setScoreTimer(bool on) override;
-    void setScoreLabels(const std::string& text) override;
+    void showScore(std::int32_t score) override;
     std::int32_t lowestHighScore() override { return lowestHighScore_; }
     void newHighScore(std::int32_t score) override;
 
     // Set up by the scenario: the points of the eighth high-score entry.
     void setLowestHighScore(std::int32_t points) { lowestHighScore_ = points; }
-    void setRecording(bool on) { recording_ = on; }
-
-    // A picture as the game asked for it, with its pixel corner.
-    struct Picture {
-        int x;
-        int y;
-        std::string picture;
-    };
+    // Sets the score the labels show without an event.
+    void setShownScore(std::int32_t score) { labels = std::to_string(score); }
 
     std::vector<std::string> events;
-    std::vector<Picture> pictures;   // board cells
-    std::vector<Picture> previews;   // preview slots beside the board
     bool boardEnabled = true;
     bool timerOn = true;
     bool markerShown = false;
     std::string labels = "0";
-    std::int64_t sleptMs = 0;
 
 private:
     void note(const std::string& line);
 
     std::ostream* echo_;
     std::int32_t lowestHighScore_ = 90;
-    bool recording_ = true;
 };
 
 } // namespace velko

@@ -109,12 +109,12 @@ private:
         expectCount(words, 1, 1);
         if (words[1] != "3" && words[1] != "0")
             fail("mode is 3 or 0");
-        game_.GameMode = static_cast<std::uint8_t>(words[1][0] - '0');
+        game_.kind = words[1] == "3" ? GameKind::Normal : GameKind::Challenge;
     }
 
     void board(std::istream& in)
     {
-        Grid<std::int32_t> cells{};
+        Grid<Colour> cells{};
         for (int row = 0; row < kCells; ++row) {
             std::string text;
             if (!nextLine(in, text))
@@ -124,29 +124,29 @@ private:
             for (int column = 0; column < kCells; ++column) {
                 const char c = text[column];
                 if (c == '.')
-                    cells[column][row] = 0;
+                    cells[column][row] = Colour::Empty;
                 else if (c >= '1' && c <= '8')
-                    cells[column][row] = c - '0';
+                    cells[column][row] = ColourNumbered(c - '0');
                 else
                     fail(std::string("'") + c + "' is not a cell (.12345678)");
             }
         }
-        game_.Board = cells;
+        game_.board = cells;
     }
 
     void next(const std::vector<std::string>& words)
     {
         expectCount(words, 3, 3);
         for (int slot = 0; slot < 3; ++slot)
-            game_.NextColor[slot] = static_cast<std::int32_t>(integer(words[slot + 1], 1, 8));
+            game_.nextColours[slot] = ColourNumbered(static_cast<int>(integer(words[slot + 1], 1, 8)));
     }
 
     void score(const std::vector<std::string>& words)
     {
         expectCount(words, 1, 1);
-        game_.Score = static_cast<std::int32_t>(integer(words[1], 0, 1000000000));
-        game_.ShownScore = game_.Score;
-        screen_.labels = std::to_string(game_.Score);
+        game_.score = static_cast<std::int32_t>(integer(words[1], 0, 1000000000));
+        game_.shownScore = game_.score;
+        screen_.setShownScore(game_.score);
     }
 
     void hiscore(const std::vector<std::string>& words)
@@ -174,7 +174,7 @@ private:
         const int button = words.size() == 4 ? static_cast<int>(integer(words[3], 0, 32767)) : kLeftButton;
         if (!screen_.boardEnabled)
             return;   // the board takes no clicks after the game is over
-        game_.PictureBox0_MouseDown(button, 0, x, y);
+        game_.pressBoard(button, x, y);
     }
 
     void tick(const std::vector<std::string>& words)
@@ -182,7 +182,7 @@ private:
         expectCount(words, 0, 1);
         const long long count = words.size() == 2 ? integer(words[1], 0, 100000000) : 1;
         for (long long i = 0; i < count && screen_.timerOn; ++i)
-            game_.Timer1_Timer();
+            game_.tickScore();
     }
 
     void dump(const std::vector<std::string>& words)
@@ -191,17 +191,22 @@ private:
         out_ << "board\n";
         for (int row = 0; row < kCells; ++row) {
             for (int column = 0; column < kCells; ++column) {
-                const std::int32_t value = game_.Board[column][row];
+                const int value = NumberOf(game_.board[column][row]);
                 out_ << (value == 0 ? '.' : static_cast<char>('0' + value));
             }
             out_ << '\n';
         }
-        out_ << "score " << game_.Score << '\n';
-        out_ << "sel " << game_.Sel[0] << ' ' << game_.Sel[1] << ' ' << game_.Sel[2] << ' ' << game_.Sel[3] << '\n';
-        out_ << "next " << game_.NextColor[0] << ' ' << game_.NextColor[1] << ' ' << game_.NextColor[2] << '\n';
+        out_ << "score " << game_.score << '\n';
+        // The selection as from-column, to-column, from-row, to-row; 255 when none.
+        const std::optional<Selection>& selection = game_.selection;
+        const Cell to = selection && selection->to ? *selection->to : Cell{};
+        out_ << "sel " << (selection ? selection->from.column : 255) << ' ' << to.column << ' '
+             << (selection ? selection->from.row : 0) << ' ' << to.row << '\n';
+        out_ << "next " << NumberOf(game_.nextColours[0]) << ' ' << NumberOf(game_.nextColours[1]) << ' '
+             << NumberOf(game_.nextColours[2]) << '\n';
         out_ << "list";
-        for (const std::string& entry : game_.List1)
-            out_ << ' ' << entry;
+        for (const Cell cell : game_.removals)
+            out_ << ' ' << cell.column << cell.row;
         out_ << '\n';
     }
 

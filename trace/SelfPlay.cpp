@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -15,11 +16,6 @@ namespace {
 constexpr int kTurnLimit = 20000;
 constexpr std::size_t kFaultLimit = 5;
 
-struct Cell {
-    std::int32_t column;
-    std::int32_t row;
-};
-
 struct Move {
     Cell from;
     Cell to;
@@ -27,7 +23,7 @@ struct Move {
 };
 
 // Steps from `from` to every cell over empty cells; -1 where unreachable.
-Grid<std::int32_t> Distances(const Grid<std::int32_t>& board, Cell from)
+Grid<std::int32_t> Distances(const Grid<Colour>& board, Cell from)
 {
     Grid<std::int32_t> distance;
     for (auto& column : distance)
@@ -41,7 +37,7 @@ Grid<std::int32_t> Distances(const Grid<std::int32_t>& board, Cell from)
         for (const Cell& next : around) {
             if (next.column < 0 || next.column >= kCells || next.row < 0 || next.row >= kCells)
                 continue;
-            if (board[next.column][next.row] != 0 || distance[next.column][next.row] >= 0)
+            if (board[next.column][next.row] != Colour::Empty || distance[next.column][next.row] >= 0)
                 continue;
             distance[next.column][next.row] = distance[cell.column][cell.row] + 1;
             queue.push_back(next);
@@ -56,13 +52,13 @@ struct Regions {
     Grid<std::int32_t> label;               // region of an empty cell, -1 on a ball
     std::vector<std::vector<Cell>> cells;   // the cells of each region
 
-    explicit Regions(const Grid<std::int32_t>& board)
+    explicit Regions(const Grid<Colour>& board)
     {
         for (auto& column : label)
             column.fill(-1);
         for (std::int32_t c = 0; c < kCells; ++c)
             for (std::int32_t r = 0; r < kCells; ++r) {
-                if (board[c][r] != 0 || label[c][r] >= 0)
+                if (board[c][r] != Colour::Empty || label[c][r] >= 0)
                     continue;
                 const std::int32_t id = static_cast<std::int32_t>(cells.size());
                 cells.emplace_back();
@@ -75,7 +71,7 @@ struct Regions {
                                             {at.column + 1, at.row}, {at.column, at.row + 1}};
                     for (const Cell& next : around)
                         if (next.column >= 0 && next.column < kCells && next.row >= 0 && next.row < kCells &&
-                            board[next.column][next.row] == 0 && label[next.column][next.row] < 0) {
+                            board[next.column][next.row] == Colour::Empty && label[next.column][next.row] < 0) {
                             label[next.column][next.row] = id;
                             region.push_back(next);
                         }
@@ -100,14 +96,44 @@ struct Regions {
     }
 };
 
-std::vector<Cell> Balls(const Grid<std::int32_t>& board)
+std::vector<Cell> Balls(const Grid<Colour>& board)
 {
     std::vector<Cell> balls;
     for (std::int32_t c = 0; c < kCells; ++c)
         for (std::int32_t r = 0; r < kCells; ++r)
-            if (board[c][r] != 0)
+            if (board[c][r] != Colour::Empty)
                 balls.push_back({c, r});
     return balls;
+}
+
+// A run of five balls in a row, a column or a diagonal that share a colour,
+// the joker matching every colour, as its first cell and colours; none if
+// there is none. Jokers alone make no line.
+std::optional<std::string> RunOfFive(const Grid<Colour>& board)
+{
+    static constexpr int kDirections[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    for (int c = 0; c < kCells; ++c)
+        for (int r = 0; r < kCells; ++r)
+            for (const auto& d : kDirections) {
+                if (!OnBoard({c + 4 * d[0], r + 4 * d[1]}))
+                    continue;
+                Colour shared = Colour::Joker;
+                bool run = true;
+                for (int i = 0; i < 5 && run; ++i) {
+                    const Colour colour = board[c + i * d[0]][r + i * d[1]];
+                    if (colour == Colour::Empty || (colour != Colour::Joker && shared != Colour::Joker && colour != shared))
+                        run = false;
+                    else if (colour != Colour::Joker)
+                        shared = colour;
+                }
+                if (!run || shared == Colour::Joker)
+                    continue;
+                std::string text = std::to_string(c) + "," + std::to_string(r) + ":";
+                for (int i = 0; i < 5; ++i)
+                    text += " " + std::to_string(NumberOf(board[c + i * d[0]][r + i * d[1]]));
+                return text;
+            }
+    return std::nullopt;
 }
 
 float Centre(std::int32_t cell) { return static_cast<float>(cell * kCellSize + kCellSize / 2); }
@@ -121,8 +147,8 @@ public:
     {
         RecordingScreen screen;
         Game game(screen, random_);
-        game.GameMode = (index % 2 == 0) ? 3 : 0;
-        game.StartGame();
+        game.kind = (index % 2 == 0) ? GameKind::Normal : GameKind::Challenge;
+        game.startGame();
         checkCells(game, index, 0);
         std::int64_t listed = 0;
 
@@ -136,42 +162,40 @@ public:
             if (std::uniform_int_distribution<int>(0, 7)(picker_) == 0 && tryRefusedMove(game, screen, index, turn))
                 continue;
             Move move{};
-            if (!pickMove(game.Board, true, move)) {
+            if (!pickMove(game.board, true, move)) {
                 fault(index, turn, "no legal move on a running game");
                 return;
             }
-            const Grid<std::int32_t> before = game.Board;
+            const Grid<Colour> before = game.board;
 
-            game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.from.column), Centre(move.from.row));
+            game.pressBoard(kLeftButton, Centre(move.from.column), Centre(move.from.row));
             screen.events.clear();
-            game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.to.column), Centre(move.to.row));
+            game.pressBoard(kLeftButton, Centre(move.to.column), Centre(move.to.row));
             summary_.turns += 1;
             summary_.moves += 1;
 
             checkJourney(screen.events, before, move, index, turn);
-            listed += static_cast<std::int64_t>(game.List1.size());
-            summary_.ballsRemoved += static_cast<std::int64_t>(game.List1.size());
+            listed += static_cast<std::int64_t>(game.removals.size());
+            summary_.ballsRemoved += static_cast<std::int64_t>(game.removals.size());
             checkCells(game, index, turn);
-            if (static_cast<std::int64_t>(game.Score) != 3 * listed)
-                fault(index, turn, "score " + std::to_string(game.Score) + " is not 3 x " + std::to_string(listed));
-            if (game.Sel[0] != kNoSelection)
+            if (static_cast<std::int64_t>(game.score) != 3 * listed)
+                fault(index, turn, "score " + std::to_string(game.score) + " is not 3 x " + std::to_string(listed));
+            if (game.selection)
                 fault(index, turn, "a ball is still selected after the move");
             screen.events.clear();
-            screen.pictures.clear();
-            screen.previews.clear();
         }
         summary_.games += 1;
-        summary_.lines += game.LinesFound;
-        if (game.Score > summary_.maxScore)
-            summary_.maxScore = game.Score;
-        if (game.KongNum() > 3)
+        summary_.lines += game.linesFound;
+        if (game.score > summary_.maxScore)
+            summary_.maxScore = game.score;
+        if (game.emptyCellCount() > 3)
             fault(index, -1, "the game ended with more than three empty cells");
     }
 
 private:
     // A random ball and a random empty cell that it can reach (or, with
     // `reachable` false, cannot reach). False when there is no such pair.
-    bool pickMove(const Grid<std::int32_t>& board, bool reachable, Move& move)
+    bool pickMove(const Grid<Colour>& board, bool reachable, Move& move)
     {
         const Regions regions(board);
         std::vector<Cell> balls = Balls(board);
@@ -207,18 +231,18 @@ private:
     bool tryRefusedMove(Game& game, RecordingScreen& screen, std::int64_t index, int turn)
     {
         Move move{};
-        if (!pickMove(game.Board, false, move))
+        if (!pickMove(game.board, false, move))
             return false;
-        const Grid<std::int32_t> before = game.Board;
-        game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.from.column), Centre(move.from.row));
+        const Grid<Colour> before = game.board;
+        game.pressBoard(kLeftButton, Centre(move.from.column), Centre(move.from.row));
         screen.events.clear();
-        game.PictureBox0_MouseDown(kLeftButton, 0, Centre(move.to.column), Centre(move.to.row));
+        game.pressBoard(kLeftButton, Centre(move.to.column), Centre(move.to.row));
         summary_.turns += 1;
-        if (game.Board != before)
+        if (game.board != before)
             fault(index, turn, "a refused move changed the board");
         if (screen.events != std::vector<std::string>{"sound 12", "marker off"})
             fault(index, turn, "a refused move did more than sound 12 and hide the marker");
-        if (game.Sel[0] != kNoSelection)
+        if (game.selection)
             fault(index, turn, "a ball is still selected after a refused move");
         screen.events.clear();
         return true;
@@ -232,23 +256,25 @@ private:
 
     void checkCells(const Game& game, std::int64_t index, int turn)
     {
-        for (const auto& column : game.Board)
-            for (const std::int32_t value : column)
-                if (value < 0 || value > 8)
-                    fault(index, turn, "cell value " + std::to_string(value));
-        if (game.GameMode == 3)
-            for (const auto& column : game.Board)
-                for (const std::int32_t value : column)
-                    if (value == 6 || value == 8)
-                        fault(index, turn, "colour " + std::to_string(value) + " in a five-colour game");
+        for (const auto& column : game.board)
+            for (const Colour colour : column)
+                if (NumberOf(colour) < 0 || NumberOf(colour) > 8)
+                    fault(index, turn, "cell value " + std::to_string(NumberOf(colour)));
+        if (game.kind == GameKind::Normal)
+            for (const auto& column : game.board)
+                for (const Colour colour : column)
+                    if (colour == Colour::Orange || colour == Colour::Red)
+                        fault(index, turn, "colour " + std::to_string(NumberOf(colour)) + " in a five-colour game");
+        if (const std::optional<std::string> run = RunOfFive(game.board))
+            fault(index, turn, "a run of five is left on the board: " + *run);
     }
 
     // The ball must walk a shortest route of empty cells, one cell per frame,
     // and land on the target.
-    void checkJourney(const std::vector<std::string>& events, const Grid<std::int32_t>& before, const Move& move,
+    void checkJourney(const std::vector<std::string>& events, const Grid<Colour>& before, const Move& move,
                       std::int64_t index, int turn)
     {
-        const std::int32_t colour = before[move.from.column][move.from.row];
+        const int colour = NumberOf(before[move.from.column][move.from.row]);
         Cell at = move.from;
         int steps = 0;
         for (const std::string& event : events) {
@@ -262,7 +288,7 @@ private:
             if (std::abs(c - at.column) + std::abs(r - at.row) != 1)
                 fault(index, turn, "the ball jumped to " + std::to_string(c) + "," + std::to_string(r));
             const bool isTarget = c == move.to.column && r == move.to.row;
-            if (c < 0 || c >= kCells || r < 0 || r >= kCells || (!isTarget && before[c][r] != 0))
+            if (c < 0 || c >= kCells || r < 0 || r >= kCells || (!isTarget && before[c][r] != Colour::Empty))
                 fault(index, turn, "the ball passed an occupied or off-board cell");
             at = {c, r};
             ++steps;

@@ -87,9 +87,7 @@ Form1::Form1(QWidget* parent)
     PictureBox0 = new BoardView(this);
     PictureBox0->setObjectName(QStringLiteral("PictureBox0"));
     PictureBox0->move(kBoardLeft, kBoardTop);
-    PictureBox0->onMouseDown = [this](int button, int shift, float x, float y) {
-        game_.PictureBox0_MouseDown(button, shift, x, y);
-    };
+    PictureBox0->onMouseDown = [this](int button, int /*shift*/, float x, float y) { game_.pressBoard(button, x, y); };
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -108,7 +106,7 @@ Form1::Form1(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kScoreTickMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { game_.tickScore(); });
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -205,8 +203,8 @@ void Form1::newgame_MouseDown()
         return;
     Picture2->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.GameMode = GameMode;
-    game_.StartGame();
+    game_.kind = GameMode == 3 ? GameKind::Normal : GameKind::Challenge;
+    game_.startGame();
     Label3->setLabelText(QString::number(HiScore[0].Points));
     PlayMusic(random_);
 }
@@ -267,41 +265,59 @@ void Form1::TellSaveProblem(const QString& problem)
 
 // --- the screen the game draws on ---
 
-void Form1::paintCell(int x, int y, const std::string& picture)
+void Form1::drawCell(Cell cell, Colour colour)
 {
-    PictureBox0->paintCell(x, y, QString::fromStdString(picture));
+    // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
+    const QString picture = colour != Colour::Empty ? QStringLiteral("I%1").arg(NumberOf(colour))
+                            : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
+                                                                : QStringLiteral("I0");
+    PictureBox0->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
 }
 
 void Form1::refreshBoard() { PictureBox0->refresh(); }
 
-void Form1::paintPreview(int x, int y, const std::string& picture)
+void Form1::showPreview(int slot, Colour colour)
 {
-    const QImage image = cellPicture(picture);
+    const PreviewPlace& place = kPreviewPlaces[slot];
+    const QImage image = cellPicture(place.family + std::to_string(NumberOf(colour)));
     if (image.isNull())
         return;
     QPainter painter(&surface_);
-    painter.drawImage(x, y, image);
+    painter.drawImage(place.x, place.y, image);
 }
 
 void Form1::refreshWindow() { repaint(); }
 
-void Form1::showMarker(int column, int row, const std::string& picture)
+void Form1::showMarker(Cell cell, Colour colour)
 {
-    Picture2->setPixmap(QPixmap::fromImage(cellPicture(picture)));
-    Picture2->move(PictureBox0->x() + column * kCellSize, PictureBox0->y() + row * kCellSize);
+    Picture2->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
+    Picture2->move(PictureBox0->x() + cell.column * kCellSize, PictureBox0->y() + cell.row * kCellSize);
     Picture2->raise();
     Picture2->show();
 }
 
 void Form1::hideMarker() { Picture2->hide(); }
 
-void Form1::wipePicture(const std::string& fileName)
+void Form1::showEnding(Ending ending)
 {
-    PictureBox0->wipePicture(loadPicture(mediaPath(QString::fromStdString(fileName))));
+    const QString picture = ending == Ending::HighScore ? QStringLiteral("cmd.gif") : QStringLiteral("gameover.gif");
+    PictureBox0->wipePicture(loadPicture(mediaPath(picture)));
 }
 
 void Form1::sleepMs(int ms) { desktop_.sleep(ms); }
-void Form1::playSound(int effect) { PlaySound(effect); }
+void Form1::playSound(Sound sound)
+{
+    // The numbers of the effect files in the media folder.
+    switch (sound) {
+    case Sound::Select: PlaySound(0); break;
+    case Sound::NewGame: PlaySound(11); break;
+    case Sound::Refused: PlaySound(12); break;
+    case Sound::HighScore: PlaySound(13); break;
+    case Sound::GameOver: PlaySound(14); break;
+    case Sound::LinesRemoved: PlaySound(15); break;
+    case Sound::Step: PlaySound(25); break;
+    }
+}
 void Form1::stopMusic() { StopMusic(); }
 void Form1::setBoardEnabled(bool on) { PictureBox0->setEnabled(on); }
 
@@ -313,9 +329,9 @@ void Form1::setScoreTimer(bool on)
         Timer1->stop();
 }
 
-void Form1::setScoreLabels(const std::string& text)
+void Form1::showScore(std::int32_t points)
 {
-    const QString score = QString::fromStdString(text);
+    const QString score = QString::number(points);
     Label1_0->setLabelText(score);
     Label1_1->setLabelText(score);
 }

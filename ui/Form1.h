@@ -27,6 +27,10 @@ class LevelBar;
 constexpr int kBoardLeft = 30;
 constexpr int kBoardTop = 38;
 
+// Window pixel positions of the three preview slots, and their picture family.
+struct PreviewPlace { int x; int y; char family; };
+constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
+
 class Form1 : public QWidget, public GameScreen {
     Q_OBJECT
 public:
@@ -62,19 +66,19 @@ public:
     void EndQuietly() { endsQuietly_ = true; }
 
     // --- the screen the game draws on ---
-    void paintCell(int x, int y, const std::string& picture) override;
+    void drawCell(Cell cell, Colour colour) override;
     void refreshBoard() override;
-    void paintPreview(int x, int y, const std::string& picture) override;
+    void showPreview(int slot, Colour colour) override;
     void refreshWindow() override;
-    void showMarker(int column, int row, const std::string& picture) override;
+    void showMarker(Cell cell, Colour colour) override;
     void hideMarker() override;
-    void wipePicture(const std::string& fileName) override;
+    void showEnding(Ending ending) override;
     void sleepMs(int ms) override;
-    void playSound(int effect) override;
+    void playSound(Sound sound) override;
     void stopMusic() override;
     void setBoardEnabled(bool on) override;
     void setScoreTimer(bool on) override;
-    void setScoreLabels(const std::string& text) override;
+    void showScore(std::int32_t score) override;
     std::int32_t lowestHighScore() override;
     void newHighScore(std::int32_t score) override;
 

@@ -13,12 +13,7 @@
 
 namespace velko {
 
-struct CellPos {
-    int column, row;
-    bool operator==(const CellPos& other) const { return column == other.column && row == other.row; }
-};
-
-inline std::ostream& operator<<(std::ostream& out, const CellPos& cell)
+inline std::ostream& operator<<(std::ostream& out, const Cell& cell)
 {
     return out << '(' << cell.column << ',' << cell.row << ')';
 }
@@ -32,7 +27,7 @@ inline float Pick(int n, int value) { return (static_cast<float>(n - value) + 0.
 inline float Index(int i) { return Pick(9, i + 1); }
 
 // An empty board with one ball of colour 3.
-inline Rows BallAt(CellPos cell)
+inline Rows BallAt(Cell cell)
 {
     Rows rows(kCells, std::string(kCells, '.'));
     rows[cell.row][cell.column] = '3';
@@ -50,17 +45,16 @@ protected:
     {
         for (int row = 0; row < kCells; ++row)
             for (int column = 0; column < kCells; ++column)
-                game.Board[column][row] = rows[row].at(column) == '.' ? 0 : rows[row][column] - '0';
+                game.board[column][row] = rows[row].at(column) == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
     }
 
     void clickCell(int column, int row, int button = kLeftButton)
     {
-        game.PictureBox0_MouseDown(button, 0, static_cast<float>(column * kCellSize + 20),
-                                   static_cast<float>(row * kCellSize + 20));
+        game.pressBoard(button, static_cast<float>(column * kCellSize + 20), static_cast<float>(row * kCellSize + 20));
     }
 
     // Selects the ball and sends it to the target; returns the events of the move click only.
-    Events move(CellPos from, CellPos to)
+    Events move(Cell from, Cell to)
     {
         clickCell(from.column, from.row);
         screen.events.clear();
@@ -70,9 +64,9 @@ protected:
 
     // The cells the ball was drawn on during a move, target last: the ball
     // drawings that come before the line blink and the pause after the move.
-    static std::vector<CellPos> journey(const Events& events)
+    static std::vector<Cell> journey(const Events& events)
     {
-        std::vector<CellPos> cells;
+        std::vector<Cell> cells;
         for (const std::string& event : events) {
             if (event == "sound 15" || event == "sleep 150")
                 break;

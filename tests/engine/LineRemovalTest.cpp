@@ -10,29 +10,33 @@ protected:
     // Runs one batch as a move does (fresh marks, empty list, check, remove)
     // and checks what any removal must do: 3 points an entry, the listed
     // cells emptied, nothing else touched, a blink of the listed balls.
-    void arrive(CellPos at, std::size_t entries, std::size_t distinct)
+    void arrive(Cell at, std::size_t entries, std::size_t distinct)
     {
-        const Grid<std::int32_t> before = game.Board;
+        const Grid<Colour> before = game.board;
         screen.events.clear();
-        game.Score = 0;
-        game.Visited = {};
-        game.List1.clear();
-        game.RealXiaoChu(at.column, at.row);
-        game.HideXiaoChu();
-        const auto& list = game.List1;
+        game.score = 0;
+        game.marked = {};
+        game.removals.clear();
+        game.collectLinesThrough(at);
+        game.blinkAndRemove();
+        const auto& list = game.removals;
         ASSERT_EQ(list.size(), entries);
-        EXPECT_EQ(std::set<std::string>(list.begin(), list.end()).size(), distinct);
-        EXPECT_EQ(game.Score, 3 * static_cast<std::int32_t>(entries));
-        Grid<std::int32_t> after = before;
-        for (const std::string& entry : list)
-            after[entry[0] - '0'][entry[1] - '0'] = 0;
-        EXPECT_EQ(game.Board, after);
+        std::set<std::pair<int, int>> cells;
+        for (const Cell cell : list)
+            cells.insert({cell.column, cell.row});
+        EXPECT_EQ(cells.size(), distinct);
+        EXPECT_EQ(game.score, 3 * static_cast<std::int32_t>(entries));
+        Grid<Colour> after = before;
+        for (const Cell cell : list)
+            after[cell.column][cell.row] = Colour::Empty;
+        EXPECT_EQ(game.board, after);
 
         Events blink{"sound 15"};
         for (int pass = 0; pass < 5; ++pass) {
-            for (const std::string& entry : list) {
-                const int colour = pass % 2 ? before[entry[0] - '0'][entry[1] - '0'] : 0;
-                blink.push_back("draw " + std::string(1, entry[0]) + ' ' + entry[1] + ' ' + std::to_string(colour));
+            for (const Cell cell : list) {
+                const int colour = pass % 2 ? NumberOf(before[cell.column][cell.row]) : 0;
+                blink.push_back("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
+                                std::to_string(colour));
             }
             if (pass < 4)
                 blink.insert(blink.end(), {"refresh", "sleep 75"});
@@ -44,7 +48,7 @@ protected:
 TEST_F(LineRemoval, ListsAndScoresOfTheLinesThroughTheArrivingBall)
 {
     struct Run { int column, row, dc, dr; std::string balls; };   // '.' leaves a cell as it is
-    struct Case { std::vector<Run> runs; CellPos at; std::size_t entries, distinct; std::vector<std::string> list; };
+    struct Case { std::vector<Run> runs; Cell at; std::size_t entries, distinct; std::vector<std::string> list; };
     const Case cases[] = {
         {{{2, 4, 1, 0, "2222"}}, {5, 4}, 0, 0, {}},
         {{{2, 4, 1, 0, "11111"}}, {6, 4}, 5, 5, {"64", "54", "44", "34", "24"}},
@@ -64,14 +68,17 @@ TEST_F(LineRemoval, ListsAndScoresOfTheLinesThroughTheArrivingBall)
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(::testing::Message() << "case " << i);
-        game.Board = {};
+        game.board = {};
         for (const Run& run : cases[i].runs)
             for (int j = 0; j < static_cast<int>(run.balls.size()); ++j)
                 if (run.balls[j] != '.')
-                    game.Board[run.column + run.dc * j][run.row + run.dr * j] = run.balls[j] - '0';
+                    game.board[run.column + run.dc * j][run.row + run.dr * j] = ColourNumbered(run.balls[j] - '0');
         arrive(cases[i].at, cases[i].entries, cases[i].distinct);
         if (!cases[i].list.empty()) {
-            EXPECT_EQ(game.List1, cases[i].list);
+            std::vector<std::string> listed;
+            for (const Cell cell : game.removals)
+                listed.push_back(std::to_string(cell.column) + std::to_string(cell.row));
+            EXPECT_EQ(listed, cases[i].list);
         }
     }
 }
@@ -80,10 +87,10 @@ TEST_F(LineRemoval, JokerChainsListFarMoreThan255Entries)
 {
     for (int c = 0; c < kCells; ++c)
         for (int r = 0; r < kCells; ++r)
-            game.Board[c][r] = ((c + r) % 2 == 0) ? kJoker : 1;
-    game.RealXiaoChu(4, 4);
-    EXPECT_GT(game.List1.size(), 255u);
-    arrive({4, 4}, game.List1.size(), 81);
+            game.board[c][r] = ((c + r) % 2 == 0) ? Colour::Joker : Colour::Blue;
+    game.collectLinesThrough({4, 4});
+    EXPECT_GT(game.removals.size(), 255u);
+    arrive({4, 4}, game.removals.size(), 81);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "EngineFixture.h"
 
-#include "LongRoute.h"
-
 namespace velko {
 namespace {
 
@@ -13,17 +11,17 @@ const Rows kCorridor = {"1........", "23232323.", ".........", ".32323232", "...
 class PathSearch : public EngineTest {
 protected:
     // Prepares a journey as the turn driver does: the target takes the colour, then the flood.
-    void prepare(CellPos from, CellPos to)
+    void prepare(Cell from, Cell to)
     {
-        game.Board[to.column][to.row] = game.Board[from.column][from.row];
-        game.Reach = {};
-        game.IsOK(from.column, from.row);
+        game.board[to.column][to.row] = game.board[from.column][from.row];
+        game.reached = {};
+        game.markReachable(from);
     }
 };
 
 TEST_F(PathSearch, FloodGoesOnlyThroughSideBySideEmptyCells)
 {
-    struct Case { Rows board; CellPos to; bool reachable; };
+    struct Case { Rows board; Cell to; bool reachable; };
     // Diagonal gaps between the 2s lead nowhere; the blue ball on the rim of
     // the top-left pocket does not open the way out of it.
     const Rows gaps = {"1........", ".........", ".........", ".........", ".........",
@@ -33,36 +31,14 @@ TEST_F(PathSearch, FloodGoesOnlyThroughSideBySideEmptyCells)
     for (const Case& c : {Case{gaps, {7, 7}, false}, {gaps, {6, 6}, true}, {rim, {6, 6}, false}, {rim, {2, 1}, true}}) {
         setBoard(c.board);
         prepare({0, 0}, c.to);
-        EXPECT_EQ(game.Reach[c.to.column][c.to.row], c.reachable) << "to " << c.to;
+        EXPECT_EQ(game.reached[c.to.column][c.to.row], c.reachable) << "to " << c.to;
     }
-}
-
-TEST_F(PathSearch, StepScoresOfTheFirstStep)
-{
-    struct Case { Rows board; CellPos from, to; std::int32_t step; std::array<std::int32_t, 4> scores; };   // left, up, right, down
-    const Case cases[] = {
-        {BallAt({4, 4}), {4, 4}, {6, 6}, kRight, {6, 50, 4, 50}},
-        {BallAt({4, 4}), {4, 4}, {4, 8}, kDown, {6, 50, 50, 4}},
-        {BallAt({0, 0}), {0, 0}, {3, 0}, kRight, {50, 50, 3, 50}},
-        {kCorridor, {0, 0}, {8, 8}, kRight, {50, 50, 50, 50}},   // 48 steps: beyond the route search
-    };
-    for (const Case& c : cases) {
-        setBoard(c.board);
-        prepare(c.from, c.to);
-        EXPECT_EQ(game.ChooseStep(c.from.column, c.from.row, kNone, c.to.column, c.to.row), c.step) << c.to;
-        EXPECT_EQ(game.StepScores, c.scores) << "to " << c.to;
-        EXPECT_EQ(game.StepByLongRoute, c.board == kCorridor);
-    }
-    // The long route alone, on the corridor: its last step enters the target; closed, it has none.
-    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 8, 7, 8, 8), kDown);
-    game.Board[8][1] = 3;
-    EXPECT_EQ(FirstStepOfShortestRoute(game.Board, 0, 0, 8, 8), kNone);
 }
 
 TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep)
 {
-    struct Case { Rows board; CellPos from, to; std::vector<CellPos> start; std::size_t length; };
-    const CellPos centre{4, 4};
+    struct Case { Rows board; Cell from, to; std::vector<Cell> start; std::size_t length; };
+    const Cell centre{4, 4};
     const Case cases[] = {
         {BallAt(centre), centre, {6, 6}, {{5, 4}, {6, 4}, {6, 5}, {6, 6}}, 4},
         {BallAt(centre), centre, {4, 8}, {{4, 5}, {4, 6}, {4, 7}, {4, 8}}, 4},
@@ -80,24 +56,24 @@ TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.from << " to " << c.to);
         setBoard(c.board);
-        const Grid<std::int32_t> before = game.Board;
+        const Grid<Colour> before = game.board;
         // The new balls land in the top-right corner, a preview follows.
         random.add({0.05f, 0.95f, 0.15f, 0.95f, 0.25f, 0.95f, 0.5f, 0.1f, 0.5f, 0.1f, 0.5f, 0.1f});
         const Events events = move(c.from, c.to);
-        const std::vector<CellPos> cells = journey(events);   // shortest lengths: no cell twice
+        const std::vector<Cell> cells = journey(events);   // shortest lengths: no cell twice
         ASSERT_EQ(cells.size(), c.length);
         EXPECT_TRUE(std::equal(c.start.begin(), c.start.end(), cells.begin()));
-        CellPos at = c.from;
-        for (const CellPos& cell : cells) {
+        Cell at = c.from;
+        for (const Cell& cell : cells) {
             ASSERT_EQ(std::abs(cell.column - at.column) + std::abs(cell.row - at.row), 1) << "jump to " << cell;
-            ASSERT_EQ(before[cell.column][cell.row], 0) << "entered a ball at " << cell;
+            ASSERT_EQ(before[cell.column][cell.row], Colour::Empty) << "entered a ball at " << cell;
             at = cell;
         }
         EXPECT_EQ(at, c.to);
         const auto travel = Events(events.begin(), std::find(events.begin(), events.end(), "sleep 150"));
         EXPECT_EQ(std::count(travel.begin(), travel.end(), "sleep 75"), static_cast<long>(c.length - 1));
         EXPECT_EQ(std::count(travel.begin(), travel.end(), "sound 25"), static_cast<long>(c.length));
-        EXPECT_EQ(game.Board[c.to.column][c.to.row], before[c.from.column][c.from.row]);
+        EXPECT_EQ(game.board[c.to.column][c.to.row], before[c.from.column][c.from.row]);
     }
 }
 

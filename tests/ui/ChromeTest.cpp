@@ -13,13 +13,13 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
     for (bool yes : {false, true}) {
         auto window = startedWindow();
         Game& game = window->game();
-        game.Score = 4;
+        game.score = 4;
         tick(clockOf(*window), 4);   // fully counted up: a tick during the question changes nothing
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "Label1_0");
         const auto snapshot = [&] {
-            return std::tuple{game.Board, game.Sel, game.NextColor, game.Score, score->text(), boardOf(*window)->image(),
+            return std::tuple{game.board, game.selection, game.nextColours, game.score, score->text(), boardOf(*window)->image(),
                               window->surface(), clockOf(*window)->isActive(), part(*window, "Picture2")->isVisible()};
         };
         const auto before = snapshot();
@@ -27,7 +27,7 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         press(part(*window, "newgame"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
-        EXPECT_EQ(game.Sel[0] == kNoSelection, yes);
+        EXPECT_EQ(!game.selection, yes);
         expectBoardShowsGame(*window);
     }
 }
@@ -109,7 +109,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(window->isVisible() && clockOf(*window)->isActive(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(GameMode == mode && window->game().GameMode == mode);
+        EXPECT_TRUE(GameMode == mode && window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "Label3")->text(), QStringLiteral("4321"));
         EXPECT_TRUE(part<LevelBar>(*window, "Picture4_0")->level() == 7 && MusicLevel() == 9);
         expectBoardShowsGame(*window);

@@ -14,13 +14,14 @@ TEST_F(MainWindowTest, ClickOnBallSelectsItAndLaysTheMarkerOverIt)
     auto* marker = part<QLabel>(*window, "Picture2");
     for (auto [column, row, mark] : {std::tuple{4, 6, "T3"}, {0, 0, "T5"}}) {
         clickCell(*window, column, row);
-        EXPECT_EQ(std::pair(window->game().Sel[0], window->game().Sel[2]), std::pair(column, row));
+        ASSERT_TRUE(window->game().selection);
+        EXPECT_EQ(window->game().selection->from, (Cell{column, row}));
         EXPECT_TRUE(marker->isVisible());
         EXPECT_EQ(marker->geometry(), QRect(30 + column * 45, 38 + row * 45, 45, 45));
         EXPECT_EQ(rgb(marker->pixmap().toImage()), cellPicture(mark));
     }
     clickCell(*window, 0, 0, Qt::RightButton);   // ends the selection
-    EXPECT_EQ(window->game().Sel[0], kNoSelection);
+    EXPECT_FALSE(window->game().selection);
     EXPECT_FALSE(marker->isVisible());
 }
 
@@ -30,9 +31,9 @@ TEST_F(MainWindowTest, MoveEndsWithTheBallDrawnInItsNewCellAndThePreviewedBallsC
     setBoard(*window, [](int c, int r) { return c == 1 && r == 1 ? 2 : 0; });
     clickCell(*window, 1, 1);
     clickCell(*window, 6, 7);
-    EXPECT_EQ(window->game().Board[6][7], 2);
+    EXPECT_EQ(window->game().board[6][7], Colour::Green);
     EXPECT_FALSE(part(*window, "Picture2")->isVisible());
-    EXPECT_EQ(window->game().KongNum(), kCells * kCells - 4);
+    EXPECT_EQ(window->game().emptyCellCount(), kCells * kCells - 4);
     expectBoardShowsGame(*window);
     EXPECT_NE(std::find(sleeps.begin(), sleeps.end(), 150), sleeps.end());   // waits through the desktop
 }
@@ -44,7 +45,7 @@ TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
     const auto expectPreview = [&] {
         for (int slot = 0; slot < 3; ++slot)
             EXPECT_EQ(pixels(window.get()).copy(places[slot].x, places[slot].y, 45, 45),
-                      cellPicture(QStringLiteral("%1%2").arg(places[slot].family).arg(window->game().NextColor[slot])));
+                      cellPicture(QStringLiteral("%1%2").arg(places[slot].family).arg(NumberOf(window->game().nextColours[slot]))));
     };
     expectPreview();
     setBoard(*window, [](int c, int r) { return c + r == 16 ? 1 : 0; });   // a move that removes nothing
@@ -67,7 +68,7 @@ TEST_F(MainWindowTest, ScoreLabelsCountUpOnTicksAndStayCentred)
     };
     // Each tick counts one point more, up to the score.
     for (auto [points, ticks, text] : {std::tuple{0, 0, "0"}, {12, 1, "1"}, {12, 20, "12"}, {1000, 988, "1000"}}) {
-        window->game().Score = points;
+        window->game().score = points;
         tick(clockOf(*window), ticks);
         expectShown(text);
     }
@@ -92,16 +93,16 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         QPainter(&wiped).drawImage(QPoint(0, 1), rgb(end), QRect(0, 1, kBoardPixels, kBoardPixels - 1));
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(clockOf(*window)->isActive() || board->isEnabled());
-        EXPECT_EQ(window->game().KongNum(), 3);
+        EXPECT_EQ(window->game().emptyCellCount(), 3);
         const auto entered = [](const ScoreRec& record) { return record.Name == SysInfo[14] && record.Points == 0; };
         EXPECT_EQ(std::any_of(HiScore.begin(), HiScore.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
-        EXPECT_EQ(window->game().Sel[0], kNoSelection);
+        EXPECT_FALSE(window->game().selection);
         answer = answerDialogs();
         press(part(*window, "newgame"));
         EXPECT_TRUE(clockOf(*window)->isActive() && board->isEnabled());
-        EXPECT_GE(window->game().KongNum(), 78);
+        EXPECT_GE(window->game().emptyCellCount(), 78);
         expectBoardShowsGame(*window);
     }
 }

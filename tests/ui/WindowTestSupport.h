@@ -84,8 +84,8 @@ inline void setBoard(Form1& window, const std::function<int(int, int)>& value)
 {
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            window.game().ShowXY(column, row, window.game().Board[column][row] = value(column, row));
-    window.game().HidePic();
+            window.game().drawCell({column, row}, window.game().board[column][row] = ColourNumbered(value(column, row)));
+    window.game().dropSelection();
     boardOf(window)->refresh();
 }
 
@@ -94,7 +94,7 @@ inline void expectBoardShowsGame(Form1& window)
 {
     const QImage shown = pixels(boardOf(window));
     for (int c = 0; c < kCells * kCells; ++c) {
-        const int column = c / kCells, row = c % kCells, value = window.game().Board[column][row];
+        const int column = c / kCells, row = c % kCells, value = NumberOf(window.game().board[column][row]);
         const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
         EXPECT_EQ(shown.copy(column * 45, row * 45, 45, 45), cellPicture(name)) << column << ", " << row;
     }
