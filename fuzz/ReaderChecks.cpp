@@ -51,12 +51,13 @@ QStringList checkGameInfoReader(const QByteArray& bytes)
     const QByteArray written = formatGameInfo(table);
     qsizetype writtenNames = 0;
     for (const ScoreRec& record : table)
-        writtenNames += record.Name.toUtf8().size();
+        writtenNames += storedNameBytes(record).size();
     require(broken, written.size() == 112 + writtenNames, QStringLiteral("written file is not exactly eight records"));
 
     const ScoreTable again = parseGameInfo(written);
     for (std::size_t i = 0; i < table.size(); ++i) {
-        require(broken, again[i].Name == table[i].Name && again[i].Points == table[i].Points
+        require(broken, again[i].Name == table[i].Name && again[i].NameBytes == table[i].NameBytes
+                            && again[i].Points == table[i].Points
                             && sameBits(again[i].When, table[i].When),
                 QStringLiteral("record %1 changes when written and read again").arg(i));
     }
