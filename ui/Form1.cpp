@@ -49,6 +49,11 @@ void centreOnScreen(QWidget* window)
     }
 }
 
+ButtonContext gameButtons()
+{
+    return ButtonContext{mediaFolder(), [] { PlaySound(kClickSound); }};
+}
+
 QIcon programIcon()
 {
     QIcon icon;
@@ -68,8 +73,7 @@ Form1::Form1(QWidget* parent)
     };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
-    buttons_.pictureFolder = mediaFolder();
-    buttons_.clickSound = [] { PlaySound(kClickSound); };
+    buttons_ = gameButtons();
 
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -86,6 +90,7 @@ Form1::Form1(QWidget* parent)
     PictureBox0->move(kBoardLeft, kBoardTop);
     PictureBox0->onMouseDown = [this](int button, int shift, float x, float y) {
         game_.PictureBox0_MouseDown(button, shift, x, y);
+        runScoreClockWhileCounting();   // a line may have scored
     };
 
     Picture2 = new QLabel(this);
@@ -105,7 +110,10 @@ Form1::Form1(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kScoreTickMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        game_.Timer1_Timer();
+        runScoreClockWhileCounting();
+    });
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -194,7 +202,7 @@ void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
 void Form1::newgame_MouseDown()
 {
     // A running game is only thrown away on a clear Yes.
-    if (Timer1->isActive() && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
+    if (gameRunning_ && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
         return;
     Picture2->hide();
     game_.GameMode = GameMode;
@@ -280,10 +288,20 @@ void Form1::setBoardEnabled(bool on) { PictureBox0->setEnabled(on); }
 
 void Form1::setScoreTimer(bool on)
 {
-    if (on)
-        Timer1->start();
-    else
+    gameRunning_ = on;
+    runScoreClockWhileCounting();
+}
+
+void Form1::runScoreClockWhileCounting()
+{
+    // A clock with nothing left to count would wake the program 25 times a
+    // second for nothing; at the end of a game the shown score stays where it stands.
+    if (gameRunning_ && game_.ShownScore < game_.Score) {
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
         Timer1->stop();
+    }
 }
 
 void Form1::setScoreLabels(const std::string& text)

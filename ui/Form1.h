@@ -54,6 +54,9 @@ public:
     // The end of the run, done once however the window goes: both files are
     // written, the sound is shut down and the program ends.
     void EndRun();
+    // A game is under way: from a new game to its end. The score clock only
+    // ticks while the shown score still counts up towards the score.
+    bool gameRunning() const { return gameRunning_; }
 
     // --- the screen the game draws on ---
     void paintCell(int x, int y, const std::string& picture) override;
@@ -86,6 +89,7 @@ private:
     void buildButtons();
     void buildLevelBars();
     KorvBut* addButton(const char* name, int left, int top, int width, int height);
+    void runScoreClockWhileCounting();
 
     void ex_MouseDown();
     void help_MouseDown();
@@ -97,6 +101,7 @@ private:
     ButtonContext buttons_;
     QImage surface_;
     bool runEnded_ = false;
+    bool gameRunning_ = false;
 
     BoardView* PictureBox0 = nullptr;
     QLabel* Picture2 = nullptr;
@@ -108,6 +113,8 @@ private:
     LevelBar* Picture4_1 = nullptr;   // music
 };
 
+// What every button of the game takes: the media folder and the click.
+ButtonContext gameButtons();
 // Puts a top-level window in the middle of the screen.
 void centreOnScreen(QWidget* window);
 // The program icon, in both its sizes.

@@ -2,12 +2,43 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <utility>
 
 #include "About.h"
 #include "DataPaths.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "Sound.h"
+
+namespace {
+
+// Runs a piece of work once, right after a window has painted its first frame.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget& window, std::function<void()> work) : work_(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && work_) {
+            watched->removeEventFilter(this);
+            // Queued: the frame is painted and on the screen before the work starts.
+            QTimer::singleShot(0, this, std::exchange(work_, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -20,12 +51,21 @@ int main(int argc, char* argv[])
     const QString problem = velko::RunStartUp(velko::mediaFolder());
     if (!problem.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
-        velko::SoundShutdown();
         return 1;
     }
 
-    velko::Form1 form1;
-    velko::About about(form1);
+    // The start screen shows first; the sound and the main window (its fonts
+    // and pictures) are made ready behind it, long before a player can choose.
+    std::unique_ptr<velko::Form1> form1;
+    const auto mainWindow = [&form1]() -> velko::Form1& {
+        if (!form1) {
+            velko::SoundStartup(velko::mediaFolder());
+            form1 = std::make_unique<velko::Form1>();
+        }
+        return *form1;
+    };
+    velko::About about(mainWindow);
+    const AfterFirstFrame readyTheGame(about, [&mainWindow] { mainWindow(); });
     about.show();
     return app.exec();
 }
