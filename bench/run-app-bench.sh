@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the real program on a private X server against a minimal Qt Widgets
 # window built here: start-up time to the first window shown, peak memory of a
-# running game, and the processor time an idle running game uses in 10 s.
-# Usage: bench/run-app-bench.sh BUILD_DIR
+# running game, and what an idle running game and a minimised one cost in 10 s:
+# processor time and wake-ups (context switches of its threads).
+# Usage: bench/run-app-bench.sh BUILD_DIR   (VELKO_BENCH_DISPLAY=:N picks the X display, RUNS the starts)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,10 +13,12 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 g++ -O2 -fPIC -o "$work/minimal-window" "$here/minimal_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 
-display=:$(( 150 + RANDOM % 40 ))
+display=${VELKO_BENCH_DISPLAY:-:$(( 150 + RANDOM % 40 ))}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/data"
+# A window manager, when there is one, so that the game can be minimised.
+if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & sleep 1; fi
 
 # Milliseconds from launching $1 until a window of the program is visible.
 time_to_window() {
@@ -35,9 +38,31 @@ time_to_window() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-runs=7
-game_ms=$(for i in $(seq $runs); do time_to_window "$game"; done | median)
-base_ms=$(for i in $(seq $runs); do time_to_window "$work/minimal-window"; done | median)
+runs=${RUNS:-7}
+# Side by side, so that the load of the machine falls on both alike.
+for i in $(seq $runs); do
+    echo "game $(time_to_window "$game")"
+    echo "base $(time_to_window "$work/minimal-window")"
+done >"$work/starts"
+game_ms=$(awk '$1 == "game" {print $2}' "$work/starts" | median)
+base_ms=$(awk '$1 == "base" {print $2}' "$work/starts" | median)
+
+# Context switches of the main thread and of all threads of process $1.
+switches() {
+    local main=0 all=0 n
+    for task in /proc/"$1"/task/*; do
+        n=$(awk '/ctxt_switches/ {s += $2} END {print s}' "$task/status" 2>/dev/null || echo 0)
+        all=$((all + n))
+        [ "${task##*/}" = "$1" ] && main=$n
+    done
+    echo "$main $all"
+}
+# Wake-ups a second over 10 s: "main-thread whole-process".
+wakeups() {
+    local a b
+    a=($(switches "$1")); sleep 10; b=($(switches "$1"))
+    echo "$(( (b[0] - a[0]) / 10 )) $(( (b[1] - a[1]) / 10 ))"
+}
 
 # Start a normal game, let it run idle, then read its memory and processor use.
 "$game" >/dev/null 2>&1 &
@@ -49,10 +74,14 @@ wx=$(echo "$geometry" | sed -n 's/^X=//p'); wy=$(echo "$geometry" | sed -n 's/^Y
 xdotool mousemove $((wx + 330)) $((wy + 322)) click 1
 sleep 3
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-t0=$(ticks "$gpid"); sleep 10; t1=$(ticks "$gpid")
+t0=$(ticks "$gpid"); idle_wake=($(wakeups "$gpid")); t1=$(ticks "$gpid")
 hz=$(getconf CLK_TCK)
 idle_cpu=$(awk -v t=$((t1 - t0)) -v hz="$hz" 'BEGIN {printf "%.2f", 100 * t / hz / 10}')
 game_kb=$(awk '/VmHWM/ {print $2}' "/proc/$gpid/status")
+# The space bar minimises the game, which rests the tune.
+xdotool mousemove $((wx + 100)) $((wy + 100)) key space
+sleep 2
+min_wake=($(wakeups "$gpid"))
 kill "$gpid"; wait "$gpid" 2>/dev/null || true
 
 "$work/minimal-window" >/dev/null 2>&1 &
@@ -60,6 +89,7 @@ mpid=$!
 xdotool search --sync --onlyvisible --pid "$mpid" >/dev/null 2>&1
 sleep 3
 base_kb=$(awk '/VmHWM/ {print $2}' "/proc/$mpid/status")
+base_wake=($(wakeups "$mpid"))
 kill "$mpid"; wait "$mpid" 2>/dev/null || true
 
 printf 'start-up to first window: game %d ms, minimal Qt window %d ms, ratio %s\n' \
@@ -67,3 +97,5 @@ printf 'start-up to first window: game %d ms, minimal Qt window %d ms, ratio %s\
 printf 'peak memory of a running game: %d KiB, minimal Qt window %d KiB, ratio %s\n' \
     "$game_kb" "$base_kb" "$(awk -v a="$game_kb" -v b="$base_kb" 'BEGIN {printf "%.2f", a / b}')"
 printf 'processor use of an idle running game over 10 s: %s %% of one core\n' "$idle_cpu"
+printf 'wake-ups a second, main thread / whole process: idle running game %d / %d, minimised game %d / %d, minimal Qt window %d / %d\n' \
+    "${idle_wake[0]}" "${idle_wake[1]}" "${min_wake[0]}" "${min_wake[1]}" "${base_wake[0]}" "${base_wake[1]}"

@@ -5,6 +5,12 @@
 // sound together, and a fourth replaces the one that has played longest.
 // The tune is streamed from its file and loops until the game ends.
 // No failure is ever reported: without a device or a file the game is silent.
+//
+// While nothing sounds (the tune paused or stopped, no effect playing) the
+// output device is closed, so that a game nobody plays does not keep waking
+// the processor: SDL's mixing thread runs as long as a device is open, even a
+// paused one. The effects stay decoded in memory, and the next sound opens the
+// device again before it plays; a tune that was paused is held at its place.
 
 #include "Sound.h"
 
@@ -13,7 +19,10 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -31,7 +40,12 @@ constexpr int kPlaybacksPerEffect = 3;
 constexpr int kRate = 44100;
 constexpr int kBufferFrames = 512;   // about 12 ms: a click is heard with the press
 
-bool outputOpen = false;
+constexpr int kSettleMs = 300;      // lets the last sound fade out of the device's buffers
+
+bool outputOpen = false;             // sound is available for the run
+bool asleep = false;                 // ... but its device is closed until the next sound
+double heldTuneAt = -1;              // where the paused tune halted when the device closed
+bool silenceCheckPending = false;
 QString mediaDir;
 int effectsLevel = 50;
 int musicLevel = 50;
@@ -49,20 +63,59 @@ QByteArray localPath(const QString& file)
     return QFile::encodeName(mediaDir + QLatin1Char('/') + file);
 }
 
-void loadEffects()
+// Opens the device in exactly the format the effects were decoded for (SDL
+// converts if the hardware differs), with three channels per effect.
+bool openDevice()
 {
+    if (Mix_OpenAudioDevice(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames, nullptr, 0) != 0)
+        return false;
     Mix_AllocateChannels(kEffectCount * kPlaybacksPerEffect);
     for (int i = 0; i < kEffectCount; ++i) {
-        const int n = kEffects[i];
         const int first = i * kPlaybacksPerEffect;
-        Mix_GroupChannels(first, first + kPlaybacksPerEffect - 1, n);
-        Samples[n] = Mix_LoadWAV(localPath(QString::number(n) + QStringLiteral(".ogg")).constData());
+        Mix_GroupChannels(first, first + kPlaybacksPerEffect - 1, kEffects[i]);
     }
+    Mix_VolumeMusic(mixerVolume(musicLevel));
+    return true;
+}
+
+void loadEffects()
+{
+    for (int n : kEffects)
+        Samples[n] = Mix_LoadWAV(localPath(QString::number(n) + QStringLiteral(".ogg")).constData());
+}
+
+// The device is open and ready for the next sound; false leaves the game silent.
+bool wake()
+{
+    if (!outputOpen)
+        return false;
+    if (asleep && openDevice())
+        asleep = false;
+    return !asleep;
+}
+
+bool tuneSounding() { return MusicChan && heldTuneAt < 0 && Mix_PlayingMusic() && !Mix_PausedMusic(); }
+
+// Looks again a little later whether everything has gone quiet. Only where an
+// event loop runs; the check is repeated while an effect still sounds.
+void checkSilenceSoon()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (silenceCheckPending || !app || QThread::currentThread() != app->thread())
+        return;
+    silenceCheckPending = true;
+    QTimer::singleShot(kSettleMs, app, [] {
+        silenceCheckPending = false;
+        SleepIfSilent();
+        if (outputOpen && !asleep && !tuneSounding())
+            checkSilenceSoon();
+    });
 }
 
 void freeEffects()
 {
-    Mix_HaltChannel(-1);
+    if (!asleep)
+        Mix_HaltChannel(-1);
     for (Mix_Chunk*& chunk : Samples) {
         if (chunk)
             Mix_FreeChunk(chunk);
@@ -83,18 +136,21 @@ void SoundStartup(const QString& mediaFolder)
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     Mix_Init(MIX_INIT_OGG);
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+    if (!openDevice()) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
     outputOpen = true;
+    asleep = false;
+    heldTuneAt = -1;
     loadEffects();
+    checkSilenceSoon();
 }
 
 void PlaySound(int n)
 {
-    if (!outputOpen || n < 0 || n >= static_cast<int>(Samples.size()) || !Samples[n])
+    if (!outputOpen || n < 0 || n >= static_cast<int>(Samples.size()) || !Samples[n] || !wake())
         return;
     int channel = Mix_GroupAvailable(n);
     if (channel < 0)
@@ -104,11 +160,13 @@ void PlaySound(int n)
     Mix_HaltChannel(channel);
     Mix_Volume(channel, mixerVolume(effectsLevel));
     Mix_PlayChannel(channel, Samples[n], 0);
+    if (!tuneSounding())
+        checkSilenceSoon();
 }
 
 int EffectPlaybacks(int n)
 {
-    if (!outputOpen)
+    if (!outputOpen || asleep)
         return 0;
     for (int i = 0; i < kEffectCount; ++i) {
         if (kEffects[i] != n)
@@ -125,11 +183,13 @@ void StopMusic()
 {
     if (!MusicChan)
         return;
+    heldTuneAt = -1;
     Mix_HaltMusic();
     // A stopped tune is never heard again: release it at once so that an
     // evening of games does not pile up open streams.
     Mix_FreeMusic(MusicChan);
     MusicChan = nullptr;
+    checkSilenceSoon();
 }
 
 void PlayMusic(RandomSource& random)
@@ -137,7 +197,7 @@ void PlayMusic(RandomSource& random)
     StopMusic();
     const float r = random.next();
     const int t = 4 - static_cast<int>(std::floor(5.0f * r));
-    if (!outputOpen)
+    if (!wake())
         return;
     MusicChan = Mix_LoadMUS(localPath(QStringLiteral("back%1.ogg").arg(t)).constData());
     if (!MusicChan)
@@ -153,15 +213,39 @@ void PlayMusic(RandomSource& random)
 
 void PauseMusic()
 {
-    if (MusicChan)
-        Mix_PauseMusic();
+    if (!MusicChan || heldTuneAt >= 0)
+        return;
+    Mix_PauseMusic();
+    checkSilenceSoon();
 }
 
 void ResumeMusic()
 {
-    if (MusicChan)
+    if (!MusicChan)
+        return;
+    if (heldTuneAt < 0) {
         Mix_ResumeMusic();
+        return;
+    }
+    // The device slept: the tune starts again where it halted.
+    if (!wake())
+        return;
+    Mix_VolumeMusic(mixerVolume(musicLevel));
+    Mix_FadeInMusicPos(MusicChan, -1, 0, heldTuneAt);
+    heldTuneAt = -1;
 }
+
+void SleepIfSilent()
+{
+    if (!outputOpen || asleep || tuneSounding() || Mix_Playing(-1) > 0)
+        return;
+    if (MusicChan && Mix_PausedMusic())
+        heldTuneAt = std::max(0.0, Mix_GetMusicPosition(MusicChan));
+    Mix_CloseAudio();
+    asleep = true;
+}
+
+bool SoundAsleep() { return outputOpen && asleep; }
 
 void SoundShutdown()
 {
@@ -169,7 +253,9 @@ void SoundShutdown()
     if (!outputOpen)
         return;
     freeEffects();
-    Mix_CloseAudio();
+    if (!asleep)
+        Mix_CloseAudio();
+    asleep = false;
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     outputOpen = false;

@@ -25,6 +25,13 @@ void PauseMusic();
 void ResumeMusic();                             // a stopped tune stays silent
 void SoundShutdown();
 
+// With nothing sounding (the tune paused or stopped, no effect playing) the
+// output device is closed; the next sound opens it again before it plays. The
+// module checks this by itself a moment after the last sound where an event
+// loop runs.
+void SleepIfSilent();
+bool SoundAsleep();
+
 // Levels 1..50; the volume is twice the level, in percent.
 int EffectsLevel();
 void SetEffectsLevel(int level);

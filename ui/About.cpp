@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QPainter>
 
 #include "DataPaths.h"
@@ -21,8 +22,9 @@ constexpr std::uint8_t kChallengeGame = 0;   // eight colours
 
 QString pictureProblem(const QString& mediaFolder, const QString& fileName)
 {
+    // The picture's header is enough here: the windows decode it when they are built.
     const QString path = mediaFolder + QLatin1Char('/') + fileName;
-    if (!QImage(path).isNull())
+    if (QImageReader(path).canRead())
         return {};
     return QStringLiteral("The picture %1 is missing or cannot be read.\n(%2)").arg(fileName, path);
 }
@@ -31,8 +33,6 @@ QString pictureProblem(const QString& mediaFolder, const QString& fileName)
 
 QString RunStartUp(const QString& mediaFolder)
 {
-    SoundStartup(mediaFolder);
-
     if (QString problem = pictureProblem(mediaFolder, QStringLiteral("game.gif")); !problem.isEmpty())
         return problem;
 
@@ -49,7 +49,12 @@ QString RunStartUp(const QString& mediaFolder)
 }
 
 About::About(Form1& mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(mainWindow)
+    : About([&mainWindow]() -> Form1& { return mainWindow; }, parent)
+{
+}
+
+About::About(std::function<Form1&()> mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(std::move(mainWindow))
 {
     setObjectName(QStringLiteral("about"));
     setFixedSize(640, 480);
@@ -72,7 +77,7 @@ About::About(Form1& mainWindow, QWidget* parent)
 void About::addButton(const char* name, int top, int height, const char* code)
 {
     // The same pictures and click as the buttons of the game window.
-    auto* button = new KorvBut(QString::fromLatin1(name), form1_.buttons(), this);
+    auto* button = new KorvBut(QString::fromLatin1(name), gameButtons(), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(260, top, 140, height);
     const QString choice = QString::fromLatin1(code);
@@ -83,17 +88,18 @@ void About::ChooseMode(const QString& code)
 {
     if (chosen_)
         return;
-    form1_.ApplyVolumeLevels(LoadVolumeLevels());
+    Form1& form1 = form1_();
+    form1.ApplyVolumeLevels(LoadVolumeLevels());
     if (code == QLatin1String("aa") || code == QLatin1String("bb")) {
         chosen_ = true;
         GameMode = code == QLatin1String("aa") ? kNormalGame : kChallengeGame;
-        form1_.newgame_MouseDown();
-        form1_.show();
+        form1.newgame_MouseDown();
+        form1.show();
         close();
     } else if (code == QLatin1String("cc")) {
         chosen_ = true;
-        form1_.close();
-        form1_.EndRun();
+        form1.close();
+        form1.EndRun();
         close();
     }
 }

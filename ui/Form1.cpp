@@ -50,6 +50,11 @@ void centreOnScreen(QWidget* window)
     }
 }
 
+ButtonContext gameButtons()
+{
+    return ButtonContext{mediaFolder(), [] { PlaySound(kClickSound); }};
+}
+
 QIcon programIcon()
 {
     QIcon icon;
@@ -71,8 +76,7 @@ Form1::Form1(QWidget* parent)
     };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
-    buttons_.pictureFolder = mediaFolder();
-    buttons_.clickSound = [] { PlaySound(kClickSound); };
+    buttons_ = gameButtons();
 
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -87,7 +91,10 @@ Form1::Form1(QWidget* parent)
     PictureBox0 = new BoardView(this);
     PictureBox0->setObjectName(QStringLiteral("PictureBox0"));
     PictureBox0->move(kBoardLeft, kBoardTop);
-    PictureBox0->onMouseDown = [this](int button, int /*shift*/, float x, float y) { game_.pressBoard(button, x, y); };
+    PictureBox0->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
+        game_.pressBoard(button, x, y);
+        runScoreClockWhileCounting();   // a line may have scored
+    };
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -106,7 +113,10 @@ Form1::Form1(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kScoreTickMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { game_.tickScore(); });
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        game_.tickScore();
+        runScoreClockWhileCounting();
+    });
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -199,7 +209,7 @@ void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
 void Form1::newgame_MouseDown()
 {
     // A running game is only thrown away on a clear Yes.
-    if (Timer1->isActive() && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
+    if (gameRunning_ && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
         return;
     Picture2->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
@@ -323,10 +333,20 @@ void Form1::setBoardEnabled(bool on) { PictureBox0->setEnabled(on); }
 
 void Form1::setScoreTimer(bool on)
 {
-    if (on)
-        Timer1->start();
-    else
+    gameRunning_ = on;
+    runScoreClockWhileCounting();
+}
+
+void Form1::runScoreClockWhileCounting()
+{
+    // A clock with nothing left to count would wake the program 25 times a
+    // second for nothing; at the end of a game the shown score stays where it stands.
+    if (gameRunning_ && game_.shownScore < game_.score) {
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
         Timer1->stop();
+    }
 }
 
 void Form1::showScore(std::int32_t points)

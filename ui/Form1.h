@@ -64,6 +64,9 @@ public:
     // From now on a failed save is written to the error output, not shown:
     // the run is being ended from outside.
     void EndQuietly() { endsQuietly_ = true; }
+    // A game is under way: from a new game to its end. The score clock only
+    // ticks while the shown score still counts up towards the score.
+    bool gameRunning() const { return gameRunning_; }
 
     // --- the screen the game draws on ---
     void drawCell(Cell cell, Colour colour) override;
@@ -97,6 +100,7 @@ private:
     void buildLevelBars();
     KorvBut* addButton(const char* name, int left, int top, int width, int height);
     void TellSaveProblem(const QString& problem);
+    void runScoreClockWhileCounting();
 
     void ex_MouseDown();
     void help_MouseDown();
@@ -110,6 +114,7 @@ private:
     bool runEnded_ = false;
     bool levelsKnown_ = false;
     bool endsQuietly_ = false;
+    bool gameRunning_ = false;
 
     BoardView* PictureBox0 = nullptr;
     QLabel* Picture2 = nullptr;
@@ -121,6 +126,8 @@ private:
     LevelBar* Picture4_1 = nullptr;   // music
 };
 
+// What every button of the game takes: the media folder and the click.
+ButtonContext gameButtons();
 // Puts a top-level window in the middle of the screen.
 void centreOnScreen(QWidget* window);
 // The program icon, in both its sizes.

@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QTimer>
+#include <functional>
+#include <memory>
+#include <utility>
 
 #include "About.h"
 #include "DataPaths.h"
@@ -13,6 +16,33 @@
 #include "MessageBox.h"
 #include "SavedFiles.h"
 #include "Sound.h"
+
+namespace {
+
+// Runs a piece of work once, right after a window has painted its first frame.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget& window, std::function<void()> work) : work_(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && work_) {
+            watched->removeEventFilter(this);
+            // Queued: the frame is painted and on the screen before the work starts.
+            QTimer::singleShot(0, this, std::exchange(work_, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -29,28 +59,35 @@ int main(int argc, char* argv[])
     const QString problem = velko::RunStartUp(velko::mediaFolder());
     if (!problem.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
-        velko::SoundShutdown();
         return 1;
     }
 
-    velko::Form1 form1;
-    velko::About about(form1);
-    endFromOutside = [&form1, &about] {
-        form1.EndQuietly();
+    // The start screen shows first; the sound and the main window (its fonts
+    // and pictures) are made ready behind it, long before a player can choose.
+    std::unique_ptr<velko::Form1> form1;
+    const auto mainWindow = [&form1]() -> velko::Form1& {
+        if (!form1) {
+            velko::SoundStartup(velko::mediaFolder());
+            form1 = std::make_unique<velko::Form1>();
+        }
+        return *form1;
+    };
+    velko::About about(mainWindow);
+    const AfterFirstFrame readyTheGame(about, [&mainWindow] { mainWindow(); });
+    endFromOutside = [&mainWindow, &about] {
+        mainWindow().EndQuietly();
         about.close();   // before a choice this is the start screen's quit, which reads the levels first
-        form1.EndRun();
+        mainWindow().EndRun();
     };
     // Logging out: save when the session asks, end the run when the program is told to quit.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1, [&form1](QSessionManager&) {
-        if (const QString problem = form1.SaveNow(); !problem.isEmpty())
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &about, [&mainWindow](QSessionManager&) {
+        if (const QString problem = mainWindow().SaveNow(); !problem.isEmpty())
             qWarning("%s", qUtf8Printable(problem));
     });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form1, [&endFromOutside] { endFromOutside(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &about, [&endFromOutside] { endFromOutside(); });
     about.show();
     if (const QString problems = velko::FileReadProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &form1, [&form1, problems] {
-            velko::ShowMessage(problems, 0, form1.buttons());
-        });
+        QTimer::singleShot(0, &about, [problems] { velko::ShowMessage(problems, 0, velko::gameButtons()); });
     }
     return app.exec();
 }

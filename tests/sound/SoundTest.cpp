@@ -164,6 +164,36 @@ TEST_F(DiskOutput, ATuneFollowsTheMusicBarAtOncePausesInSilenceResumesWhereItHal
     EXPECT_EQ(peakOver(400), 0);
 }
 
+TEST_F(DiskOutput, WithNothingSoundingTheDeviceSleepsAndTheNextEffectOrTheHeldTuneWakesIt)
+{
+    FixedRandom random(0.1f);
+    PlayMusic(random);
+    PlaySound(13);
+    for (bool tuneResting : {false, true}) {
+        SleepIfSilent();
+        EXPECT_FALSE(SoundAsleep()) << (tuneResting ? "an effect" : "the tune") << " still sounds";
+        PauseMusic();
+    }
+    Mix_HaltChannel(-1);
+    const double heldAt = Mix_GetMusicPosition(MusicChan);
+    SleepIfSilent();
+    ASSERT_TRUE(SoundAsleep());
+    EXPECT_EQ(peakOver(150), -1) << "a sleeping device writes nothing";
+    PlaySound(13);   // heard at once, while the tune stays where it rests
+    EXPECT_FALSE(SoundAsleep());
+    EXPECT_EQ(EffectPlaybacks(13), 1);
+    EXPECT_GT(peakOver(400), 8000);
+    EXPECT_FALSE(Mix_PlayingMusic());
+    Mix_HaltChannel(-1);
+    SleepIfSilent();
+    ASSERT_TRUE(SoundAsleep());
+    ResumeMusic();
+    EXPECT_GT(peakOver(400), 0);
+    const double now = Mix_GetMusicPosition(MusicChan);
+    EXPECT_GT(now, heldAt + 0.2);
+    EXPECT_LT(now, heldAt + 1.0) << "the tune continues where it halted";
+}
+
 TEST_F(SoundTest, StartUpLoadsTheElevenEffectsShutDownFreesThemAndItStartsAgain)
 {
     for (int run = 0; run < 2; ++run) {

@@ -14,13 +14,14 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         auto window = startedWindow();
         Game& game = window->game();
         game.score = 4;
-        tick(clockOf(*window), 4);   // fully counted up: a tick during the question changes nothing
+        clickCell(*window, 0, 0, Qt::RightButton);
+        tick(clockOf(*window), 4);   // fully counted up: the clock rests during the question
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "Label1_0");
         const auto snapshot = [&] {
             return std::tuple{game.board, game.selection, game.nextColours, game.score, score->text(), boardOf(*window)->image(),
-                              window->surface(), clockOf(*window)->isActive(), part(*window, "Picture2")->isVisible()};
+                              window->surface(), window->gameRunning(), part(*window, "Picture2")->isVisible()};
         };
         const auto before = snapshot();
         const auto answer = answerDialogs(yes ? "cmdyes" : "cmdno");
@@ -40,7 +41,7 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
         press(part(*window, "ex"));
         EXPECT_EQ(bothFilesWritten(), yes);
         EXPECT_EQ(programEnds, yes ? 1 : 0);
-        EXPECT_EQ(window->isVisible() && clockOf(*window)->isActive(), !yes);
+        EXPECT_EQ(window->isVisible() && window->gameRunning(), !yes);
     }
     TearDown();
     auto window = startedWindow();
@@ -106,7 +107,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_FALSE(about.isVisible());
         EXPECT_EQ(programEnds, mode < 0 ? 1 : 0) << button;
         EXPECT_TRUE(mode >= 0 || bothFilesWritten());
-        EXPECT_EQ(window->isVisible() && clockOf(*window)->isActive(), mode >= 0);
+        EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
         EXPECT_TRUE(GameMode == mode && window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));

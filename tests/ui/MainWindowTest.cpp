@@ -66,11 +66,35 @@ TEST_F(MainWindowTest, ScoreLabelsCountUpOnTicksAndStayCentred)
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
         }
     };
-    // Each tick counts one point more, up to the score.
-    for (auto [points, ticks, text] : {std::tuple{0, 0, "0"}, {12, 1, "1"}, {12, 20, "12"}, {1000, 988, "1000"}}) {
+    expectShown("0");
+    // Each tick counts one point more, up to the score; any board click sets the clock going.
+    for (auto [points, ticks, text] : {std::tuple{12, 1, "1"}, {12, 11, "12"}, {1000, 988, "1000"}}) {
         window->game().score = points;
+        clickCell(*window, 0, 0, Qt::RightButton);
         tick(clockOf(*window), ticks);
         expectShown(text);
+    }
+}
+
+TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWhenALineScores)
+{
+    auto window = startedWindow();
+    QTimer* clock = clockOf(*window);
+    auto* shown = part<QLabel>(*window, "Label1_0");
+    EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
+    // Four in row 0 and a fifth to move in: a line of five, 15 points each time;
+    // then a move that removes nothing.
+    const auto fourAndOne = [](int c, int r) { return (r == 0 && c < 4) || (c == 8 && r == 8) ? 2 : 0; };
+    for (auto [to, points] : {std::pair{4, 15}, {4, 30}, {7, 30}}) {
+        setBoard(*window, fourAndOne);
+        clickCell(*window, 8, 8);
+        clickCell(*window, to, to == 4 ? 0 : 7);
+        ASSERT_EQ(window->game().score, points);
+        EXPECT_EQ(clock->isActive(), to == 4) << points;
+        tick(clock, to == 4 ? 15 : 0);
+        EXPECT_FALSE(clock->isActive()) << points;
+        EXPECT_EQ(shown->text(), QString::number(points));
+        EXPECT_TRUE(window->gameRunning());
     }
 }
 
@@ -92,7 +116,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         QImage wiped = before;   // the end picture from row 1 down
         QPainter(&wiped).drawImage(QPoint(0, 1), rgb(end), QRect(0, 1, kBoardPixels, kBoardPixels - 1));
         EXPECT_EQ(pixels(board), wiped) << highScore;
-        EXPECT_FALSE(clockOf(*window)->isActive() || board->isEnabled());
+        EXPECT_FALSE(window->gameRunning() || clockOf(*window)->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
         const auto entered = [](const ScoreRec& record) { return record.Name == SysInfo[14] && record.Points == 0; };
         EXPECT_EQ(std::any_of(HiScore.begin(), HiScore.end(), entered), highScore);
@@ -101,7 +125,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_FALSE(window->game().selection);
         answer = answerDialogs();
         press(part(*window, "newgame"));
-        EXPECT_TRUE(clockOf(*window)->isActive() && board->isEnabled());
+        EXPECT_TRUE(window->gameRunning() && board->isEnabled());
         EXPECT_GE(window->game().emptyCellCount(), 78);
         expectBoardShowsGame(*window);
     }
