@@ -58,19 +58,6 @@ TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
     EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
     EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
     EXPECT_EQ(folderEntries(folder_), (QStringList{".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"}));
-}
-
-TEST_F(SavedFiles, NextRunReadsBackWhatTheLastOneSaved)
-{
-    LoadHiScoreTable();
-    HiScore[3] = {QStringLiteral("李娜 Müller "), 612, 45678.123456789};
-    const QByteArray saved = formatGameInfo(HiScore);
-    SaveFiles({12, 37});
-    HiScore = ScoreTable();
-    SysInfo[0] = QStringLiteral("someone else");
-    LoadHiScoreTable();
-    EXPECT_EQ(formatGameInfo(HiScore), saved);
-    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(12, 37));
     writeBytes(gameInfoFilePath(), "");   // an existing but empty file is an empty table
     LoadHiScoreTable();
     EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(ScoreTable()));
