@@ -198,13 +198,8 @@ TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize) {
 }
 
 TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits) {
-    struct Button {
-        const char* name;
-        QSize size;
-        const char* window;   // the picture under the button, or none for the dialogs' grey
-        QPoint at;
-    };
-    const Button buttons[] = {
+    // The picture under each button, or none for the dialogs' grey, and where the button sits on it.
+    const struct Button { const char* name; QSize size; const char* window; QPoint at; } buttons[] = {
         {"newgame", {72, 32}, "back.gif", {526, 105}}, {"phbt", {72, 32}, "back.gif", {526, 141}},
         {"web", {93, 32}, "back.gif", {515, 175}},     {"help", {52, 30}, "back.gif", {536, 211}},
         {"min", {8, 10}, "back.gif", {597, 5}},        {"ex", {10, 10}, "back.gif", {616, 5}},
@@ -266,10 +261,7 @@ namespace {
 
 // How a picture looks in grey and to players without one kind of cone
 // (Machado, Oliveira and Fernandes 2009, full severity), as linear-RGB matrices.
-struct Vision {
-    const char* name;
-    double m[3][3];
-};
+struct Vision { const char* name; double m[3][3]; };
 constexpr Vision kVisions[] = {
     {"grey", {{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}},
     {"protan", {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
@@ -312,15 +304,8 @@ Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, dou
 // colours lie 40 or more apart (Euclidean, 0-255 sRGB; in grey, a step of 23
 // grey levels).
 TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers) {
-    constexpr double kClearDistance = 40.0;
-    constexpr double kClearShare = 0.25;
-    struct Family {
-        const char* prefix;
-        QPointF centre;
-        double radius;
-    };
-    const Family families[] = {{"I", {22.5, 21.8}, 18}, {"T", {22.5, 21.8}, 18}, {"A", {22.5, 22}, 14.8},
-                               {"B", {22.5, 22}, 14.8}, {"C", {22.5, 22}, 14.8}};
+    const struct Family { const char* prefix; QPointF centre; double radius; } families[] = {
+        {"I", {22.5, 21.8}, 18}, {"T", {22.5, 21.8}, 18}, {"A", {22.5, 22}, 14.8}, {"B", {22.5, 22}, 14.8}, {"C", {22.5, 22}, 14.8}};
     for (const Family& family : families)
         for (const Vision& vision : kVisions) {
             Seen seen[9];
@@ -332,10 +317,10 @@ TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers) {
                     int differ = 0;
                     for (size_t i = 0; i < seen[a].size(); ++i) {
                         const auto &x = seen[a][i], &y = seen[b][i];
-                        differ += std::hypot(x[0] - y[0], x[1] - y[1], x[2] - y[2]) >= kClearDistance;
+                        differ += std::hypot(x[0] - y[0], x[1] - y[1], x[2] - y[2]) >= 40.0;
                     }
                     const double share = double(differ) / double(seen[a].size());
-                    EXPECT_GE(share, kClearShare)
+                    EXPECT_GE(share, 0.25)
                         << family.prefix << a << " and " << family.prefix << b << " in " << vision.name;
                 }
         }
