@@ -48,17 +48,13 @@ protected:
                 game.board[column][row] = rows[row].at(column) == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
     }
 
-    void clickCell(int column, int row, int button = kLeftButton)
-    {
-        game.pressBoard(button, static_cast<float>(column * kCellSize + 20), static_cast<float>(row * kCellSize + 20));
-    }
-
-    // Selects the ball and sends it to the target; returns the events of the move click only.
+    // Left clicks on the ball and then on the target; returns the events of the move click only.
     Events move(Cell from, Cell to)
     {
-        clickCell(from.column, from.row);
-        screen.events.clear();
-        clickCell(to.column, to.row);
+        for (const Cell cell : {from, to}) {
+            screen.events.clear();
+            game.pressBoard(kLeftButton, cell.column * kCellSize + 20.0f, cell.row * kCellSize + 20.0f);
+        }
         return screen.events;
     }
 

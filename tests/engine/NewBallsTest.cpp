@@ -45,83 +45,39 @@ TEST_F(NewBalls, ColourDrawWorksInSinglePrecision)
     EXPECT_EQ(game.drawColour(5), Colour::Yellow);
 }
 
-TEST_F(NewBalls, DealShowsTheThreeSlotsAndDrawsEightColoursInTheChallengeGame)
+TEST_F(NewBalls, StartGameDrawsTheFirstBallsUntestedAndSwitchesTheGameOn)
 {
+    for (auto& column : game.board)
+        column.fill(Colour::Green);
+    game.score = 55;
+    game.shownScore = 40;
+    game.selection = Selection{{3, 5}, Cell{4, 6}};
+    screen.setBoardEnabled(false);
+    screen.setScoreTimer(false);
+    screen.events.clear();
+
+    // Row first, then column, then the colour and the joker chance: (5,2)
+    // colour 4, (0,7) colour 1, then (5,2) again with a joker replacing the 4.
+    random.add({Index(2), Index(5), Pick(5, 4), Pick(12, 12), Index(7), Index(0), Pick(5, 1), Pick(12, 12)});
+    random.add({Index(2), Index(5), Pick(5, 3), Pick(12, 6)});   // the joker chance is 6
     random.add({0.1f, 0.2f, 0.3f, 0.4f, 0.6f, 0.7f});
-    game.dealNextColours();
-    EXPECT_EQ(screen.events, (Events{"preview 0 5", "preview 1 4", "preview 2 2", "refresh window"}));
+    game.startGame();
 
-    game.kind = GameKind::Challenge;
-    random.add({0.0f, 0.0f, Pick(8, 6), 0.0f, Pick(8, 7), Pick(8, 7), 0.0f});
-    game.dealNextColours();
-    EXPECT_EQ(game.nextColours, (std::array{Colour::Red, Colour::Orange, Colour::Joker}));
-}
-
-TEST_F(NewBalls, TakenCellsAreDrawnAnewAndLinesOfNewBallsGoTogether)
-{
-    for (int c = 0; c < kCells; ++c)
-        for (int r = 0; r < kCells; ++r)
-            game.board[c][r] = c < 1 && r < 4 ? Colour::Empty : ColourNumbered(((c + 2 * r) % 4) + 1);   // never five alike
-    game.nextColours = {Colour::Yellow, Colour::Orange, Colour::Red};
-    // (0,3), then (0,3) again (taken: drawn anew), then (0,0), then (0,1).
-    random.add({Index(0), Index(3), Index(0), Index(3), Index(0), Index(0), Index(0), Index(1)});
-    game.dropNewBalls(3);
+    EXPECT_EQ(game.board[5][2], Colour::Joker);
+    EXPECT_EQ(game.board[0][7], Colour::Blue);
+    EXPECT_EQ(game.emptyCellCount(), 79);
+    EXPECT_EQ(game.nextColours, (std::array{Colour::Yellow, Colour::Cyan, Colour::Green}));
     EXPECT_EQ(random.remaining(), 0u);
-    EXPECT_EQ((std::array{game.board[0][0], game.board[0][1], game.board[0][2], game.board[0][3]}),
-              (std::array{Colour::Orange, Colour::Red, Colour::Empty, Colour::Yellow}))
-        << "the first ball placed takes the first preview colour";
+    EXPECT_EQ(game.score + game.shownScore, 0);
+    EXPECT_FALSE(game.selection);
+    EXPECT_TRUE(screen.boardEnabled && screen.timerOn && !screen.markerShown);
+    EXPECT_EQ(screen.labels, "0");
 
-    // New balls that complete lines are removed together, the third ball's line too.
-    game.board = {};
-    for (int i = 0; i < 4; ++i) {
-        game.board[i][0] = Colour::Blue;   // row 0, columns 0..3
-        game.board[8][4 + i] = Colour::Red;   // column 8, rows 4..7
-    }
-    game.nextColours = {Colour::Purple, Colour::Blue, Colour::Red};
-    random.add({Index(2), Index(6), Index(4), Index(0), Index(8), Index(8)});
-    game.dropNewBalls(3);
-    EXPECT_EQ(game.removals.size(), 10u);
-    EXPECT_EQ(game.score, 30);
-    EXPECT_EQ(game.board[8][8], Colour::Empty) << "the third ball's line is removed";
-    EXPECT_EQ(game.board[2][6], Colour::Purple) << "the first ball made no line and stays";
-    EXPECT_EQ(game.emptyCellCount(), 80);
-    EXPECT_EQ(std::count(screen.events.begin(), screen.events.end(), "sound 15"), 1);
-}
-
-TEST_F(NewBalls, JokerMarksOfTheMoveAreClearedBeforeTheNewBallsAreChecked)
-{
-    // The joker moved to (3,1) made no line but marked the balls around it;
-    // the new joker at (4,0) then completes the blue row through (3,0).
-    for (int i = 0; i < 4; ++i)
-        game.board[i][0] = Colour::Blue;
-    game.board[3][1] = Colour::Joker;
-    game.marked[3][0] = game.marked[2][0] = game.marked[2][1] = true;
-    game.nextColours = {Colour::Joker, Colour::Green, Colour::Green};
-    random.add({Index(4), Index(0), Index(8), Index(8), Index(8), Index(7)});
-    game.dropNewBalls(3);
-    EXPECT_EQ(game.score, 30) << "the row is found through (3,0) and again through (2,0) beside the old joker";
-    EXPECT_EQ(game.board[3][0], Colour::Empty);
-}
-
-TEST_F(NewBalls, TooFewEmptyCellsEndTheGame)
-{
-    struct Case { int empty; std::int32_t score; Events events; };
-    // A score equal to the eighth entry is no new high score.
-    for (const Case& c : {Case{3, 90, {"timer off", "board off", "music stop", "sound 14", "wipe gameover.gif"}},
-                          {2, 91, {"timer off", "board off", "music stop", "sound 13", "wipe cmd.gif", "highscore 91"}}}) {
-        for (int n = 0; n < kCells * kCells; ++n)
-            game.board[n / kCells][n % kCells] =
-                n < c.empty ? Colour::Empty : ColourNumbered(((n / kCells + 2 * (n % kCells)) % 4) + 1);
-        const Grid<Colour> before = game.board;
-        screen.events.clear();
-        game.score = c.score;
-        screen.setLowestHighScore(90);
-        game.dropNewBalls(3);
-        EXPECT_EQ(game.board, before) << "no ball is placed";
-        EXPECT_EQ(random.drawn(), 0u);
-        EXPECT_EQ(screen.events, c.events);
-        EXPECT_FALSE(screen.timerOn || screen.boardEnabled);
-    }
+    // The preview, the marker off, every cell drawn, then the game on.
+    const Events& events = screen.events;
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("draw", 0) == 0; }), 81);
+    EXPECT_NE(std::find(events.begin(), events.end(), "draw 5 2 7"), events.end());
+    EXPECT_EQ(Events(events.end() - 5, events.end()), (Events{"refresh", "label 0", "timer on", "sound 11", "board on"}));
 }
 
 } // namespace

@@ -51,7 +51,7 @@ TEST(TraceTool, GoldenScenariosReplayByteForByte)
         EXPECT_EQ(output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
         ++cases;
     }
-    EXPECT_EQ(cases, 5);
+    EXPECT_EQ(cases, 9);
 }
 
 TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
@@ -74,15 +74,6 @@ TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
     EXPECT_EQ(exhausted.status, kScenarioRandomExhausted);
     EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")), "draw 8 8 1\nrefresh\nerror random exhausted\n")
         << "events up to the missing draw come out first";
-}
-
-TEST(TraceTool, ClicksAndTicksAfterGameOverAreIgnored)
-{
-    std::string scenario = ReadFile(fs::path(VELKO_GOLDEN_DIR) / "4-game-over-high-score.txt");
-    const std::string before = RunText(scenario).output;
-    const Outcome after = RunText(scenario + "click 10 10\nclick 10 10 2\ntick 5\n");
-    EXPECT_EQ(after.status, kScenarioDone);
-    EXPECT_EQ(after.output, before);
 }
 
 TEST(SelfPlay, HundredsOfSeededGamesKeepEveryCheckAndReplayAlike)

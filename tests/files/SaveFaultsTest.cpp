@@ -5,15 +5,12 @@
 // copies of the game and the names kept from old Windows code pages.
 
 #include "AtomicFile.h"
-#include "DataPaths.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
+#include "PlayerHome.h"
 #include "SavedFiles.h"
 
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -21,6 +18,7 @@
 #include <sys/stat.h>
 
 using namespace velko;
+using namespace velko::test;
 
 namespace {
 
@@ -78,18 +76,6 @@ private:
     std::set<int> written_;
 };
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-}
-
 const QByteArray kCp1252Name = "Jos\xE9 M\xFCller";
 const QByteArray kGbkName = "\xD5\xC5\xCE\xB0";
 
@@ -104,30 +90,22 @@ QByteArray oldTable()
 const QByteArray kOldLevels = " 7 \r\n 9 \r\n";
 
 // A fresh home with both files as an older run left them.
-class PlayerFolder : public ::testing::Test {
+class PlayerFolder : public PlayerHome {
 protected:
     void SetUp() override
     {
-        qputenv("HOME", QFile::encodeName(home_.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
-        folder_ = userDataFolder();
-        SysInfo[0] = QStringLiteral("Meister");
+        PlayerHome::SetUp();
         writeBytes(folder_ + "/gameinfo.cfg", oldTable());
         writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
     }
-    void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
 
     QStringList leftovers() const
     {
-        QStringList entries = QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QStringList entries = folderEntries(folder_);
         for (const char* kept : {".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"})
             entries.removeAll(QLatin1String(kept));
         return entries;
     }
-
-    QTemporaryDir home_;
-    QString folder_;
-    QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");
 };
 
 const struct { int error; const char* name; } kFaults[] = {

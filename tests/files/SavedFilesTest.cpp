@@ -4,59 +4,22 @@
 // with its own home and data folder, never the real ones.
 
 #include "AtomicFile.h"
-#include "DataPaths.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
+#include "PlayerHome.h"
 #include "SavedFiles.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
 
 using namespace velko;
+using namespace velko::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-}
-
-QStringList folderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
 std::pair<int, int> pairOf(const VolumeLevels& levels) { return {levels.effects, levels.music}; }
 
-// Points HOME and the data folder at a fresh temporary folder.
-class SavedFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        qputenv("HOME", QFile::encodeName(home_.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
-        folder_ = userDataFolder();
-        ASSERT_TRUE(folder_.startsWith(home_.path()) && QDir(folder_).exists()) << folder_.toStdString();
-        SysInfo[0] = QStringLiteral("Meister");
-        HiScore = ScoreTable();
-    }
-    void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
-
-    QTemporaryDir home_;
-    QString folder_;
-    QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");
-};
+using SavedFiles = PlayerHome;
 
 } // namespace
 
@@ -95,19 +58,6 @@ TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
     EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
     EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
     EXPECT_EQ(folderEntries(folder_), (QStringList{".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"}));
-}
-
-TEST_F(SavedFiles, NextRunReadsBackWhatTheLastOneSaved)
-{
-    LoadHiScoreTable();
-    HiScore[3] = {QStringLiteral("李娜 Müller "), 612, 45678.123456789};
-    const QByteArray saved = formatGameInfo(HiScore);
-    SaveFiles({12, 37});
-    HiScore = ScoreTable();
-    SysInfo[0] = QStringLiteral("someone else");
-    LoadHiScoreTable();
-    EXPECT_EQ(formatGameInfo(HiScore), saved);
-    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(12, 37));
     writeBytes(gameInfoFilePath(), "");   // an existing but empty file is an empty table
     LoadHiScoreTable();
     EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(ScoreTable()));
@@ -144,8 +94,4 @@ TEST(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
         EXPECT_TRUE(replaceFileAtomically(path, bytes));
         EXPECT_EQ(fileBytes(path), bytes);
     }
-    EXPECT_FALSE(replaceFileAtomically(folder.filePath(QStringLiteral("no/such/folder/file.cfg")), "x"));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken")));
-    EXPECT_FALSE(replaceFileAtomically(folder.filePath(QStringLiteral("taken")), "x"));
-    EXPECT_EQ(folderEntries(folder.path()), (QStringList{"gameinfo.cfg", "taken"}));
 }

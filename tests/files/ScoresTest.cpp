@@ -26,13 +26,10 @@ struct LocalZone {
     ~LocalZone() { old.isNull() ? qunsetenv("TZ") : qputenv("TZ", old), tzset(); }
 };
 
+// Two tables alike to the byte, as gameinfo.cfg would hold them.
 void expectSameTable(const ScoreTable& actual, const ScoreTable& expected, const std::string& where = "")
 {
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(actual[i].Name, expected[i].Name) << where << " record " << i;
-        EXPECT_EQ(actual[i].Points, expected[i].Points) << where << " record " << i;
-        EXPECT_EQ(std::memcmp(&actual[i].When, &expected[i].When, sizeof(double)), 0) << where << " record " << i;
-    }
+    EXPECT_EQ(formatGameInfo(actual).toHex(' '), formatGameInfo(expected).toHex(' ')) << where;
 }
 
 } // namespace

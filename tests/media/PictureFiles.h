@@ -7,6 +7,8 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace velko::test {
 
 inline QString sourceDir(const char* sub) { return QStringLiteral(VELKO_SOURCE_DIR "/") + sub; }
@@ -28,14 +30,11 @@ inline void expectBmp555(const QByteArray& bytes, int width, int height) {
     const int rowBytes = (width * 2 + 3) / 4 * 4;
     ASSERT_EQ(bytes.size(), 14 + 40 + rowBytes * height);
     EXPECT_TRUE(bytes.startsWith("BM"));
-    EXPECT_EQ(le(bytes, 2, 4), quint32(bytes.size()));
-    EXPECT_EQ(le(bytes, 10, 4), 54u);     // where the pixels start
-    EXPECT_EQ(le(bytes, 14, 4), 40u);     // information header size
-    EXPECT_EQ(le(bytes, 18, 4), quint32(width));
-    EXPECT_EQ(le(bytes, 22, 4), quint32(height));   // positive: bottom-up rows
-    EXPECT_EQ(le(bytes, 26, 2), 1u);      // planes
-    EXPECT_EQ(le(bytes, 28, 2), 16u);     // bits per pixel
-    EXPECT_EQ(le(bytes, 30, 4), 0u);      // no compression: 5-5-5
+    // File size, pixel start, information header size, width, height (positive:
+    // bottom-up rows), planes, bits per pixel, compression (none: 5-5-5).
+    const std::vector<quint32> header{le(bytes, 2, 4),  le(bytes, 10, 4), le(bytes, 14, 4), le(bytes, 18, 4),
+                                      le(bytes, 22, 4), le(bytes, 26, 2), le(bytes, 28, 2), le(bytes, 30, 4)};
+    EXPECT_EQ(header, (std::vector<quint32>{quint32(bytes.size()), 54, 40, quint32(width), quint32(height), 1, 16, 0}));
     int setTopBits = 0;
     for (int row = 0; row < height; ++row)
         for (int x = 0; x < width; ++x) setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
