@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -61,7 +62,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-    desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     desktop_.startMove = [](QWidget* window) {
         if (QWindow* handle = window->windowHandle())
             handle->startSystemMove();
@@ -118,6 +119,8 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
+    // The caption is the text table's title alone, with nothing added by the desktop.
+    QGuiApplication::setApplicationDisplayName(SysInfo[1]);
     setWindowTitle(SysInfo[1]);
     surface_ = QImage(kWindowWidth, kWindowHeight, QImage::Format_RGB32);
     surface_.fill(Qt::white);
@@ -215,7 +218,7 @@ void Form1::help_MouseDown()
         QString helpFile = applicationFolder() + QStringLiteral("/help.html");
         if (!QFileInfo::exists(helpFile))
             helpFile = applicationFolder() + QStringLiteral("/help.chm");
-        desktop_.openUrl(QUrl::fromLocalFile(helpFile));
+        openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
     } else {
         // This edition's help uncovers the picture under the board.
         PictureBox0->setVisible(PictureBox0->isHidden());
@@ -224,7 +227,24 @@ void Form1::help_MouseDown()
 
 void Form1::web_MouseDown()
 {
-    desktop_.openUrl(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)));
+    openForPlayer(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)),
+                  QStringLiteral("The web page"));
+}
+
+void Form1::openForPlayer(const QUrl& url, const QString& what)
+{
+    const bool isFile = url.isLocalFile();
+    if (isFile && !QFileInfo::exists(url.toLocalFile())) {
+        ShowMessage(QStringLiteral("%1 could not be opened: the file %2 is missing.")
+                        .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
+                    0, buttons_);
+        return;
+    }
+    if (!desktop_.openUrl(url))
+        ShowMessage(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
+                        .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile())
+                                          : url.toDisplayString()),
+                    0, buttons_);
 }
 
 void Form1::EndRun()
@@ -254,6 +274,8 @@ void Form1::paintPreview(int x, int y, const std::string& picture)
         return;
     QPainter painter(&surface_);
     painter.drawImage(x, y, image);
+    // Shown at once on refreshWindow(), and in any case before the next input.
+    update(QRect(x, y, image.width(), image.height()));
 }
 
 void Form1::refreshWindow() { repaint(); }
@@ -313,10 +335,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::paintEvent(QPaintEvent*)
+void Form1::paintEvent(QPaintEvent* event)
 {
+    // Every expose shows the kept drawing as it is now.
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_);
+    painter.drawImage(event->rect(), surface_, event->rect());
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event)

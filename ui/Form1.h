@@ -33,7 +33,7 @@ public:
     // What the window asks of the desktop. Tests put recorders in their place.
     struct Desktop {
         std::function<void(int ms)> sleep;              // blocks the thread
-        std::function<void(const QUrl&)> openUrl;       // help file and web pages
+        std::function<bool(const QUrl&)> openUrl;       // help file and web pages; false when nothing opened it
         std::function<void(QWidget* window)> startMove; // the system drags the window
         std::function<void()> endProgram;               // after the end of the run
     };
@@ -90,6 +90,9 @@ private:
     void ex_MouseDown();
     void help_MouseDown();
     void web_MouseDown();
+    // Opens a help file or web page through the desktop, telling the player
+    // in the message dialog when nothing could open it.
+    void openForPlayer(const QUrl& url, const QString& what);
 
     SystemRandom random_;
     Game game_;

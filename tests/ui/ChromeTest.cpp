@@ -72,6 +72,17 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
     auto window = startedWindow();
     press(part(*window, "web"));
     EXPECT_EQ(urls, std::vector{QUrl(QString::fromLatin1(kMakerPage))});
+    // With nothing on the desktop to open it, the player is told which page failed.
+    opens = false;
+    QString told;
+    QTimer::singleShot(0, [&told] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        told = part<QLabel>(*dialog, "Message")->text();
+        press(part(*dialog, "cmdok"));
+    });
+    press(part(*window, "web"));
+    EXPECT_TRUE(told.contains(QUrl(QString::fromLatin1(kMakerPage)).toDisplayString())) << told.toStdString();
     BoardView* board = boardOf(*window);
     press(part(*window, "help"));
     press(part(*window, "help"));

@@ -36,7 +36,7 @@ protected:
     std::unique_ptr<Form1> makeWindow()
     {
         auto window = std::make_unique<Form1>();
-        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); },
+        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
                              [](QWidget*) {}, [this] { ++programEnds; }};
         return window;
     }
@@ -53,6 +53,7 @@ protected:
 
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
+    bool opens = true;   // what the desktop answers to an open
     int programEnds = 0;
 };
 
