@@ -342,11 +342,22 @@ void Form1::paintEvent(QPaintEvent* event)
     painter.drawImage(event->rect(), surface_, event->rect());
 }
 
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    windowMoveStarted_ = false;
+    QWidget::mousePressEvent(event);
+}
+
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    // Dragging the bare picture with the left button alone moves the window.
-    if (event->buttons() == Qt::LeftButton)
+    // Dragging the bare picture with the left button alone moves the window,
+    // once per press: the moves queued before the window manager took over
+    // must not start another move after the button is up, which would leave
+    // the window following the pointer.
+    if (event->buttons() == Qt::LeftButton && !windowMoveStarted_) {
+        windowMoveStarted_ = true;
         desktop_.startMove(this);
+    }
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event)

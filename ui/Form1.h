@@ -75,6 +75,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -100,6 +101,7 @@ private:
     ButtonContext buttons_;
     QImage surface_;
     bool runEnded_ = false;
+    bool windowMoveStarted_ = false;   // by the current press
 
     BoardView* PictureBox0 = nullptr;
     QLabel* Picture2 = nullptr;

@@ -131,7 +131,8 @@ TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnly
         checkTitleStrip(dialog, 341, 324, SysInfo[26]);
         int drags = 0;
         QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
-        moveTo(part(dialog, "Label1_0"), {3, 20}, Qt::LeftButton);
+        press(part(dialog, "Label1_0"), {3, 20});
+        moveTo(part(dialog, "Label1_0"), {3, 21}, Qt::LeftButton);
         moveTo(part(dialog, "Label3"), {3, 20}, Qt::LeftButton);
         EXPECT_EQ(drags, 1);
         pressAndDragOff(part(dialog, "ex"));

@@ -54,6 +54,28 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
     EXPECT_EQ(programEnds, 2);
 }
 
+TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOncePerPress)
+{
+    auto window = startedWindow();
+    const auto drag = [&](Qt::MouseButtons held, int moves) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(470, 460), window->mapToGlobal(QPointF(470, 460)),
+                          Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &press);
+        for (int step = 1; step <= moves; ++step) {
+            const QPointF at(470 + step, 460);
+            QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &move);
+        }
+    };
+    const struct { Qt::MouseButtons held; int moves, windowMoves; } drags[] = {
+        {Qt::LeftButton, 5, 1}, {Qt::LeftButton, 1, 1}, {Qt::RightButton, 3, 0}, {Qt::LeftButton | Qt::RightButton, 3, 0}};
+    for (const auto& d : drags) {
+        windowMoves = 0;
+        drag(d.held, d.moves);
+        EXPECT_EQ(windowMoves, d.windowMoves) << int(d.held) << " " << d.moves;
+    }
+}
+
 TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
 {
     auto window = startedWindow();

@@ -37,7 +37,7 @@ protected:
     {
         auto window = std::make_unique<Form1>();
         window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
-                             [](QWidget*) {}, [this] { ++programEnds; }};
+                             [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
     }
     // A new game on the shown window, no question asked.
@@ -55,6 +55,7 @@ protected:
     std::vector<QUrl> urls;
     bool opens = true;   // what the desktop answers to an open
     int programEnds = 0;
+    int windowMoves = 0;   // moves of the window handed to the desktop
 };
 
 template <typename T = QWidget>
