@@ -4,13 +4,26 @@
 
 namespace velko {
 
-QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines)
+QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines, LineEnds ends)
 {
     QList<QByteArray> lines;
     qsizetype pos = 0;
     const qsizetype size = text.size();
     if (text.startsWith("\xEF\xBB\xBF"))
         pos = 3;
+    if (ends == LineEnds::AsWritten) {
+        const QByteArray end = text.contains("\r\n") ? QByteArray("\r\n")
+                               : text.contains('\r')  ? QByteArray("\r")
+                                                      : QByteArray("\n");
+        while (pos < size && lines.size() < maxLines) {
+            qsizetype found = text.indexOf(end, pos);
+            if (found < 0)
+                found = size;
+            lines.append(text.mid(pos, found - pos));
+            pos = found + end.size();
+        }
+        return lines;
+    }
     while (pos < size && lines.size() < maxLines) {
         qsizetype end = pos;
         while (end < size && text[end] != '\r' && text[end] != '\n')

@@ -39,7 +39,7 @@ QString quoted(const QByteArray& line)
 
 QString parseNamed(const QByteArray& bytes, TextTable& table, const QString& fileName)
 {
-    const QList<QByteArray> lines = splitTextLines(bytes, kLinesNeeded);
+    const QList<QByteArray> lines = splitTextLines(bytes, kLinesNeeded, LineEnds::AsWritten);
     if (lines.size() < kLinesNeeded)
         return QStringLiteral("The text table %1 has %2 lines, but it needs %3: "
                               "the edition number and %4 texts.")

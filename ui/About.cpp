@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -59,6 +60,8 @@ About::About(std::function<Form1&()> mainWindow, QWidget* parent)
     setObjectName(QStringLiteral("about"));
     setFixedSize(640, 480);
     setWindowIcon(programIcon());
+    // The caption is the text table's title alone, with nothing added by the desktop.
+    QGuiApplication::setApplicationDisplayName(SysInfo[1]);
     setWindowTitle(SysInfo[1]);
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setPointSizeF(9);

@@ -1,6 +1,7 @@
 #include "BoardView.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
@@ -31,6 +32,9 @@ void BoardView::paintCell(int x, int y, const QString& picture)
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(x, y, cell);
+    // What the surface keeps reaches the screen by the time the player can act
+    // again, even when no refresh follows (the cells emptied by a removal).
+    update(QRect(x, y, cell.width(), cell.height()));
 }
 
 void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRow)
@@ -66,8 +70,9 @@ void BoardView::refresh() { repaint(); }
 
 void BoardView::paintEvent(QPaintEvent*)
 {
+    // Every expose shows the kept drawing as it is now.
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, image_);   // clipped to the exposed part, at any screen density
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)

@@ -49,9 +49,11 @@ void DialogFrame::centreOnScreen()
 
 void DialogFrame::keyPressEvent(QKeyEvent* event)
 {
+    // No button is a default button here, and no other key does anything.
     if (event->key() == Qt::Key_Escape)
         escapePressed();
-    // Enter has no default button to press here, and no other key does anything.
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        enterPressed();
 }
 
 void DialogFrame::paintEvent(QPaintEvent*)

@@ -19,8 +19,10 @@ public:
     int exec() override;
 
 protected:
-    // Esc is the only key a dialog may care about; the others do nothing.
+    // Esc and Enter (either Enter key) are the only keys a dialog may care
+    // about; the others do nothing.
     virtual void escapePressed() {}
+    virtual void enterPressed() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -36,8 +36,13 @@ void CaptionDrag::addHandle(QWidget* handle)
 
 bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove
+    if (event->type() == QEvent::MouseButtonPress)
+        started_ = false;
+    // One move of the window per press: moves queued before the window
+    // manager took over must not start another after the button is up.
+    if (event->type() == QEvent::MouseMove && !started_
         && static_cast<QMouseEvent*>(event)->buttons() == Qt::LeftButton) {
+        started_ = true;
         if (QWidget* holder = QWidget::mouseGrabber())
             holder->releaseMouse();
         emit dragStarted();

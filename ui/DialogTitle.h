@@ -29,6 +29,7 @@ protected:
 
 private:
     QWidget* window_;
+    bool started_ = false;   // a move of the window, by the current press
 };
 
 struct DialogTitle {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -69,7 +70,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-    desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     desktop_.startMove = [](QWidget* window) {
         if (QWindow* handle = window->windowHandle())
             handle->startSystemMove();
@@ -129,6 +130,8 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
+    // The caption is the text table's title alone, with nothing added by the desktop.
+    QGuiApplication::setApplicationDisplayName(SysInfo[1]);
     setWindowTitle(SysInfo[1]);
     // The surface keeps as many pixels as the pictures drawn on it have.
     const int scale = pictureScale();
@@ -231,7 +234,7 @@ void Form1::help_MouseDown()
         QString helpFile = applicationFolder() + QStringLiteral("/help.html");
         if (!QFileInfo::exists(helpFile))
             helpFile = applicationFolder() + QStringLiteral("/help.chm");
-        desktop_.openUrl(QUrl::fromLocalFile(helpFile));
+        openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
     } else {
         // This edition's help uncovers the picture under the board.
         PictureBox0->setVisible(PictureBox0->isHidden());
@@ -240,7 +243,24 @@ void Form1::help_MouseDown()
 
 void Form1::web_MouseDown()
 {
-    desktop_.openUrl(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)));
+    openForPlayer(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)),
+                  QStringLiteral("The web page"));
+}
+
+void Form1::openForPlayer(const QUrl& url, const QString& what)
+{
+    const bool isFile = url.isLocalFile();
+    if (isFile && !QFileInfo::exists(url.toLocalFile())) {
+        ShowMessage(QStringLiteral("%1 could not be opened: the file %2 is missing.")
+                        .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
+                    0, buttons_);
+        return;
+    }
+    if (!desktop_.openUrl(url))
+        ShowMessage(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
+                        .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile())
+                                          : url.toDisplayString()),
+                    0, buttons_);
 }
 
 void Form1::EndRun()
@@ -294,6 +314,8 @@ void Form1::showPreview(int slot, Colour colour)
         return;
     QPainter painter(&surface_);
     painter.drawImage(place.x, place.y, image);
+    // Shown at once on refreshWindow(), and in any case before the next input.
+    update(QRectF(QPointF(place.x, place.y), image.deviceIndependentSize()).toAlignedRect());
 }
 
 void Form1::refreshWindow() { repaint(); }
@@ -383,15 +405,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::paintEvent(QPaintEvent*)
 {
+    // Every expose shows the kept drawing as it is now.
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_);
+    painter.drawImage(0, 0, surface_);   // clipped to the exposed part, at any screen density
+}
+
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    windowMoveStarted_ = false;
+    QWidget::mousePressEvent(event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    // Dragging the bare picture with the left button alone moves the window.
-    if (event->buttons() == Qt::LeftButton)
+    // Dragging the bare picture with the left button alone moves the window,
+    // once per press: the moves queued before the window manager took over
+    // must not start another move after the button is up, which would leave
+    // the window following the pointer.
+    if (event->buttons() == Qt::LeftButton && !windowMoveStarted_) {
+        windowMoveStarted_ = true;
         desktop_.startMove(this);
+    }
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event)

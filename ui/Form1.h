@@ -37,7 +37,7 @@ public:
     // What the window asks of the desktop. Tests put recorders in their place.
     struct Desktop {
         std::function<void(int ms)> sleep;              // blocks the thread
-        std::function<void(const QUrl&)> openUrl;       // help file and web pages
+        std::function<bool(const QUrl&)> openUrl;       // help file and web pages; false when nothing opened it
         std::function<void(QWidget* window)> startMove; // the system drags the window
         std::function<void()> endProgram;               // after the end of the run
     };
@@ -88,6 +88,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -105,6 +106,9 @@ private:
     void ex_MouseDown();
     void help_MouseDown();
     void web_MouseDown();
+    // Opens a help file or web page through the desktop, telling the player
+    // in the message dialog when nothing could open it.
+    void openForPlayer(const QUrl& url, const QString& what);
 
     SystemRandom random_;
     Game game_;
@@ -115,6 +119,7 @@ private:
     bool levelsKnown_ = false;
     bool endsQuietly_ = false;
     bool gameRunning_ = false;
+    bool windowMoveStarted_ = false;   // by the current press
 
     BoardView* PictureBox0 = nullptr;
     QLabel* Picture2 = nullptr;

@@ -1,7 +1,10 @@
 #include "Form2.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 #include "DialogFrame.h"
 #include "DialogTitle.h"
@@ -25,21 +28,49 @@ QFont tahoma(double points)
     return font;
 }
 
-// One column of the table: a heading line, then one line per entry.
-QLabel* column(QWidget* client, const QString& objectName, const QStringList& lines,
-               Qt::Alignment alignment)
+constexpr int kClientWidth = 341;
+constexpr int kColumnGap = 6;       // between a name and the widest points
+constexpr int kRightMargin = 2;     // between the dates and the frame
+constexpr double kNarrowestSpacing = 85;   // per cent of the font's own letter widths
+
+// One column of the table: a heading line, then one line per entry. A line
+// wider than `widest` pixels is cut short with an ellipsis, so that no text
+// runs into the next column or out of the window.
+QLabel* column(QWidget* client, const QString& objectName, QStringList lines,
+               Qt::Alignment alignment, int widest = QWIDGETSIZE_MAX)
 {
-    auto* label = new QLabel(lines.join(QLatin1Char('\n')), client);
+    auto* label = new QLabel(client);
     label->setObjectName(objectName);
     label->setFont(tahoma(10.5));
+    label->setTextFormat(Qt::PlainText);
+    if (widest < QWIDGETSIZE_MAX) {
+        // Too wide a column first sets its letters closer, at their own height so
+        // that its lines stay level with the other columns; only what even
+        // that cannot hold is cut short.
+        qreal needed = 0;
+        for (const QString& line : std::as_const(lines))
+            needed = std::max(needed, QFontMetricsF(label->font()).horizontalAdvance(line));
+        if (needed > widest) {
+            QFont narrower = label->font();
+            narrower.setLetterSpacing(QFont::PercentageSpacing,
+                                      std::max(kNarrowestSpacing, std::floor(100.0 * widest / needed)));
+            label->setFont(narrower);
+        }
+    }
+    const QFontMetrics metrics(label->font());
+    for (QString& line : lines)
+        line = metrics.elidedText(line, Qt::ElideRight, widest);
+    label->setText(lines.join(QLatin1Char('\n')));
     label->setAlignment(alignment | Qt::AlignTop);
     label->adjustSize();
+    if (label->width() > widest)
+        label->resize(widest, label->height());
     return label;
 }
 
 class ScoreWindow : public DialogFrame {
 public:
-    explicit ScoreWindow(const ButtonContext& buttons) : DialogFrame(341, 194)
+    explicit ScoreWindow(const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
     {
         setObjectName(QStringLiteral("Form2"));
         setFont(tahoma(9));
@@ -51,14 +82,19 @@ public:
             dates << generalDateText(HiScore[i].When);
             ranks << QStringLiteral("%1.").arg(i + 1);
         }
-        // Each label keeps its fixed edge (or centre) and takes the size of its text.
+        // Each label keeps its fixed edge (or centre) and takes the size of its
+        // text; names end where the widest points begin, dates at the frame.
         QLabel* rank = column(client(), QStringLiteral("Label1_0"), ranks, Qt::AlignHCenter);
         rank->move(kRankCentre - rank->width() / 2, kColumnsTop);
-        column(client(), QStringLiteral("Label3"), names, Qt::AlignLeft)
-            ->move(kNamesLeft, kColumnsTop);
-        QLabel* pointsColumn = column(client(), QStringLiteral("Label2"), points, Qt::AlignRight);
+        QLabel* pointsColumn = column(client(), QStringLiteral("Label2"), points, Qt::AlignRight,
+                                      kPointsRight - kNamesLeft - kColumnGap);
         pointsColumn->move(kPointsRight - pointsColumn->width(), kColumnsTop);
-        column(client(), QStringLiteral("Label4"), dates, Qt::AlignLeft)
+        QLabel* namesColumn = column(client(), QStringLiteral("Label3"), names, Qt::AlignLeft,
+                                     pointsColumn->x() - kColumnGap - kNamesLeft);
+        namesColumn->move(kNamesLeft, kColumnsTop);
+        namesColumn->stackUnder(pointsColumn);
+        column(client(), QStringLiteral("Label4"), dates, Qt::AlignLeft,
+               kClientWidth - kRightMargin - kDatesLeft)
             ->move(kDatesLeft, kColumnsTop);
 
         const DialogTitle title =
@@ -69,6 +105,9 @@ public:
 
 protected:
     void reject() override { done(QDialog::Accepted); }
+    // Esc and Enter close the table, like its close button.
+    void escapePressed() override { done(QDialog::Accepted); }
+    void enterPressed() override { done(QDialog::Accepted); }
 };
 
 } // namespace

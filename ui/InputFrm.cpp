@@ -12,8 +12,8 @@ namespace velko {
 
 namespace {
 
-// Long enough for any player's name, short enough to stay whole in the table window.
-constexpr int kLongestName = 24;
+// The saved table gives a name a two-byte length.
+constexpr int kLongestStoredName = 0xFFFF;
 
 QFont namedFont(const QString& family, double points)
 {
@@ -43,7 +43,9 @@ public:
         name_->setObjectName(QStringLiteral("Text1"));
         name_->setFont(namedFont(QStringLiteral("SimSun"), 9));
         name_->setGeometry(12, 56, 260, 22);
-        name_->setMaxLength(kLongestName);
+        // No limit of our own below what the saved file's two-byte length can
+        // hold: the table window elides what its column cannot show.
+        name_->setMaxLength(kLongestStoredName);
 
         auto* cmdok = new KorvBut(QStringLiteral("cmdok"), buttons, client());
         cmdok->setGeometry(224, 88, 43, 24);
@@ -56,6 +58,10 @@ public:
 protected:
     // Closed by the window manager: the typed name is kept, as by the close button.
     void reject() override { takeName(); }
+    // Enter confirms like the OK button; Esc does what the close button does,
+    // which also keeps the name.
+    void enterPressed() override { takeName(); }
+    void escapePressed() override { takeName(); }
 
 private:
     void takeName()

@@ -1,5 +1,6 @@
 #include "KorvBut.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -88,6 +89,10 @@ void KorvBut::mouseMoveEvent(QMouseEvent* event)
         holding_ = true;
         pressLost_ = false;
     } else {
+        // A press slid onto another button of the window becomes that button's:
+        // it shows pressed and takes the pointer, and the release is its own.
+        if (button != 0)
+            handOverTo(event);
         if (!holding_ && button != 0)
             return;   // a press already dragged off: the face no longer hears it
         SetPic(0);
@@ -100,6 +105,19 @@ void KorvBut::mouseMoveEvent(QMouseEvent* event)
     }
     emit MouseMove(button, shiftCode(event->modifiers()),
                    float(event->position().x()), float(event->position().y()));
+}
+
+void KorvBut::handOverTo(QMouseEvent* event)
+{
+    QWidget* top = window();
+    const QPoint inWindow = top->mapFromGlobal(event->globalPosition().toPoint());
+    auto* other = qobject_cast<KorvBut*>(top->childAt(inWindow));
+    if (!other || other == this || !other->isEnabled())
+        return;
+    const QPointF at = other->mapFromGlobal(event->globalPosition());
+    QMouseEvent moved(QEvent::MouseMove, at, event->globalPosition(), Qt::NoButton, event->buttons(),
+                      event->modifiers());
+    QCoreApplication::sendEvent(other, &moved);
 }
 
 void KorvBut::mouseReleaseEvent(QMouseEvent* event)

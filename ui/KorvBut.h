@@ -49,6 +49,9 @@ private:
     bool pressLost_ = false;   // a press was dragged off the face; its release is not ours
 
     bool isOverFace(const QPointF& at) const;
+    // Passes a move with a mouse button held on to the button of the same
+    // window under the pointer, if there is one.
+    void handOverTo(QMouseEvent* event);
 };
 
 } // namespace velko

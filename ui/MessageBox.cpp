@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <algorithm>
 
 #include "DialogFrame.h"
 #include "DialogTitle.h"
@@ -57,7 +58,8 @@ public:
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.
         message_->setText(text);
-        const int messagePixels = message_->heightForWidth(kMessageWidth);
+        // An empty text has no height at all (Qt answers -1 for "none").
+        const int messagePixels = std::max(0, message_->heightForWidth(kMessageWidth));
         message_->setGeometry(8, 28, kMessageWidth, messagePixels);
         const int h = messagePixels * kTwipsPerPixel;
         setClientHeight(twipsToPixels(h + kOuterHeightOverMessage) - 2);

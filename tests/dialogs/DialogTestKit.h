@@ -75,7 +75,9 @@ inline void checkTitleStrip(QDialog& dialog, int width, int exLeft, const QStrin
     moveTo(title, {5, 5});
     EXPECT_EQ(drags, 0);
     moveTo(strip, {50, 5}, Qt::LeftButton);
-    moveTo(title, {5, 5}, Qt::LeftButton);
+    moveTo(strip, {52, 5}, Qt::LeftButton);   // one move of the window per press
+    press(title, {5, 5});
+    moveTo(title, {6, 5}, Qt::LeftButton);
     EXPECT_EQ(drags, 2);
     QObject::disconnect(counter);
 }

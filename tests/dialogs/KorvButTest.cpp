@@ -152,3 +152,47 @@ TEST_F(KorvButTest, HoverHoldsThePointerUntilAPressOrLeavingLetsItGo)
     const QCursor hand = button->cursor();   // the hand, with its tip as hot spot
     EXPECT_TRUE(hand.shape() == Qt::PointingHandCursor || hand.hotSpot() == QPoint(5, 0));
 }
+
+TEST_F(KorvButTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndItsRelease)
+{
+    // Two buttons side by side, as Yes and No: `first` at x 0..20, `second` at 40..60.
+    QWidget window;
+    window.resize(80, 20);
+    auto first = makeButton(), second = makeButton();
+    for (auto& [button, left] : {std::pair{first.get(), 0}, {second.get(), 40}}) {
+        button->setParent(&window);
+        button->move(left, 0);
+    }
+    window.show();
+    std::vector<Event> firstUps, secondUps;
+    QObject::connect(first.get(), &KorvBut::MouseUp, [&] { firstUps.push_back({}); });
+    QObject::connect(second.get(), &KorvBut::MouseUp, [&] { secondUps.push_back({}); });
+    // Moves are in the window's pixels; they reach the button that holds the
+    // pointer, as the window system sends them, else the pressed one.
+    const struct { const char* path; std::vector<int> slide; Qt::MouseButtons held; QColor firstFace, secondFace;
+                   int firstReleases, secondReleases; } cases[] = {
+        {"onto the other", {50}, Qt::LeftButton, kNormal, kPressed, 0, 1},
+        {"onto the other with both buttons", {50}, Qt::LeftButton | Qt::RightButton, kNormal, kHover, 0, 1},
+        {"onto the other and off", {50, 70}, Qt::LeftButton, kNormal, kNormal, 0, 0},
+        {"onto the other and back", {50, 30, 5}, Qt::LeftButton, kPressed, kNormal, 1, 0},
+        {"off between them", {30}, Qt::LeftButton, kNormal, kNormal, 0, 0}};
+    for (const auto& c : cases) {
+        firstUps.clear();
+        secondUps.clear();
+        press(first.get(), {5, 5});
+        QWidget* holder = first.get();
+        for (int x : c.slide) {
+            holder = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get();
+            moveTo(holder, holder->mapFrom(&window, QPointF(x, 5)), c.held);
+        }
+        EXPECT_EQ(faceAt(*first), c.firstFace) << c.path;
+        EXPECT_EQ(faceAt(*second), c.secondFace) << c.path;
+        holder = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get();
+        release(holder, holder->mapFrom(&window, QPointF(c.slide.back(), 5)));
+        EXPECT_EQ(firstUps.size(), size_t(c.firstReleases)) << c.path;
+        EXPECT_EQ(secondUps.size(), size_t(c.secondReleases)) << c.path;
+        moveTo(&window, {75, 15});   // the pointer rests outside both
+        if (QWidget::mouseGrabber())
+            QWidget::mouseGrabber()->releaseMouse();
+    }
+}

@@ -41,10 +41,20 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
         for (int i = 0; i < 100; ++i)
             EXPECT_EQ(table.texts[i], i < 75 ? QStringLiteral("text %1").arg(i) : QString()) << i;
     }
-    // LF CR is two line ends: an empty line shifts the texts down by one.
-    QByteArray shifted = tableFile("1", 76);
-    shifted.replace(1, 2, "\n\r");
-    EXPECT_EQ(parsedOk(shifted).texts[1], QStringLiteral("text 0"));
+    // A file ends its lines the way it was written: with a CR LF anywhere only
+    // at CR LF, else with a CR anywhere only at CR, else at LF. A stray break
+    // inside a text stays in it and shifts no later text.
+    const struct { QByteArray lineEnd, inText; QString text4; } breaks[] = {
+        {"\r\n", "\n", "te\nxt 4"}, {"\r\n", "\r", "te\rxt 4"}, {"\r\n", "\n\r", "te\n\rxt 4"},
+        {"\r", "\n", "te\nxt 4"}};
+    for (const auto& b : breaks) {
+        QByteArray bytes = tableFile("1", 76, b.lineEnd);
+        bytes.replace("text 4", "te" + b.inText + "xt 4");
+        const TextTable table = parsedOk(bytes);
+        EXPECT_EQ(table.texts[4], b.text4) << b.inText.toHex().data();
+        EXPECT_EQ(table.texts[74], QStringLiteral("text 74")) << b.inText.toHex().data();
+    }
+    // The two saved files read any line end alike.
     EXPECT_EQ(splitTextLines("a\r\nb\rc\nd", 2), (QList<QByteArray>{"a", "b"}));
     // The prefix is two characters, not two bytes.
     const struct { QString line, text; } cases[] = {

@@ -55,6 +55,28 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
     EXPECT_EQ(programEnds, 2);
 }
 
+TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOncePerPress)
+{
+    auto window = startedWindow();
+    const auto drag = [&](Qt::MouseButtons held, int moves) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(470, 460), window->mapToGlobal(QPointF(470, 460)),
+                          Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &press);
+        for (int step = 1; step <= moves; ++step) {
+            const QPointF at(470 + step, 460);
+            QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &move);
+        }
+    };
+    const struct { Qt::MouseButtons held; int moves, windowMoves; } drags[] = {
+        {Qt::LeftButton, 5, 1}, {Qt::LeftButton, 1, 1}, {Qt::RightButton, 3, 0}, {Qt::LeftButton | Qt::RightButton, 3, 0}};
+    for (const auto& d : drags) {
+        windowMoves = 0;
+        drag(d.held, d.moves);
+        EXPECT_EQ(windowMoves, d.windowMoves) << int(d.held) << " " << d.moves;
+    }
+}
+
 TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
 {
     auto window = startedWindow();
@@ -73,6 +95,17 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
     auto window = startedWindow();
     press(part(*window, "web"));
     EXPECT_EQ(urls, std::vector{QUrl(QString::fromLatin1(kMakerPage))});
+    // With nothing on the desktop to open it, the player is told which page failed.
+    opens = false;
+    QString told;
+    QTimer::singleShot(0, [&told] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        told = part<QLabel>(*dialog, "Message")->text();
+        press(part(*dialog, "cmdok"));
+    });
+    press(part(*window, "web"));
+    EXPECT_TRUE(told.contains(QUrl(QString::fromLatin1(kMakerPage)).toDisplayString())) << told.toStdString();
     BoardView* board = boardOf(*window);
     press(part(*window, "help"));
     press(part(*window, "help"));

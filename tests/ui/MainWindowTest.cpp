@@ -38,6 +38,31 @@ TEST_F(MainWindowTest, MoveEndsWithTheBallDrawnInItsNewCellAndThePreviewedBallsC
     EXPECT_NE(std::find(sleeps.begin(), sleeps.end(), 150), sleeps.end());   // waits through the desktop
 }
 
+TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAnExpose)
+{
+    auto window = startedWindow();
+    // Four blue balls in row 2 and a fifth at (4, 6): moving it into the gap scores the row.
+    setBoard(*window, [](int c, int r) { return (r == 2 && c != 4 && c < 5) || (c == 4 && r == 6) ? 1 : 0; });
+    QCoreApplication::processEvents();
+    clickCell(*window, 4, 6);
+    clickCell(*window, 4, 2);
+    ASSERT_EQ(window->game().KongNum(), kCells * kCells);
+    // What the window system holds for the window, not a fresh paint of it.
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        return rgb(window->screen()->grabWindow(window->winId()).toImage())
+            .copy(kBoardLeft, kBoardTop, kBoardPixels, kBoardPixels);
+    };
+    for (const char* when : {"after the click", "after an expose"}) {
+        const QImage shown = onScreen();
+        for (int column = 0; column < 5; ++column)
+            EXPECT_EQ(shown.copy(column * 45, 2 * 45, 45, 45), cellPicture(column % 2 ? "I0" : "I00"))
+                << when << ", column " << column;
+        window->hide();
+        window->show();
+    }
+}
+
 TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
 {
     auto window = startedWindow(0);

@@ -36,8 +36,8 @@ protected:
     std::unique_ptr<Form1> makeWindow()
     {
         auto window = std::make_unique<Form1>();
-        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); },
-                             [](QWidget*) {}, [this] { ++programEnds; }};
+        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
+                             [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
     }
     // A new game on the shown window, no question asked.
@@ -53,7 +53,9 @@ protected:
 
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
+    bool opens = true;   // what the desktop answers to an open
     int programEnds = 0;
+    int windowMoves = 0;   // moves of the window handed to the desktop
 };
 
 template <typename T = QWidget>
