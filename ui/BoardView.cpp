@@ -34,7 +34,7 @@ void BoardView::paintCell(int x, int y, const QString& picture)
     painter.drawImage(x, y, cell);
     // What the surface keeps reaches the screen by the time the player can act
     // again, even when no refresh follows (the cells emptied by a removal).
-    update(QRect(x, y, cell.width(), cell.height()));
+    update(QRectF(QPointF(x, y), cell.deviceIndependentSize()).toAlignedRect());
 }
 
 void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRow)

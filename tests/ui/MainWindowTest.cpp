@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
     QCoreApplication::processEvents();
     clickCell(*window, 4, 6);
     clickCell(*window, 4, 2);
-    ASSERT_EQ(window->game().KongNum(), kCells * kCells);
+    ASSERT_EQ(window->game().emptyCellCount(), kCells * kCells);
     // What the window system holds for the window, not a fresh paint of it.
     const auto onScreen = [&] {
         QCoreApplication::processEvents();
