@@ -1,9 +1,14 @@
 // A player's session on a real X server: start a normal game from the start
-// screen, make moves with the mouse until the board changes by more than the
-// move itself, quit through the question, and find both files saved.
+// screen, gather five balls of one colour in a row with the mouse, see the
+// scored line leave the screen, quit through the question, and find both
+// files saved.
 
 #include <QFile>
 #include <QFileInfo>
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "ScreenBoard.h"
@@ -33,16 +38,108 @@ bool holdsExactlyEightRecords(const QByteArray& bytes)
     return at == bytes.size();
 }
 
+struct Cell { int column, row; };
+
+// The five cells the player fills: row 4, columns 2 to 6.
+bool inLine(Cell cell) { return cell.row == 4 && cell.column >= 2 && cell.column <= 6; }
+
+// Empty cells joined to `from` by empty cells, no diagonal steps; with the
+// number of steps to each.
+std::array<std::array<int, 9>, 9> stepsFrom(const ScreenBoard& board, Cell from)
+{
+    std::array<std::array<int, 9>, 9> steps;
+    for (auto& column : steps)
+        column.fill(-1);
+    std::deque<Cell> todo{from};
+    steps[from.column][from.row] = 0;
+    while (!todo.empty()) {
+        const Cell at = todo.front();
+        todo.pop_front();
+        for (const auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            const Cell next{at.column + dc, at.row + dr};
+            if (next.column < 0 || next.column > 8 || next.row < 0 || next.row > 8
+                || steps[next.column][next.row] >= 0 || board.occupied(next.column, next.row))
+                continue;
+            steps[next.column][next.row] = steps[at.column][at.row] + 1;
+            todo.push_back(next);
+        }
+    }
+    return steps;
+}
+
+struct Move { Cell from, to; int steps; };
+
+// The nearest ball that `wanted` accepts and that can travel to the empty cell `to`.
+std::optional<Move> ballFor(const ScreenBoard& board, Cell to, const std::function<bool(Cell)>& wanted)
+{
+    const auto steps = stepsFrom(board, to);
+    std::optional<Move> best;
+    for (int c = 0; c < 9; ++c)
+        for (int r = 0; r < 9; ++r) {
+            if (board.at(c, r) <= 0 || !wanted({c, r}))
+                continue;
+            for (const auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int nc = c + dc, nr = r + dr;
+                const bool joined = (nc == to.column && nr == to.row)
+                                    || (nc >= 0 && nc <= 8 && nr >= 0 && nr <= 8 && steps[nc][nr] >= 0);
+                const int length = nc == to.column && nr == to.row ? 1 : joined ? steps[nc][nr] + 1 : 0;
+                if (joined && (!best || length < best->steps))
+                    best = Move{{c, r}, to, length};
+            }
+        }
+    return best;
+}
+
+// The player's next move towards five balls of one colour (the joker, 7,
+// fits any) on the line: clear a stranger off it, else bring a ball of the
+// colour it holds most of, else move any ball to bring new ones.
+std::optional<Move> nextMove(const ScreenBoard& board)
+{
+    std::array<int, 9> score{};
+    for (int c = 0; c < 9; ++c)
+        for (int r = 0; r < 9; ++r)
+            if (board.at(c, r) > 0)
+                score[board.at(c, r)] += inLine({c, r}) ? 10 : 1;
+    int colour = 1;
+    for (int k = 1; k <= 8; ++k)
+        if (k != 7 && score[k] > score[colour])
+            colour = k;
+    const auto fits = [&](Cell cell) { return board.at(cell.column, cell.row) == colour || board.at(cell.column, cell.row) == 7; };
+    for (int column = 2; column <= 6; ++column) {
+        const Cell cell{column, 4};
+        if (board.occupied(column, 4) && !fits(cell)) {
+            // Off the line to the nearest free cell beside it.
+            for (int c = 0; c < 9; ++c)
+                for (int r = 0; r < 9; ++r)
+                    if (!board.occupied(c, r) && !inLine({c, r}))
+                        if (auto move = ballFor(board, {c, r}, [&](Cell from) { return from.column == column && from.row == 4; }))
+                            return move;
+        }
+    }
+    for (int column = 2; column <= 6; ++column)
+        if (!board.occupied(column, 4))
+            if (auto move = ballFor(board, {column, 4}, [&](Cell from) { return !inLine(from) && fits(from); }))
+                return move;
+    for (int c = 0; c < 9; ++c)
+        for (int r = 0; r < 9; ++r)
+            if (!board.occupied(c, r) && !inLine({c, r}))
+                if (auto move = ballFor(board, {c, r}, [](Cell from) { return !inLine(from); }))
+                    return move;
+    return std::nullopt;
+}
+
 } // namespace
 
-TEST(RealGame, PlayMovesThenQuitSavesBothFiles)
+TEST(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
 {
     XSession session;
     if (!session.started())
         GTEST_SKIP() << session.error().toStdString();
-    const QImage oneRing = cellPicture("I0"), threeRings = cellPicture("I00");
-    ASSERT_FALSE(oneRing.isNull());
-    ASSERT_FALSE(threeRings.isNull());
+    std::array<QImage, 10> pictures;
+    for (int i = 0; i < 10; ++i) {
+        pictures[i] = cellPicture(i == 9 ? "I00" : qPrintable(QString("I%1").arg(i)));
+        ASSERT_FALSE(pictures[i].isNull()) << i;
+    }
 
     ASSERT_TRUE(session.launch(VELKO_GAME_EXE));
     QRect start;
@@ -54,42 +151,58 @@ TEST(RealGame, PlayMovesThenQuitSavesBothFiles)
     QRect window;
     ASSERT_TRUE(session.waitForWindow(640, 480, window)) << "the main window never appeared";
     const QPoint origin = window.topLeft() + kBoardOffset;
-    ScreenBoard board(oneRing, threeRings);
+    ScreenBoard board(pictures);
     board.read(session.screenshot(), origin);
     ASSERT_GE(board.balls(), 1) << "a new game starts with balls on the board";
     ASSERT_LE(board.balls(), 3);
 
-    // Move a ball to a neighbouring empty cell (always reachable) until the
-    // board shows more than the move: new balls arrived or a line went away.
-    bool changed = false;
-    for (int attempt = 0; attempt < 5 && !changed; ++attempt) {
-        int fromC = -1, fromR = -1, toC = -1, toR = -1;
-        for (int c = 0; c < 9 && toC < 0; ++c)
-            for (int r = 0; r < 9 && toC < 0; ++r) {
-                if (!board.occupied(c, r))
-                    continue;
-                const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-                for (const auto& s : steps) {
-                    const int nc = c + s[0], nr = r + s[1];
-                    if (nc >= 0 && nc < 9 && nr >= 0 && nr < 9 && !board.occupied(nc, nr)) {
-                        fromC = c, fromR = r, toC = nc, toR = nr;
-                        break;
-                    }
-                }
-            }
-        ASSERT_GE(toC, 0) << "no ball with an empty neighbour";
-        const int before = board.balls();
-        session.click(origin.x() + fromC * 45 + 22, origin.y() + fromR * 45 + 22);
-        session.pause(300);
-        session.click(origin.x() + toC * 45 + 22, origin.y() + toR * 45 + 22);
-        session.pause(2500);
-        board.read(session.screenshot(), origin);
-        changed = board.balls() != before;
-        if (changed && board.balls() > before) {
-            EXPECT_TRUE(board.occupied(toC, toR)) << "the moved ball is not on its target";
+    // Gather five of a colour on the line. The move that completes it must
+    // leave the five cells empty on the screen; every other move that
+    // removes nothing brings new balls.
+    const auto lineFull = [&] {
+        int colour = 0;
+        for (int column = 2; column <= 6; ++column) {
+            const int ball = board.at(column, 4);
+            if (ball <= 0 || (ball != 7 && colour && ball != colour))
+                return false;
+            colour = ball == 7 ? colour : ball;
         }
+        return true;
+    };
+    bool scored = false, newBalls = false;
+    for (int move = 0; move < 45 && !scored; ++move) {
+        const std::optional<Move> next = nextMove(board);
+        ASSERT_TRUE(next) << "no ball can move";
+        const int before = board.balls();
+        session.click(origin.x() + next->from.column * 45 + 22, origin.y() + next->from.row * 45 + 22);
+        session.pause(200);
+        session.click(origin.x() + next->to.column * 45 + 22, origin.y() + next->to.row * 45 + 22);
+        session.pause(900 + 75 * next->steps);
+        const auto unknownCells = [&] {
+            board.read(session.screenshot(), origin);
+            int unknown = 0;
+            for (int c = 0; c < 9; ++c)
+                for (int r = 0; r < 9; ++r)
+                    unknown += board.at(c, r) == ScreenBoard::kUnknown;
+            return unknown;
+        };
+        if (unknownCells() > 0) {   // still drawing: look again a little later
+            session.pause(700);
+            ASSERT_EQ(unknownCells(), 0) << "cells that show no cell picture after move " << move;
+        }
+        if (board.balls() > before) {
+            newBalls = true;
+            EXPECT_TRUE(board.occupied(next->to.column, next->to.row)) << "the moved ball is not on its target";
+        }
+        if (inLine(next->to) && board.balls() < before) {
+            scored = true;
+            for (int column = 2; column <= 6; ++column)
+                EXPECT_FALSE(board.occupied(column, 4)) << "a ball of the scored line is still shown at column " << column;
+        }
+        EXPECT_FALSE(lineFull()) << "a full line stays on the screen after move " << move;
     }
-    EXPECT_TRUE(changed) << "no move brought new balls or removed a line";
+    EXPECT_TRUE(newBalls) << "no move brought new balls";
+    EXPECT_TRUE(scored) << "no line of five was gathered";
 
     // Quit: the question comes in the game's own dialog; answer Yes.
     session.click(window.x() + kQuit.x(), window.y() + kQuit.y());

@@ -2,9 +2,10 @@
 
 #include <cstdlib>
 
-ScreenBoard::ScreenBoard(const QImage& oneRing, const QImage& threeRings)
-    : oneRing_(oneRing.convertToFormat(QImage::Format_RGB32)), threeRings_(threeRings.convertToFormat(QImage::Format_RGB32))
+ScreenBoard::ScreenBoard(const std::array<QImage, 10>& pictures)
 {
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        pictures_[i] = pictures[i].convertToFormat(QImage::Format_RGB32);
 }
 
 bool ScreenBoard::looksLike(const QImage& screen, QPoint topLeft, const QImage& picture) const
@@ -23,16 +24,23 @@ void ScreenBoard::read(const QImage& screen, QPoint boardOrigin)
 {
     for (int c = 0; c < 9; ++c)
         for (int r = 0; r < 9; ++r) {
-            const QImage& empty = (c + r) % 2 == 0 ? threeRings_ : oneRing_;
-            occupied_[c][r] = !looksLike(screen, boardOrigin + QPoint(c * 45, r * 45), empty);
+            const QPoint topLeft = boardOrigin + QPoint(c * 45, r * 45);
+            cells_[c][r] = kUnknown;
+            if (looksLike(screen, topLeft, pictures_[(c + r) % 2 == 0 ? 9 : 0])) {
+                cells_[c][r] = 0;
+                continue;
+            }
+            for (int colour = 1; colour <= 8 && cells_[c][r] == kUnknown; ++colour)
+                if (looksLike(screen, topLeft, pictures_[colour]))
+                    cells_[c][r] = colour;
         }
 }
 
 int ScreenBoard::balls() const
 {
     int n = 0;
-    for (const auto& column : occupied_)
-        for (bool cell : column)
-            n += cell;
+    for (const auto& column : cells_)
+        for (int cell : column)
+            n += cell != 0;
     return n;
 }

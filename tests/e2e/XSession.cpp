@@ -15,7 +15,9 @@ XSession::XSession()
     for (int n = 91; n < 200; ++n) {
         if (QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
             continue;
-        server_.start("Xvfb", {QString(":%1").arg(n), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // No reset when a client leaves: a reset between two clients can make
+        // the next one fail to connect.
+        server_.start("Xvfb", {QString(":%1").arg(n), "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         if (!server_.waitForStarted(5000))
             break;
         for (int i = 0; i < 50 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)); ++i)
