@@ -14,11 +14,11 @@ static void SaveBothFiles(benchmark::State& state)
     QTemporaryDir home(QStringLiteral("velko-save-bench-XXXXXX"));   // in the current folder, a local disk
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
     velko::SysInfo[0] = QStringLiteral("Meister");
-    velko::LoadHiScoreTable();
+    velko::loadHighScores();
     int points = 1000;
     for (auto _ : state) {
         velko::insertScore(velko::HiScore, {QStringLiteral("Zoë"), ++points, velko::nowDateValue(), {}});
-        if (!velko::SaveFiles({20, 30}).isEmpty())
+        if (!velko::saveFiles({20, 30}).isEmpty())
             state.SkipWithError("the save failed");
     }
 }

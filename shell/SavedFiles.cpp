@@ -34,15 +34,15 @@ QString unreadable(const QByteArray& path, const QString& reason)
                           "and leaves it as it is.").arg(shown(path), reason);
 }
 
-bool sameRecord(const ScoreRec& a, const ScoreRec& b)
+bool sameRecord(const ScoreRecord& a, const ScoreRecord& b)
 {
-    return a.Points == b.Points && std::memcmp(&a.When, &b.When, sizeof a.When) == 0
+    return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0
            && storedNameBytes(a) == storedNameBytes(b);
 }
 
-bool holds(const ScoreTable& table, const ScoreRec& record)
+bool holds(const ScoreTable& table, const ScoreRecord& record)
 {
-    for (const ScoreRec& entry : table) {
+    for (const ScoreRecord& entry : table) {
         if (sameRecord(entry, record))
             return true;
     }
@@ -77,7 +77,7 @@ QString saveTable(FileLayer& files)
     // Another copy of the game may have saved since: its records stay, and the
     // ones this run added go in by the table's own rules.
     ScoreTable merged = disk.outcome == FileRead::Read ? parseGameInfo(disk.bytes) : HiScore;
-    for (const ScoreRec& record : HiScore) {
+    for (const ScoreRecord& record : HiScore) {
         if (!holds(state.onDisk, record) && !holds(merged, record))
             insertScore(merged, record);
     }
@@ -102,7 +102,7 @@ bool readyToSave(QString& problem)
 
 } // namespace
 
-void LoadHiScoreTable(FileLayer& files)
+void loadHighScores(FileLayer& files)
 {
     state = PlayerFiles();
     state.folder = playerFolder();
@@ -133,9 +133,9 @@ void LoadHiScoreTable(FileLayer& files)
     state.onDisk = HiScore;
 }
 
-QString FileReadProblems() { return state.problems.join(QLatin1Char('\n')); }
+QString fileReadProblems() { return state.problems.join(QLatin1Char('\n')); }
 
-VolumeLevels LoadVolumeLevels(FileLayer& files)
+VolumeLevels loadVolumeLevels(FileLayer& files)
 {
     QByteArray path;
     const FileRead read = readEitherFile(files, kSettingsName, largestSettings(), path);
@@ -144,7 +144,7 @@ VolumeLevels LoadVolumeLevels(FileLayer& files)
     return settingsFromFile(read);
 }
 
-QString SaveHighScores(FileLayer& files)
+QString saveHighScores(FileLayer& files)
 {
     QString problem;
     if (!readyToSave(problem))
@@ -153,7 +153,7 @@ QString SaveHighScores(FileLayer& files)
     return saveTable(files);
 }
 
-QString SaveFiles(const VolumeLevels& levels, FileLayer& files)
+QString saveFiles(const VolumeLevels& levels, FileLayer& files)
 {
     QString problem;
     if (!readyToSave(problem))

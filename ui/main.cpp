@@ -8,12 +8,12 @@
 #include <memory>
 #include <utility>
 
-#include "About.h"
+#include "StartScreen.h"
 #include "DataPaths.h"
 #include "Fonts.h"
 #include "EndSignals.h"
-#include "Form1.h"
-#include "MessageBox.h"
+#include "GameWindow.h"
+#include "MessageDialog.h"
 #include "SavedFiles.h"
 #include "Sound.h"
 
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     std::function<void()> endFromOutside = [] { QCoreApplication::quit(); };
     velko::catchEndSignals([&endFromOutside] { endFromOutside(); });
 
-    const QString problem = velko::RunStartUp(velko::mediaFolder());
+    const QString problem = velko::runStartUp(velko::mediaFolder());
     if (!problem.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
         return 1;
@@ -64,30 +64,30 @@ int main(int argc, char* argv[])
 
     // The start screen shows first; the sound and the main window (its fonts
     // and pictures) are made ready behind it, long before a player can choose.
-    std::unique_ptr<velko::Form1> form1;
-    const auto mainWindow = [&form1]() -> velko::Form1& {
-        if (!form1) {
+    std::unique_ptr<velko::GameWindow> gameWindow;
+    const auto mainWindow = [&gameWindow]() -> velko::GameWindow& {
+        if (!gameWindow) {
             velko::SoundStartup(velko::mediaFolder());
-            form1 = std::make_unique<velko::Form1>();
+            gameWindow = std::make_unique<velko::GameWindow>();
         }
-        return *form1;
+        return *gameWindow;
     };
-    velko::About about(mainWindow);
+    velko::StartScreen about(mainWindow);
     const AfterFirstFrame readyTheGame(about, [&mainWindow] { mainWindow(); });
     endFromOutside = [&mainWindow, &about] {
-        mainWindow().EndQuietly();
+        mainWindow().endQuietly();
         about.close();   // before a choice this is the start screen's quit, which reads the levels first
-        mainWindow().EndRun();
+        mainWindow().endRun();
     };
     // Logging out: save when the session asks, end the run when the program is told to quit.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &about, [&mainWindow](QSessionManager&) {
-        if (const QString problem = mainWindow().SaveNow(); !problem.isEmpty())
+        if (const QString problem = mainWindow().saveNow(); !problem.isEmpty())
             qWarning("%s", qUtf8Printable(problem));
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &about, [&endFromOutside] { endFromOutside(); });
     about.show();
-    if (const QString problems = velko::FileReadProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &about, [problems] { velko::ShowMessage(problems, 0, velko::gameButtons()); });
+    if (const QString problems = velko::fileReadProblems(); !problems.isEmpty()) {
+        QTimer::singleShot(0, &about, [problems] { velko::showMessage(problems, 0, velko::gameButtons()); });
     }
     return app.exec();
 }

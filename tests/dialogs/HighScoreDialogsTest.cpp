@@ -3,11 +3,11 @@
 // up, rebuilt at every opening.
 
 #include "DialogTestKit.h"
-#include "Form2.h"
+#include "HighScoreWindow.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
-#include "InputFrm.h"
-#include "MessageBox.h"
+#include "NameEntryDialog.h"
+#include "MessageDialog.h"
 #include "ProgramState.h"
 
 using namespace velko;
@@ -32,12 +32,12 @@ protected:
     {
         std::vector<QStringList> columns;
         whenModalShows([&](QDialog& dialog) {
-            for (const char* column : {"Label1_0", "Label3", "Label2", "Label4"})
+            for (const char* column : {"ranks", "names", "points", "dates"})
                 columns.push_back(part<QLabel>(dialog, column)->text().split(QLatin1Char('\n')));
             look(dialog);
             click(part(dialog, "ex"));
         });
-        ShowHighScores({folder.path(), {}});
+        showHighScores({folder.path(), {}});
         return columns;
     }
 
@@ -48,10 +48,10 @@ protected:
 
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
-    HiScore[2].When = std::numeric_limits<double>::quiet_NaN();
+    HiScore[2].when = std::numeric_limits<double>::quiet_NaN();
     // Names an older game stored in Windows-1252 and in GBK.
-    HiScore[3].Name = decodeStoredName("Jos\xE9 M\xFCller");
-    HiScore[5].Name = decodeStoredName("\xD5\xC5\xCE\xB0");
+    HiScore[3].name = decodeStoredName("Jos\xE9 M\xFCller");
+    HiScore[5].name = decodeStoredName("\xD5\xC5\xCE\xB0");
     const std::vector<QStringList> seen = open();
     EXPECT_EQ(seen.at(1).mid(4, 3), (QStringList{"José Müller", "Player 4", "张伟"}));
     ASSERT_EQ(seen.size(), 4u);
@@ -61,10 +61,10 @@ TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOp
     }
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(seen[0][i + 1], QStringLiteral("%1.").arg(i + 1));
-        EXPECT_EQ(seen[1][i + 1], HiScore[i].Name);
-        EXPECT_EQ(seen[2][i + 1], QString::number(HiScore[i].Points));
+        EXPECT_EQ(seen[1][i + 1], HiScore[i].name);
+        EXPECT_EQ(seen[2][i + 1], QString::number(HiScore[i].points));
         EXPECT_EQ(seen[3][i + 1].isEmpty(), i == 2) << i;
-        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(HiScore[i].When));
+        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(HiScore[i].when));
     }
     EXPECT_EQ(open(), seen);
 }
@@ -73,22 +73,22 @@ TEST_F(HighScoreDialogsTest, TheTableColumnsKeepTheirEdgesAndPointsOfAnyWidthEnd
 {
     std::vector<int> widths;
     const auto edges = [&widths](QDialog& dialog) {
-        EXPECT_EQ(part(dialog, "Label3")->pos(), QPoint(48, 28));
-        EXPECT_EQ(part(dialog, "Label4")->pos(), QPoint(200, 28));
-        const QRect ranks = part(dialog, "Label1_0")->geometry();
+        EXPECT_EQ(part(dialog, "names")->pos(), QPoint(48, 28));
+        EXPECT_EQ(part(dialog, "dates")->pos(), QPoint(200, 28));
+        const QRect ranks = part(dialog, "ranks")->geometry();
         EXPECT_EQ(ranks.top(), 28);
         EXPECT_LE(std::abs(2 * ranks.x() + ranks.width() - 2 * 22), 1);   // centred on 22
-        auto* points = part<QLabel>(dialog, "Label2");
+        auto* points = part<QLabel>(dialog, "points");
         EXPECT_EQ(points->y(), 28);
         EXPECT_EQ(points->x() + points->width(), 184);
         EXPECT_TRUE(points->alignment() & Qt::AlignRight);
         widths.push_back(points->width());
     };
-    HiScore[0].Points = 123456780;
-    HiScore[7].Points = -50;
+    HiScore[0].points = 123456780;
+    HiScore[7].points = -50;
     open(edges);
     for (auto& entry : HiScore)
-        entry.Points = 10;
+        entry.points = 10;
     open(edges);
     EXPECT_LT(widths[1], widths[0]);
 }
@@ -101,9 +101,9 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
                              QString(30, QChar(0x738B)), QStringLiteral("Ann")};
     for (const std::int32_t best : {12, 2147483647}) {
         for (std::size_t i = 0; i < HiScore.size(); ++i) {
-            HiScore[i].Name = names[i % std::size(names)];
-            HiScore[i].Points = best - std::int32_t(i);
-            HiScore[i].When = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
+            HiScore[i].name = names[i % std::size(names)];
+            HiScore[i].points = best - std::int32_t(i);
+            HiScore[i].when = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
         }
         open([&](QDialog& dialog) {
             const auto span = [&](const char* name) {
@@ -112,21 +112,21 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
                 return std::pair(label->x(), label->x() + label->width());
             };
-            const auto [namesLeft, namesRight] = span("Label3");
-            const auto [pointsLeft, pointsRight] = span("Label2");
-            const auto [datesLeft, datesRight] = span("Label4");
-            EXPECT_LT(span("Label1_0").second, namesLeft);
+            const auto [namesLeft, namesRight] = span("names");
+            const auto [pointsLeft, pointsRight] = span("points");
+            const auto [datesLeft, datesRight] = span("dates");
+            EXPECT_LT(span("ranks").second, namesLeft);
             EXPECT_LT(namesRight, pointsLeft) << best;
             EXPECT_LT(pointsRight, datesLeft);
             EXPECT_LE(datesRight, 341);
-            const QStringList shown = part<QLabel>(dialog, "Label3")->text().split(QLatin1Char('\n'));
+            const QStringList shown = part<QLabel>(dialog, "names")->text().split(QLatin1Char('\n'));
             EXPECT_EQ(shown[4], names[3]);                     // a short name whole
             EXPECT_TRUE(shown[2].endsWith(QChar(0x2026)));   // a long one cut with an ellipsis
-            const QString dates = part<QLabel>(dialog, "Label4")->text();
+            const QString dates = part<QLabel>(dialog, "dates")->text();
             EXPECT_FALSE(dates.contains(QChar(0x2026))) << qPrintable(dates);   // dates stay whole
         });
     }
-    EXPECT_EQ(HiScore[1].Name, names[1]);   // the table keeps the whole name
+    EXPECT_EQ(HiScore[1].name, names[1]);   // the table keeps the whole name
 }
 
 TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnlyAFullClickCloses)
@@ -136,9 +136,9 @@ TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnly
         checkTitleStrip(dialog, 341, 324, SysInfo[26]);
         int drags = 0;
         QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
-        press(part(dialog, "Label1_0"), {3, 20});
-        moveTo(part(dialog, "Label1_0"), {3, 21}, Qt::LeftButton);
-        moveTo(part(dialog, "Label3"), {3, 20}, Qt::LeftButton);
+        press(part(dialog, "ranks"), {3, 20});
+        moveTo(part(dialog, "ranks"), {3, 21}, Qt::LeftButton);
+        moveTo(part(dialog, "names"), {3, 20}, Qt::LeftButton);
         EXPECT_EQ(drags, 1);
         pressAndDragOff(part(dialog, "ex"));
         EXPECT_TRUE(dialog.isVisible());
@@ -160,10 +160,10 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
         whenModalShows([&c](QDialog& dialog) {
             EXPECT_EQ(dialog.size(), QSize(284 + 2, 121 + 2));
             checkTitleStrip(dialog, 284, 268, SysInfo[1]);
-            EXPECT_EQ(part<QLabel>(dialog, "Label2")->text(), SysInfo[13]);
-            EXPECT_EQ(part(dialog, "Label2")->pos(), QPoint(12, 32));
+            EXPECT_EQ(part<QLabel>(dialog, "prompt")->text(), SysInfo[13]);
+            EXPECT_EQ(part(dialog, "prompt")->pos(), QPoint(12, 32));
             EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(224, 88, 43, 24));
-            auto* box = part<QLineEdit>(dialog, "Text1");
+            auto* box = part<QLineEdit>(dialog, "name");
             EXPECT_EQ(box->geometry(), QRect(12, 56, 260, 22));
             EXPECT_TRUE(box->text().isEmpty());
             for (const QChar typed : c.typed) {   // key by key, in any script
@@ -172,13 +172,13 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
             }
             c.leaveBy ? click(part(dialog, c.leaveBy)) : void(dialog.close());
         });
-        RunNewHighScore(c.score, {folder.path(), {}});
+        enterNewRecord(c.score, {folder.path(), {}});
         EXPECT_EQ(InputName, c.name);
-        EXPECT_EQ(HiScore[c.rank].Name, c.name);
-        EXPECT_EQ(HiScore[c.rank].Points, c.score);
-        EXPECT_GE(HiScore[c.rank].When, before - 1e-6);
-        EXPECT_LE(HiScore[c.rank].When, nowDateValue() + 1e-6);
-        EXPECT_EQ(HiScore[c.rank == 0 ? 1 : 0].Name, QStringLiteral("Velko"));
+        EXPECT_EQ(HiScore[c.rank].name, c.name);
+        EXPECT_EQ(HiScore[c.rank].points, c.score);
+        EXPECT_GE(HiScore[c.rank].when, before - 1e-6);
+        EXPECT_LE(HiScore[c.rank].when, nowDateValue() + 1e-6);
+        EXPECT_EQ(HiScore[c.rank == 0 ? 1 : 0].name, QStringLiteral("Velko"));
     }
 }
 
@@ -205,11 +205,11 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)
-            EXPECT_EQ(ShowMessage("Quit?", kStyleYesNo, buttons), kAnswerNo);
+            EXPECT_EQ(showMessage("Quit?", kStyleYesNo, buttons), kAnswerNo);
         else if (k.dialog == NameEntry)
-            RunNewHighScore(9000, buttons);
+            enterNewRecord(9000, buttons);
         else
-            ShowHighScores(buttons);
+            showHighScores(buttons);
         EXPECT_EQ(closed, k.closes) << k.dialog << " key " << std::hex << k.key;
         EXPECT_TRUE(k.dialog != NameEntry || InputName == "Al") << InputName.toStdString();
     }

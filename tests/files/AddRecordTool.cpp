@@ -17,12 +17,12 @@ int main(int argc, char* argv[])
     if (argc != 3)
         return 2;
     velko::SysInfo[0] = QStringLiteral("Meister");
-    velko::LoadHiScoreTable();
+    velko::loadHighScores();
     std::cout << "loaded" << std::endl;
     std::string line;
     std::getline(std::cin, line);
     velko::insertScore(velko::HiScore, {QString::fromUtf8(argv[1]), std::atoi(argv[2]), velko::nowDateValue(), {}});
-    const QString problem = velko::SaveHighScores();
+    const QString problem = velko::saveHighScores();
     std::fputs(qPrintable(problem), stderr);
     return problem.isEmpty() ? 0 : 1;
 }

@@ -50,26 +50,26 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
 TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 {
     const double before = toDateValue(QDateTime::currentDateTime());
-    LoadHiScoreTable();
+    loadHighScores();
     const double after = toDateValue(QDateTime::currentDateTime());
-    EXPECT_TRUE(HiScore[0].When >= before && HiScore[0].When <= after) << HiScore[0].When;
-    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(defaultScoreTable(QStringLiteral("Meister"), HiScore[0].When)));
-    SaveFiles(LoadVolumeLevels());
+    EXPECT_TRUE(HiScore[0].when >= before && HiScore[0].when <= after) << HiScore[0].when;
+    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(defaultScoreTable(QStringLiteral("Meister"), HiScore[0].when)));
+    saveFiles(loadVolumeLevels());
     EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
     EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
     EXPECT_EQ(folderEntries(folder_), (QStringList{".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"}));
     writeBytes(gameInfoFilePath(), "");   // an existing but empty file is an empty table
-    LoadHiScoreTable();
+    loadHighScores();
     EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(ScoreTable()));
 }
 
 TEST_F(SavedFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
 {
     ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("mysetting.cfg")));   // its writing must fail
-    LoadHiScoreTable();
-    SaveFiles({5, 6});
+    loadHighScores();
+    saveFiles({5, 6});
     EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(HiScore));
-    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(50, 50));
+    EXPECT_EQ(pairOf(loadVolumeLevels()), std::pair(50, 50));
 }
 
 TEST(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "MessageDialog.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -38,7 +38,7 @@ public:
     MessageDialog(const QString& text, int style, const ButtonContext& buttons)
         : DialogFrame(kClientWidth, kDesignClientHeight)
     {
-        setObjectName(QStringLiteral("MessageBox"));
+        setObjectName(QStringLiteral("messageDialog"));
         setFont(tahoma(8.25));
 
         message_ = new QLabel(client());
@@ -49,7 +49,7 @@ public:
 
         const DialogTitle title =
             buildDialogTitle(this, client(), SysInfo[1], tahoma(9), 220, buttons);
-        connect(title.ex, &KorvBut::MouseUp, this, [this] { closeBox(); });
+        connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
         cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, kAnswerYes, buttons);
         cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, kAnswerOk, buttons);
@@ -64,7 +64,7 @@ public:
         const int h = messagePixels * kTwipsPerPixel;
         setClientHeight(twipsToPixels(h + kOuterHeightOverMessage) - 2);
         const int buttonsTop = twipsToPixels(h + kButtonsTopOverMessage);
-        for (KorvBut* button : {cmdyes_, cmdok_, cmdno_})
+        for (ImageButton* button : {cmdyes_, cmdok_, cmdno_})
             button->move(button->x(), buttonsTop);
 
         if (style & kStyleYesNo) {
@@ -97,13 +97,13 @@ protected:
     }
 
 private:
-    KorvBut* answerButton(const QString& name, int left, int width, int code,
+    ImageButton* answerButton(const QString& name, int left, int width, int code,
                           const ButtonContext& buttons)
     {
-        auto* button = new KorvBut(name, buttons, client());
+        auto* button = new ImageButton(name, buttons, client());
         button->setGeometry(left, 0, width, 24);
         button->hide();
-        connect(button, &KorvBut::MouseUp, this, [this, code] { answer(code); });
+        connect(button, &ImageButton::released, this, [this, code] { answer(code); });
         return button;
     }
 
@@ -123,14 +123,14 @@ private:
     }
 
     QLabel* message_ = nullptr;
-    KorvBut* cmdyes_ = nullptr;
-    KorvBut* cmdok_ = nullptr;
-    KorvBut* cmdno_ = nullptr;
+    ImageButton* cmdyes_ = nullptr;
+    ImageButton* cmdok_ = nullptr;
+    ImageButton* cmdno_ = nullptr;
 };
 
 } // namespace
 
-int ShowMessage(const QString& text, int style, const ButtonContext& buttons)
+int showMessage(const QString& text, int style, const ButtonContext& buttons)
 {
     MessageDialog dialog(text, style, buttons);
     dialog.exec();

@@ -1,11 +1,11 @@
 #pragma once
 // The high-score window: rank, name, points and date of the eight best results.
 
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 namespace velko {
 
 // Builds the window afresh from HiScore and shows it modally.
-void ShowHighScores(const ButtonContext& buttons);
+void showHighScores(const ButtonContext& buttons);
 
 } // namespace velko

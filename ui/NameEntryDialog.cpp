@@ -1,4 +1,4 @@
-#include "InputFrm.h"
+#include "NameEntryDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,30 +26,30 @@ class NameEntry : public DialogFrame {
 public:
     explicit NameEntry(const ButtonContext& buttons) : DialogFrame(284, 121)
     {
-        setObjectName(QStringLiteral("InputFrm"));
+        setObjectName(QStringLiteral("nameEntry"));
         setFont(namedFont(QStringLiteral("Tahoma"), 9));
 
         const DialogTitle title = buildDialogTitle(this, client(), SysInfo[1],
                                                    namedFont(QStringLiteral("SimSun"), 9), 268,
                                                    buttons);
-        connect(title.ex, &KorvBut::MouseUp, this, [this] { takeName(); });
+        connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
         auto* prompt = new QLabel(SysInfo[13], client());
-        prompt->setObjectName(QStringLiteral("Label2"));
+        prompt->setObjectName(QStringLiteral("prompt"));
         prompt->move(12, 32);
         prompt->adjustSize();
 
         name_ = new QLineEdit(client());
-        name_->setObjectName(QStringLiteral("Text1"));
+        name_->setObjectName(QStringLiteral("name"));
         name_->setFont(namedFont(QStringLiteral("SimSun"), 9));
         name_->setGeometry(12, 56, 260, 22);
         // No limit of our own below what the saved file's two-byte length can
         // hold: the table window elides what its column cannot show.
         name_->setMaxLength(kLongestStoredName);
 
-        auto* cmdok = new KorvBut(QStringLiteral("cmdok"), buttons, client());
+        auto* cmdok = new ImageButton(QStringLiteral("cmdok"), buttons, client());
         cmdok->setGeometry(224, 88, 43, 24);
-        connect(cmdok, &KorvBut::MouseUp, this, [this] { takeName(); });
+        connect(cmdok, &ImageButton::released, this, [this] { takeName(); });
 
         title.ex->raise();
         name_->setFocus();
@@ -77,17 +77,17 @@ private:
 
 } // namespace
 
-void RunNewHighScore(std::int32_t score, const ButtonContext& buttons)
+void enterNewRecord(std::int32_t score, const ButtonContext& buttons)
 {
     InputName.clear();
     {
         NameEntry dialog(buttons);
         dialog.exec();
     }
-    ScoreRec record;
-    record.Name = InputName.isEmpty() ? SysInfo[14] : InputName;
-    record.Points = score;
-    record.When = nowDateValue();
+    ScoreRecord record;
+    record.name = InputName.isEmpty() ? SysInfo[14] : InputName;
+    record.points = score;
+    record.when = nowDateValue();
     insertScore(HiScore, record);
 }
 

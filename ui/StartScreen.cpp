@@ -1,4 +1,4 @@
-#include "About.h"
+#include "StartScreen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "DataPaths.h"
-#include "Form1.h"
-#include "KorvBut.h"
+#include "GameWindow.h"
+#include "ImageButton.h"
 #include "Pictures.h"
 #include "ProgramState.h"
 #include "SavedFiles.h"
@@ -32,7 +32,7 @@ QString pictureProblem(const QString& mediaFolder, const QString& fileName)
 
 } // namespace
 
-QString RunStartUp(const QString& mediaFolder)
+QString runStartUp(const QString& mediaFolder)
 {
     if (QString problem = pictureProblem(mediaFolder, QStringLiteral("game.gif")); !problem.isEmpty())
         return problem;
@@ -44,20 +44,20 @@ QString RunStartUp(const QString& mediaFolder)
     SysInfo = table.texts;
     Edition = table.edition;
 
-    LoadHiScoreTable();
+    loadHighScores();
 
     return pictureProblem(mediaFolder, QStringLiteral("back.gif"));
 }
 
-About::About(Form1& mainWindow, QWidget* parent)
-    : About([&mainWindow]() -> Form1& { return mainWindow; }, parent)
+StartScreen::StartScreen(GameWindow& mainWindow, QWidget* parent)
+    : StartScreen([&mainWindow]() -> GameWindow& { return mainWindow; }, parent)
 {
 }
 
-About::About(std::function<Form1&()> mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(std::move(mainWindow))
+StartScreen::StartScreen(std::function<GameWindow&()> mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), gameWindow_(std::move(mainWindow))
 {
-    setObjectName(QStringLiteral("about"));
+    setObjectName(QStringLiteral("startScreen"));
     setFixedSize(640, 480);
     setWindowIcon(programIcon());
     // The caption is the text table's title alone, with nothing added by the desktop.
@@ -77,44 +77,44 @@ About::About(std::function<Form1&()> mainWindow, QWidget* parent)
     centreOnScreen(this);
 }
 
-void About::addButton(const char* name, int top, int height, const char* code)
+void StartScreen::addButton(const char* name, int top, int height, const char* code)
 {
     // The same pictures and click as the buttons of the game window.
-    auto* button = new KorvBut(QString::fromLatin1(name), gameButtons(), this);
+    auto* button = new ImageButton(QString::fromLatin1(name), gameButtons(), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(260, top, 140, height);
     const QString choice = QString::fromLatin1(code);
-    connect(button, &KorvBut::MouseDown, this, [this, choice] { ChooseMode(choice); });
+    connect(button, &ImageButton::pressed, this, [this, choice] { ChooseMode(choice); });
 }
 
-void About::ChooseMode(const QString& code)
+void StartScreen::ChooseMode(const QString& code)
 {
     if (chosen_)
         return;
-    Form1& form1 = form1_();
-    form1.ApplyVolumeLevels(LoadVolumeLevels());
+    GameWindow& gameWindow = gameWindow_();
+    gameWindow.applyVolumeLevels(loadVolumeLevels());
     if (code == QLatin1String("aa") || code == QLatin1String("bb")) {
         chosen_ = true;
         GameMode = code == QLatin1String("aa") ? kNormalGame : kChallengeGame;
-        form1.newgame_MouseDown();
-        form1.show();
+        gameWindow.pressNewGame();
+        gameWindow.show();
         close();
     } else if (code == QLatin1String("cc")) {
         chosen_ = true;
-        form1.close();
-        form1.EndRun();
+        gameWindow.close();
+        gameWindow.endRun();
         close();
     }
 }
 
-void About::paintEvent(QPaintEvent*)
+void StartScreen::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, picture_);
 }
 
-void About::closeEvent(QCloseEvent* event)
+void StartScreen::closeEvent(QCloseEvent* event)
 {
     // Closed from outside before any choice: that is the quit choice.
     if (!chosen_)

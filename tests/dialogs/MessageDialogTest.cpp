@@ -2,7 +2,7 @@
 // text, and what every way of closing it answers.
 
 #include "DialogTestKit.h"
-#include "MessageBox.h"
+#include "MessageDialog.h"
 #include "ProgramState.h"
 
 using namespace velko;
@@ -10,7 +10,7 @@ using namespace velko::test;
 
 namespace {
 
-class MessageBoxTest : public ::testing::Test {
+class MessageDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { BoxResult = 0; }
 
@@ -18,7 +18,7 @@ protected:
     int answer(int style, std::function<void(QDialog&)> act, const QString& text = "Quit?")
     {
         whenModalShows(std::move(act));
-        return ShowMessage(text, style, {folder.path(), [this] { ++clicks; }});
+        return showMessage(text, style, {folder.path(), [this] { ++clicks; }});
     }
 
     QTemporaryDir folder;
@@ -27,7 +27,7 @@ protected:
 
 } // namespace
 
-TEST_F(MessageBoxTest, OnlyStyleBitSixteenAsksYesOrNoAndEachButtonAnswersItsCode)
+TEST_F(MessageDialogTest, OnlyStyleBitSixteenAsksYesOrNoAndEachButtonAnswersItsCode)
 {
     const struct { int style; const char* button; int code; } cases[] = {
         {0, "cmdok", kAnswerOk}, {kStyleYesNo, "cmdyes", kAnswerYes},
@@ -45,7 +45,7 @@ TEST_F(MessageBoxTest, OnlyStyleBitSixteenAsksYesOrNoAndEachButtonAnswersItsCode
     EXPECT_EQ(clicks, 4);
 }
 
-TEST_F(MessageBoxTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnswer)
+TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnswer)
 {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
@@ -66,7 +66,7 @@ TEST_F(MessageBoxTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnsw
     }
 }
 
-TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
+TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextInTwips)
 {
     const int line = QFontMetrics(QFont(QStringLiteral("Tahoma"), 9)).height();
     const struct { const char* text; int minHeight, maxHeight; } cases[] = {
@@ -92,7 +92,7 @@ TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
     }
 }
 
-TEST_F(MessageBoxTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
+TEST_F(MessageDialogTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
 {
     SysInfo[1] = QStringLiteral("Velko Lines test");
     writeDot(folder.filePath("tbk.gif"), QColor(10, 20, 120));
@@ -108,9 +108,9 @@ TEST_F(MessageBoxTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
         EXPECT_EQ(seen.pixelColor(right - 1, bottom - 1), QColor(216, 216, 216));
         checkTitleStrip(dialog, 236, 220, SysInfo[1]);
         // The strip picture is stretched over the whole strip, the icon sits at its left.
-        EXPECT_EQ(part(dialog, "Image2")->grab().toImage().pixelColor(230, 15), QColor(10, 20, 120));
-        EXPECT_EQ(part(dialog, "Image4")->geometry(), QRect(4, 2, 16, 16));
-        EXPECT_FALSE(part<QLabel>(dialog, "Image4")->pixmap().isNull());
+        EXPECT_EQ(part(dialog, "titleStrip")->grab().toImage().pixelColor(230, 15), QColor(10, 20, 120));
+        EXPECT_EQ(part(dialog, "titleIcon")->geometry(), QRect(4, 2, 16, 16));
+        EXPECT_FALSE(part<QLabel>(dialog, "titleIcon")->pixmap().isNull());
         click(part(dialog, "ex"));
     });
 }

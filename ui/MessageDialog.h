@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 namespace velko {
 
@@ -13,6 +13,6 @@ constexpr int kAnswerOk = 16;
 constexpr int kAnswerYes = 64;
 
 // Shows the dialog modally and returns 64 Yes, 8 No or 16 OK (also kept in BoxResult).
-int ShowMessage(const QString& text, int style, const ButtonContext& buttons);
+int showMessage(const QString& text, int style, const ButtonContext& buttons);
 
 } // namespace velko

@@ -9,22 +9,22 @@
 
 namespace velko {
 
-class Form1;
+class GameWindow;
 
 // The program's start-up from its media folder: opens the sound, reads the
 // text table into SysInfo and Edition, loads the high-score table and checks
 // the two window pictures. Returns an empty string when all is well, else what
 // is wrong and with which file. The sound is opened apart, once the start
 // screen shows (SoundStartup).
-QString RunStartUp(const QString& mediaFolder);
+QString runStartUp(const QString& mediaFolder);
 
-class About : public QWidget {
+class StartScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit About(Form1& mainWindow, QWidget* parent = nullptr);
+    explicit StartScreen(GameWindow& mainWindow, QWidget* parent = nullptr);
     // The main window is asked for only when a choice is made, so that the
     // start screen can show before the main window is built.
-    explicit About(std::function<Form1&()> mainWindow, QWidget* parent = nullptr);
+    explicit StartScreen(std::function<GameWindow&()> mainWindow, QWidget* parent = nullptr);
 
     // "aa" normal game, "bb" challenge game, "cc" quit.
     void ChooseMode(const QString& code);
@@ -36,7 +36,7 @@ protected:
 private:
     void addButton(const char* name, int top, int height, const char* code);
 
-    std::function<Form1&()> form1_;
+    std::function<GameWindow&()> gameWindow_;
     QImage picture_;
     bool chosen_ = false;
 };

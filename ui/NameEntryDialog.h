@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 namespace velko {
 
 // Asks the player's name (InputName, SysInfo(14) when left empty) and puts the
 // score into HiScore at its rank, dated now.
-void RunNewHighScore(std::int32_t score, const ButtonContext& buttons);
+void enterNewRecord(std::int32_t score, const ButtonContext& buttons);
 
 } // namespace velko
