@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ProgramState.h"
+#include "ScoreRecord.h"
 
 namespace velko {
 

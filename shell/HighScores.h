@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "ProgramState.h"
+#include "ScoreRecord.h"
 
 namespace velko {
 

@@ -22,7 +22,6 @@
 #include "LevelBar.h"
 #include "MessageDialog.h"
 #include "Pictures.h"
-#include "ProgramState.h"
 #include "SavedFiles.h"
 #include "Sound.h"
 #include "WebPages.h"
@@ -66,8 +65,8 @@ QIcon programIcon()
     return icon;
 }
 
-GameWindow::GameWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this, random_)
+GameWindow::GameWindow(GameData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), data_(data), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -131,8 +130,8 @@ GameWindow::~GameWindow() = default;
 void GameWindow::drawBackground()
 {
     // The caption is the text table's title alone, with nothing added by the desktop.
-    QGuiApplication::setApplicationDisplayName(SysInfo[1]);
-    setWindowTitle(SysInfo[1]);
+    QGuiApplication::setApplicationDisplayName(data_.text(Text::Title));
+    setWindowTitle(data_.text(Text::Title));
     // The surface keeps as many pixels as the pictures drawn on it have.
     const int scale = pictureScale();
     surface_ = QImage(kWindowWidth * scale, kWindowHeight * scale, QImage::Format_RGB32);
@@ -178,7 +177,7 @@ void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
     connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
-    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(buttons_); });
+    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(data_, buttons_); });
     connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
     connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
     connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { showMinimized(); });
@@ -209,28 +208,43 @@ void GameWindow::applyVolumeLevels(const VolumeLevels& levels)
     levelsKnown_ = true;
 }
 
+void GameWindow::playFirstGame(GameKind kind)
+{
+    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
+    data_.kind = kind;
+    pressNewGame();
+    show();
+}
+
+void GameWindow::quitBeforePlaying()
+{
+    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
+    close();
+    endRun();
+}
+
 void GameWindow::pressNewGame()
 {
     // A running game is only thrown away on a clear Yes.
-    if (gameRunning_ && showMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
+    if (gameRunning_ && tellPlayer(data_.text(Text::NewGameQuestion), MessageButtons::YesNo) != Answer::Yes)
         return;
     marker_->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.kind = GameMode == 3 ? GameKind::Normal : GameKind::Challenge;
+    game_.kind = data_.kind;
     game_.startGame();
-    bestScore_->setLabelText(QString::number(HiScore[0].points));
+    bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     PlayMusic(random_);
 }
 
 void GameWindow::pressQuit()
 {
-    if (showMessage(SysInfo[15], kStyleYesNo, buttons_) == kAnswerYes)
+    if (tellPlayer(data_.text(Text::QuitQuestion), MessageButtons::YesNo) == Answer::Yes)
         close();
 }
 
 void GameWindow::pressHelp()
 {
-    if (Edition == 1) {
+    if (data_.edition == 1) {
         QString helpFile = applicationFolder() + QStringLiteral("/help.html");
         if (!QFileInfo::exists(helpFile))
             helpFile = applicationFolder() + QStringLiteral("/help.chm");
@@ -243,7 +257,7 @@ void GameWindow::pressHelp()
 
 void GameWindow::pressWebPage()
 {
-    openForPlayer(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)),
+    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
                   QStringLiteral("The web page"));
 }
 
@@ -251,16 +265,16 @@ void GameWindow::openForPlayer(const QUrl& url, const QString& what)
 {
     const bool isFile = url.isLocalFile();
     if (isFile && !QFileInfo::exists(url.toLocalFile())) {
-        showMessage(QStringLiteral("%1 could not be opened: the file %2 is missing.")
+        tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
                         .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-                    0, buttons_);
+                    MessageButtons::Ok);
         return;
     }
     if (!desktop_.openUrl(url))
-        showMessage(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
+        tellPlayer(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
                         .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile())
                                           : url.toDisplayString()),
-                    0, buttons_);
+                    MessageButtons::Ok);
 }
 
 void GameWindow::endRun()
@@ -279,8 +293,13 @@ QString GameWindow::saveNow()
     // Before the start screen's choice the bars do not hold the player's levels yet:
     // saving them then would put 50 and 50 over the player's own.
     if (!levelsKnown_)
-        return saveHighScores();
-    return saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()});
+        return data_.savedFiles.saveHighScores(data_.highScores);
+    return data_.savedFiles.saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()}, data_.highScores);
+}
+
+Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
+{
+    return showMessage(data_.text(Text::Title), text, answers, buttons_);
 }
 
 void GameWindow::tellSaveProblem(const QString& problem)
@@ -290,7 +309,7 @@ void GameWindow::tellSaveProblem(const QString& problem)
     if (endsQuietly_)
         qWarning("%s", qUtf8Printable(problem));   // no one is there to answer a dialog
     else
-        showMessage(problem, 0, buttons_);
+        tellPlayer(problem, MessageButtons::Ok);
 }
 
 // --- the screen the game draws on ---
@@ -378,13 +397,13 @@ void GameWindow::showScore(std::int32_t points)
     scoreShadow_->setLabelText(score);
 }
 
-std::int32_t GameWindow::lowestHighScore() { return HiScore[7].points; }
+std::int32_t GameWindow::lowestHighScore() { return data_.highScores[7].points; }
 
 void GameWindow::newHighScore(std::int32_t score)
 {
-    enterNewRecord(score, buttons_);
+    enterNewRecord(score, data_, buttons_);
     // Saved at once, so a crash or a lost display later cannot take the record away.
-    tellSaveProblem(saveHighScores());
+    tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
 }
 
 // --- the window's own events ---

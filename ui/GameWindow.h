@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "Game.h"
+#include "GameData.h"
 #include "ImageButton.h"
+#include "MessageDialog.h"
 #include "RandomSource.h"
 #include "SettingsFile.h"
 
@@ -42,15 +44,24 @@ public:
         std::function<void()> endProgram;               // after the end of the run
     };
 
-    explicit GameWindow(QWidget* parent = nullptr);
+    explicit GameWindow(GameData& data, QWidget* parent = nullptr);
     ~GameWindow() override;
 
+    // The running game, for the tests that set up a board.
     Game& game() { return game_; }
+    // Where the window's desktop actions go; tests replace them.
     Desktop& desktop() { return desktop_; }
+    // The pictures and click of this window's buttons.
     const ButtonContext& buttons() const { return buttons_; }
     // The window's own surface: back.gif with the preview painted on it.
     const QImage& surface() const { return surface_; }
 
+    // The start screen's game choice: the stored volume levels onto the bars,
+    // then the first game of that kind, and the window shows.
+    void playFirstGame(GameKind kind);
+    // The start screen's quit: the stored volume levels are read (so that they
+    // are saved back unchanged), then the run ends.
+    void quitBeforePlaying();
     // The new-game button: asks first while a game is running, then starts one.
     void pressNewGame();
     // The stored volume levels onto both bars and into the sound.
@@ -100,16 +111,22 @@ private:
     void buildButtons();
     void buildLevelBars();
     ImageButton* addButton(const char* name, int left, int top, int width, int height);
+    // The message dialog over this window, with the game's title.
+    Answer tellPlayer(const QString& text, MessageButtons answers);
     void tellSaveProblem(const QString& problem);
     void runScoreClockWhileCounting();
 
+    // The quit button: ends the run once the player confirms.
     void pressQuit();
+    // The help button: the help page in edition 1, else the board hides or shows.
     void pressHelp();
+    // The web button: the product page in edition 1, else the maker's page.
     void pressWebPage();
     // Opens a help file or web page through the desktop, telling the player
     // in the message dialog when nothing could open it.
     void openForPlayer(const QUrl& url, const QString& what);
 
+    GameData& data_;
     SystemRandom random_;
     Game game_;
     Desktop desktop_;

@@ -9,7 +9,6 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -70,16 +69,17 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines,
 
 class ScoreWindow : public DialogFrame {
 public:
-    explicit ScoreWindow(const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
+    ScoreWindow(const GameData& data, const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
     {
         setObjectName(QStringLiteral("highScoreWindow"));
         setFont(tahoma(9));
 
-        QStringList names{SysInfo[6]}, points{SysInfo[7]}, dates{SysInfo[8]}, ranks{QString()};
-        for (std::size_t i = 0; i < HiScore.size(); ++i) {
-            names << HiScore[i].name;
-            points << QString::number(HiScore[i].points);
-            dates << generalDateText(HiScore[i].when);
+        QStringList names{data.text(Text::NamesHeading)}, points{data.text(Text::PointsHeading)},
+            dates{data.text(Text::DatesHeading)}, ranks{QString()};
+        for (std::size_t i = 0; i < data.highScores.size(); ++i) {
+            names << data.highScores[i].name;
+            points << QString::number(data.highScores[i].points);
+            dates << generalDateText(data.highScores[i].when);
             ranks << QStringLiteral("%1.").arg(i + 1);
         }
         // Each label keeps its fixed edge (or centre) and takes the size of its
@@ -98,7 +98,7 @@ public:
             ->move(kDatesLeft, kColumnsTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), SysInfo[26], tahoma(9), 324, buttons);
+            buildDialogTitle(this, client(), data.text(Text::HighScoresTitle), tahoma(9), 324, buttons);
         title.drag->addHandle(rank);
         connect(title.ex, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
     }
@@ -112,9 +112,9 @@ protected:
 
 } // namespace
 
-void showHighScores(const ButtonContext& buttons)
+void showHighScores(const GameData& data, const ButtonContext& buttons)
 {
-    ScoreWindow window(buttons);
+    ScoreWindow window(data, buttons);
     window.exec();
 }
 

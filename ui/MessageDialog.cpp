@@ -7,7 +7,6 @@
 
 #include "DialogFrame.h"
 #include "DialogTitle.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -33,9 +32,10 @@ int twipsToPixels(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-class MessageDialog : public DialogFrame {
+class MessageWindow : public DialogFrame {
 public:
-    MessageDialog(const QString& text, int style, const ButtonContext& buttons)
+    MessageWindow(const QString& caption, const QString& text, MessageButtons answers,
+                  const ButtonContext& buttons)
         : DialogFrame(kClientWidth, kDesignClientHeight)
     {
         setObjectName(QStringLiteral("messageDialog"));
@@ -48,12 +48,12 @@ public:
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), SysInfo[1], tahoma(9), 220, buttons);
+            buildDialogTitle(this, client(), caption, tahoma(9), 220, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
-        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, kAnswerYes, buttons);
-        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, kAnswerOk, buttons);
-        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, kAnswerNo, buttons);
+        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);
+        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, Answer::Ok, buttons);
+        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, Answer::No, buttons);
 
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.
@@ -67,7 +67,7 @@ public:
         for (ImageButton* button : {cmdyes_, cmdok_, cmdno_})
             button->move(button->x(), buttonsTop);
 
-        if (style & kStyleYesNo) {
+        if (answers == MessageButtons::YesNo) {
             cmdno_->show();
             cmdyes_->show();
         } else {
@@ -97,31 +97,36 @@ protected:
     }
 
 private:
-    ImageButton* answerButton(const QString& name, int left, int width, int code,
+    ImageButton* answerButton(const QString& name, int left, int width, Answer code,
                           const ButtonContext& buttons)
     {
         auto* button = new ImageButton(name, buttons, client());
         button->setGeometry(left, 0, width, 24);
         button->hide();
-        connect(button, &ImageButton::released, this, [this, code] { answer(code); });
+        connect(button, &ImageButton::released, this, [this, code] { finish(code); });
         return button;
     }
 
-    void answer(int code)
+    void finish(Answer code)
     {
-        BoxResult = code;
-        done(code);
+        answer_ = code;
+        done(QDialog::Accepted);
     }
 
     // The close button, Esc and the window manager: OK in an OK dialog, No in a Yes/No one.
     void closeBox()
     {
         if (!cmdok_->isHidden())
-            answer(kAnswerOk);
+            finish(Answer::Ok);
         else if (!cmdno_->isHidden())
-            answer(kAnswerNo);
+            finish(Answer::No);
     }
 
+public:
+    Answer answer() const { return answer_; }
+
+private:
+    Answer answer_ = Answer::Ok;
     QLabel* message_ = nullptr;
     ImageButton* cmdyes_ = nullptr;
     ImageButton* cmdok_ = nullptr;
@@ -130,11 +135,12 @@ private:
 
 } // namespace
 
-int showMessage(const QString& text, int style, const ButtonContext& buttons)
+Answer showMessage(const QString& title, const QString& text, MessageButtons answers,
+                   const ButtonContext& buttons)
 {
-    MessageDialog dialog(text, style, buttons);
+    MessageWindow dialog(title, text, answers, buttons);
     dialog.exec();
-    return BoxResult;
+    return dialog.answer();
 }
 
 } // namespace velko

@@ -7,12 +7,13 @@
 
 namespace velko {
 
-constexpr int kStyleYesNo = 16;
-constexpr int kAnswerNo = 8;
-constexpr int kAnswerOk = 16;
-constexpr int kAnswerYes = 64;
+// Which answers the dialog offers, and which one the player gave.
+enum class MessageButtons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
 
-// Shows the dialog modally and returns 64 Yes, 8 No or 16 OK (also kept in BoxResult).
-int showMessage(const QString& text, int style, const ButtonContext& buttons);
+// Shows the dialog modally, captioned `title`, and returns the player's answer.
+// Closing it any other way answers OK in an OK dialog and No in a Yes/No one.
+Answer showMessage(const QString& title, const QString& text, MessageButtons answers,
+                   const ButtonContext& buttons);
 
 } // namespace velko

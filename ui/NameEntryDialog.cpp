@@ -6,7 +6,6 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -24,17 +23,17 @@ QFont namedFont(const QString& family, double points)
 
 class NameEntry : public DialogFrame {
 public:
-    explicit NameEntry(const ButtonContext& buttons) : DialogFrame(284, 121)
+    NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
     {
         setObjectName(QStringLiteral("nameEntry"));
         setFont(namedFont(QStringLiteral("Tahoma"), 9));
 
-        const DialogTitle title = buildDialogTitle(this, client(), SysInfo[1],
+        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
                                                    namedFont(QStringLiteral("SimSun"), 9), 268,
                                                    buttons);
         connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
-        auto* prompt = new QLabel(SysInfo[13], client());
+        auto* prompt = new QLabel(data.text(Text::NamePrompt), client());
         prompt->setObjectName(QStringLiteral("prompt"));
         prompt->move(12, 32);
         prompt->adjustSize();
@@ -63,32 +62,34 @@ protected:
     void enterPressed() override { takeName(); }
     void escapePressed() override { takeName(); }
 
-private:
-    void takeName()
+    void takeName() { done(QDialog::Accepted); }
+
+public:
+    // The name as typed; the nameless player's name when nothing was typed.
+    QString enteredName() const
     {
-        InputName = name_->text();
-        if (InputName.isEmpty())
-            InputName = SysInfo[14];
-        done(QDialog::Accepted);
+        const QString typed = name_->text();
+        return typed.isEmpty() ? data_.text(Text::NamelessPlayer) : typed;
     }
 
+private:
+    const GameData& data_;
     QLineEdit* name_ = nullptr;
 };
 
 } // namespace
 
-void enterNewRecord(std::int32_t score, const ButtonContext& buttons)
+void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons)
 {
-    InputName.clear();
-    {
-        NameEntry dialog(buttons);
-        dialog.exec();
-    }
     ScoreRecord record;
-    record.name = InputName.isEmpty() ? SysInfo[14] : InputName;
+    {
+        NameEntry dialog(data, buttons);
+        dialog.exec();
+        record.name = dialog.enteredName();
+    }
     record.points = score;
     record.when = nowDateValue();
-    insertScore(HiScore, record);
+    insertScore(data.highScores, record);
 }
 
 } // namespace velko

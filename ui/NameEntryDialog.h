@@ -3,12 +3,13 @@
 
 #include <cstdint>
 
+#include "GameData.h"
 #include "ImageButton.h"
 
 namespace velko {
 
-// Asks the player's name (InputName, SysInfo(14) when left empty) and puts the
-// score into HiScore at its rank, dated now.
-void enterNewRecord(std::int32_t score, const ButtonContext& buttons);
+// Asks the player's name (the nameless player's name when left empty) and puts
+// the score into the high-score table at its rank, dated now.
+void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons);
 
 } // namespace velko

@@ -1,42 +1,35 @@
 #pragma once
 // The start screen: the picture game.gif with three buttons, the normal game,
-// the challenge game and quit. Start-up happens before it is shown.
+// the challenge game and quit. Start-up happens before it shows.
 
 #include <QImage>
-#include <QString>
 #include <QWidget>
-#include <functional>
+
+#include "GameData.h"
 
 namespace velko {
 
-class GameWindow;
-
-// The program's start-up from its media folder: opens the sound, reads the
-// text table into SysInfo and Edition, loads the high-score table and checks
-// the two window pictures. Returns an empty string when all is well, else what
-// is wrong and with which file. The sound is opened apart, once the start
-// screen shows (SoundStartup).
-QString runStartUp(const QString& mediaFolder);
+enum class StartChoice { NormalGame, ChallengeGame, Quit };
 
 class StartScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit StartScreen(GameWindow& mainWindow, QWidget* parent = nullptr);
-    // The main window is asked for only when a choice is made, so that the
-    // start screen can show before the main window is built.
-    explicit StartScreen(std::function<GameWindow&()> mainWindow, QWidget* parent = nullptr);
+    explicit StartScreen(const GameData& data, QWidget* parent = nullptr);
 
-    // "aa" normal game, "bb" challenge game, "cc" quit.
-    void ChooseMode(const QString& code);
+    // The player's choice, taken once; the screen closes after reporting it.
+    void choose(StartChoice choice);
+
+signals:
+    // Reported once: a button, or closing the screen from outside (Quit).
+    void chosen(StartChoice choice);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addButton(const char* name, int top, int height, const char* code);
+    void addButton(const char* name, int top, int height, StartChoice choice);
 
-    std::function<GameWindow&()> gameWindow_;
     QImage picture_;
     bool chosen_ = false;
 };

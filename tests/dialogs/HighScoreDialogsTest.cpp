@@ -8,7 +8,6 @@
 #include "HighScores.h"
 #include "NameEntryDialog.h"
 #include "MessageDialog.h"
-#include "ProgramState.h"
 
 using namespace velko;
 using namespace velko::test;
@@ -20,10 +19,10 @@ protected:
     void SetUp() override
     {
         for (int i : {1, 6, 7, 8, 13, 14, 26})
-            SysInfo[i] = QStringLiteral("Text %1").arg(i);
+            data.texts[i] = QStringLiteral("Text %1").arg(i);
         const double day = toDateValue(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
-        for (std::size_t i = 0; i < HiScore.size(); ++i)
-            HiScore[i] = {QStringLiteral("Player %1").arg(i), std::int32_t(8000 - 990 * i), day - i};
+        for (std::size_t i = 0; i < data.highScores.size(); ++i)
+            data.highScores[i] = {QStringLiteral("Player %1").arg(i), std::int32_t(8000 - 990 * i), day - i};
     }
 
     // Opens the window, lets `look` see it, closes it with its close button and
@@ -37,34 +36,35 @@ protected:
             look(dialog);
             click(part(dialog, "ex"));
         });
-        showHighScores({folder.path(), {}});
+        showHighScores(data, {folder.path(), {}});
         return columns;
     }
 
     QTemporaryDir folder;
+    GameData data;
 };
 
 } // namespace
 
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
-    HiScore[2].when = std::numeric_limits<double>::quiet_NaN();
+    data.highScores[2].when = std::numeric_limits<double>::quiet_NaN();
     // Names an older game stored in Windows-1252 and in GBK.
-    HiScore[3].name = decodeStoredName("Jos\xE9 M\xFCller");
-    HiScore[5].name = decodeStoredName("\xD5\xC5\xCE\xB0");
+    data.highScores[3].name = decodeStoredName("Jos\xE9 M\xFCller");
+    data.highScores[5].name = decodeStoredName("\xD5\xC5\xCE\xB0");
     const std::vector<QStringList> seen = open();
     EXPECT_EQ(seen.at(1).mid(4, 3), (QStringList{"José Müller", "Player 4", "张伟"}));
     ASSERT_EQ(seen.size(), 4u);
     for (int column = 0; column < 4; ++column) {
         ASSERT_EQ(seen[column].size(), 9);
-        EXPECT_EQ(seen[column][0], column ? SysInfo[5 + column] : QString());
+        EXPECT_EQ(seen[column][0], column ? data.texts[5 + column] : QString());
     }
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(seen[0][i + 1], QStringLiteral("%1.").arg(i + 1));
-        EXPECT_EQ(seen[1][i + 1], HiScore[i].name);
-        EXPECT_EQ(seen[2][i + 1], QString::number(HiScore[i].points));
+        EXPECT_EQ(seen[1][i + 1], data.highScores[i].name);
+        EXPECT_EQ(seen[2][i + 1], QString::number(data.highScores[i].points));
         EXPECT_EQ(seen[3][i + 1].isEmpty(), i == 2) << i;
-        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(HiScore[i].when));
+        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(data.highScores[i].when));
     }
     EXPECT_EQ(open(), seen);
 }
@@ -84,10 +84,10 @@ TEST_F(HighScoreDialogsTest, TheTableColumnsKeepTheirEdgesAndPointsOfAnyWidthEnd
         EXPECT_TRUE(points->alignment() & Qt::AlignRight);
         widths.push_back(points->width());
     };
-    HiScore[0].points = 123456780;
-    HiScore[7].points = -50;
+    data.highScores[0].points = 123456780;
+    data.highScores[7].points = -50;
     open(edges);
-    for (auto& entry : HiScore)
+    for (auto& entry : data.highScores)
         entry.points = 10;
     open(edges);
     EXPECT_LT(widths[1], widths[0]);
@@ -100,10 +100,10 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
     const QString names[] = {QString(24, QLatin1Char('W')), QStringLiteral("Maximilian Alexander von Hohenberg-Ost"),
                              QString(30, QChar(0x738B)), QStringLiteral("Ann")};
     for (const std::int32_t best : {12, 2147483647}) {
-        for (std::size_t i = 0; i < HiScore.size(); ++i) {
-            HiScore[i].name = names[i % std::size(names)];
-            HiScore[i].points = best - std::int32_t(i);
-            HiScore[i].when = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
+        for (std::size_t i = 0; i < data.highScores.size(); ++i) {
+            data.highScores[i].name = names[i % std::size(names)];
+            data.highScores[i].points = best - std::int32_t(i);
+            data.highScores[i].when = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
         }
         open([&](QDialog& dialog) {
             const auto span = [&](const char* name) {
@@ -126,14 +126,14 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
             EXPECT_FALSE(dates.contains(QChar(0x2026))) << qPrintable(dates);   // dates stay whole
         });
     }
-    EXPECT_EQ(HiScore[1].name, names[1]);   // the table keeps the whole name
+    EXPECT_EQ(data.highScores[1].name, names[1]);   // the table keeps the whole name
 }
 
 TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnlyAFullClickCloses)
 {
-    open([](QDialog& dialog) {
+    open([this](QDialog& dialog) {
         EXPECT_EQ(dialog.size(), QSize(341 + 2, 194 + 2));
-        checkTitleStrip(dialog, 341, 324, SysInfo[26]);
+        checkTitleStrip(dialog, 341, 324, data.texts[26]);
         int drags = 0;
         QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
         press(part(dialog, "ranks"), {3, 20});
@@ -150,17 +150,17 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
     const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     // Left by a button, or by the window manager when there is none.
     const struct { std::int32_t score; QString typed; const char* leaveBy; QString name; int rank; } cases[] = {
-        {91, "", "cmdok", SysInfo[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
+        {91, "", "cmdok", data.texts[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
         {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
         {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
         {800, longName, "cmdok", longName, 2}};   // as long as it is typed
     for (const auto& c : cases) {
         const double before = nowDateValue();
-        HiScore = defaultScoreTable(QStringLiteral("Velko"), before - 10);
-        whenModalShows([&c](QDialog& dialog) {
+        data.highScores = defaultScoreTable(QStringLiteral("Velko"), before - 10);
+        whenModalShows([&c, this](QDialog& dialog) {
             EXPECT_EQ(dialog.size(), QSize(284 + 2, 121 + 2));
-            checkTitleStrip(dialog, 284, 268, SysInfo[1]);
-            EXPECT_EQ(part<QLabel>(dialog, "prompt")->text(), SysInfo[13]);
+            checkTitleStrip(dialog, 284, 268, data.texts[1]);
+            EXPECT_EQ(part<QLabel>(dialog, "prompt")->text(), data.texts[13]);
             EXPECT_EQ(part(dialog, "prompt")->pos(), QPoint(12, 32));
             EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(224, 88, 43, 24));
             auto* box = part<QLineEdit>(dialog, "name");
@@ -172,13 +172,12 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
             }
             c.leaveBy ? click(part(dialog, c.leaveBy)) : void(dialog.close());
         });
-        enterNewRecord(c.score, {folder.path(), {}});
-        EXPECT_EQ(InputName, c.name);
-        EXPECT_EQ(HiScore[c.rank].name, c.name);
-        EXPECT_EQ(HiScore[c.rank].points, c.score);
-        EXPECT_GE(HiScore[c.rank].when, before - 1e-6);
-        EXPECT_LE(HiScore[c.rank].when, nowDateValue() + 1e-6);
-        EXPECT_EQ(HiScore[c.rank == 0 ? 1 : 0].name, QStringLiteral("Velko"));
+        enterNewRecord(c.score, data, {folder.path(), {}});
+        EXPECT_EQ(data.highScores[c.rank].name, c.name);
+        EXPECT_EQ(data.highScores[c.rank].points, c.score);
+        EXPECT_GE(data.highScores[c.rank].when, before - 1e-6);
+        EXPECT_LE(data.highScores[c.rank].when, nowDateValue() + 1e-6);
+        EXPECT_EQ(data.highScores[c.rank == 0 ? 1 : 0].name, QStringLiteral("Velko"));
     }
 }
 
@@ -205,12 +204,12 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)
-            EXPECT_EQ(showMessage("Quit?", kStyleYesNo, buttons), kAnswerNo);
+            EXPECT_EQ(showMessage("Velko", "Quit?", MessageButtons::YesNo, buttons), Answer::No);
         else if (k.dialog == NameEntry)
-            enterNewRecord(9000, buttons);
+            enterNewRecord(9000, data, buttons);
         else
-            showHighScores(buttons);
+            showHighScores(data, buttons);
         EXPECT_EQ(closed, k.closes) << k.dialog << " key " << std::hex << k.key;
-        EXPECT_TRUE(k.dialog != NameEntry || InputName == "Al") << InputName.toStdString();
+        EXPECT_TRUE(k.dialog != NameEntry || data.highScores[0].name == "Al") << data.highScores[0].name.toStdString();
     }
 }

@@ -122,8 +122,8 @@ TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
             writeBytes(folder_ + "/gameinfo.cfg", oldTable());
             writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
             loadHighScores();
-            insertScore(HiScore, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
-            const QByteArray newTable = formatGameInfo(HiScore);
+            insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
+            const QByteArray newTable = formatGameInfo(scores);
             FaultyFiles files(failAt, fault.error);
             const QString problem = saveFiles({20, 30}, files);
             if (!files.hit()) {

@@ -91,7 +91,7 @@ TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
 
 TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleaseInsideIt)
 {
-    Edition = 2;
+    data.edition = 2;
     auto window = startedWindow();
     press(part(*window, "web"));
     EXPECT_EQ(urls, std::vector{QUrl(QString::fromLatin1(kMakerPage))});
@@ -131,10 +131,17 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
     for (auto [button, mode] : {std::pair{"ptms", 3}, {"tzms", 0}, {"tcyx", -1}}) {
         TearDown();
         ASSERT_TRUE(mode < 0 || writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
-        HiScore[0].points = 4321;
-        GameMode = mode == 0 ? 3 : 0;
+        data.highScores[0].points = 4321;
+        data.kind = mode == 0 ? GameKind::Normal : GameKind::Challenge;
         auto window = makeWindow();
-        StartScreen about(*window);
+        StartScreen about(data);
+        // Wired as the program wires it.
+        QObject::connect(&about, &StartScreen::chosen, [&window](StartChoice choice) {
+            if (choice == StartChoice::Quit)
+                window->quitBeforePlaying();
+            else
+                window->playFirstGame(choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge);
+        });
         about.show();
         press(part(about, button));
         EXPECT_FALSE(about.isVisible());
@@ -143,7 +150,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(GameMode == mode && window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
+        EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
         EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && MusicLevel() == 9);
         expectBoardShowsGame(*window);
@@ -167,10 +174,11 @@ TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
         QFile file(folder.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(contents.isEmpty() ? file.remove() : file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
         file.close();
-        const QString report = runStartUp(folder.path());
+        GameData started;
+        const QString report = runStartUp(folder.path(), started);
         const bool whole = contents.startsWith('2');
         EXPECT_EQ(report.contains(QString::fromLatin1(name)), !whole) << name << ": " << contents.left(9).constData();
-        EXPECT_TRUE(!whole || (report.isEmpty() && Edition == 2)) << report.toStdString();
+        EXPECT_TRUE(!whole || (report.isEmpty() && started.edition == 2)) << report.toStdString();
     }
 }
 

@@ -100,8 +100,7 @@ TEST_F(LayoutTest, MainWindow)
 
 TEST_F(LayoutTest, StartScreen)
 {
-    GameWindow gameWindow;
-    StartScreen about(gameWindow);
+    StartScreen about(data);
     EXPECT_EQ(about.size(), QSize(640, 480));
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     expectPlaces(about, {{"ptms", Box, 260, 300, 140, 45}, {"tzms", Box, 260, 350, 140, 40},
@@ -110,7 +109,7 @@ TEST_F(LayoutTest, StartScreen)
 
 TEST_F(LayoutTest, MessageDialog)
 {
-    whileOpen([] { showMessage(QStringLiteral("Start a new game?"), kStyleYesNo, buttons()); },
+    whileOpen([] { showMessage(QStringLiteral("Velko"), QStringLiteral("Start a new game?"), MessageButtons::YesNo, buttons()); },
               [](DialogFrame& dialog) {
                   expectDialogFrame(dialog, 236, 0);
                   std::vector<Place> places = kTitleStrip(236, 220);
@@ -125,7 +124,7 @@ TEST_F(LayoutTest, MessageDialog)
 
 TEST_F(LayoutTest, HighScoreWindow)
 {
-    whileOpen([] { showHighScores(buttons()); }, [](DialogFrame& dialog) {
+    whileOpen([this] { showHighScores(data, buttons()); }, [](DialogFrame& dialog) {
         expectDialogFrame(dialog, 341, 194);
         std::vector<Place> places = kTitleStrip(341, 324);
         places.insert(places.end(), {{"dates", LeftTop, 200, 28, 0, 0}, {"points", RightTop, 184, 28, 0, 0},
@@ -139,7 +138,7 @@ TEST_F(LayoutTest, HighScoreWindow)
 
 TEST_F(LayoutTest, NameEntry)
 {
-    whileOpen([] { enterNewRecord(5000, buttons()); }, [](DialogFrame& dialog) {
+    whileOpen([this] { enterNewRecord(5000, data, buttons()); }, [](DialogFrame& dialog) {
         expectDialogFrame(dialog, 284, 121);
         std::vector<Place> places = kTitleStrip(284, 268);
         places.insert(places.end(), {{"name", Box, 12, 56, 260, 22}, {"cmdok", Box, 224, 88, 43, 24},

@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
 
 TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
 {
-    auto window = startedWindow(0);
+    auto window = startedWindow(GameKind::Challenge);
     const struct { int x, y; char family; } places[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     const auto expectPreview = [&] {
         for (int slot = 0; slot < 3; ++slot)
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWh
 TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
 {
     for (bool highScore : {false, true}) {
-        HiScore[7].points = highScore ? -1 : HiScore[7].points;   // -1: even a score of 0 makes the table
+        data.highScores[7].points = highScore ? -1 : data.highScores[7].points;   // -1: even a score of 0 makes the table
         auto window = startedWindow();
         // Full, no line of five, empty only at (8, 7), (7, 8) and (8, 8):
         // moving (6, 8) right leaves no room for three new balls.
@@ -143,8 +143,8 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(window->gameRunning() || clockOf(*window)->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
-        const auto entered = [](const ScoreRecord& record) { return record.name == SysInfo[14] && record.points == 0; };
-        EXPECT_EQ(std::any_of(HiScore.begin(), HiScore.end(), entered), highScore);
+        const auto entered = [this](const ScoreRecord& record) { return record.name == data.text(Text::NamelessPlayer) && record.points == 0; };
+        EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
         EXPECT_FALSE(window->game().selection);

@@ -15,7 +15,8 @@
 #include "DataPaths.h"
 #include "GameWindow.h"
 #include "LevelBar.h"
-#include "ProgramState.h"
+#include "GameData.h"
+#include "StartUp.h"
 #include "Sound.h"
 #include "WebPages.h"
 
@@ -26,7 +27,7 @@ protected:
     void SetUp() override
     {
         TearDown();
-        ASSERT_EQ(runStartUp(mediaFolder()), QString());
+        ASSERT_EQ(runStartUp(mediaFolder(), data), QString());
     }
     void TearDown() override
     {
@@ -35,22 +36,23 @@ protected:
     }
     std::unique_ptr<GameWindow> makeWindow()
     {
-        auto window = std::make_unique<GameWindow>();
+        auto window = std::make_unique<GameWindow>(data);
         window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
                              [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
     }
     // A new game on the shown window, no question asked.
-    std::unique_ptr<GameWindow> startedWindow(std::uint8_t mode = 3)
+    std::unique_ptr<GameWindow> startedWindow(GameKind kind = GameKind::Normal)
     {
         auto window = makeWindow();
-        GameMode = mode;
+        data.kind = kind;
         window->pressNewGame();
         window->show();
         return window;
     }
     static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
 
+    GameData data;
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
     bool opens = true;   // what the desktop answers to an open

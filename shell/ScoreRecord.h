@@ -1,5 +1,5 @@
 #pragma once
-// The program-wide state that every window reads, alive for the whole run.
+// One entry of the high-score table, and the table of eight.
 
 #include <QByteArray>
 #include <QString>
@@ -8,7 +8,6 @@
 
 namespace velko {
 
-// One entry of the high-score table.
 struct ScoreRecord {
     QString name;
     std::int32_t points = 0;
@@ -19,12 +18,5 @@ struct ScoreRecord {
     QByteArray nameBytes;
 };
 using ScoreTable = std::array<ScoreRecord, 8>;   // index 0 is the best
-
-extern std::array<QString, 100> SysInfo;   // the text table of sysinfo.txt
-extern std::uint8_t Edition;               // selects what help and web do
-extern std::uint8_t GameMode;              // 3 normal game, 0 challenge game
-extern ScoreTable HiScore;
-extern QString InputName;                  // the name typed in the name entry
-extern std::int32_t BoxResult;             // answer of the last message dialog
 
 } // namespace velko
