@@ -6,19 +6,19 @@
 #include <QTemporaryDir>
 
 #include "HighScores.h"
-#include "ProgramState.h"
 #include "SavedFiles.h"
 
 static void SaveBothFiles(benchmark::State& state)
 {
     QTemporaryDir home(QStringLiteral("velko-save-bench-XXXXXX"));   // in the current folder, a local disk
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    velko::SysInfo[0] = QStringLiteral("Meister");
-    velko::LoadHiScoreTable();
+    velko::SavedFiles saved;
+    velko::ScoreTable scores;
+    saved.loadHighScores(scores, QStringLiteral("Meister"));
     int points = 1000;
     for (auto _ : state) {
-        velko::insertScore(velko::HiScore, {QStringLiteral("Zoë"), ++points, velko::nowDateValue(), {}});
-        if (!velko::SaveFiles({20, 30}).isEmpty())
+        velko::insertScore(scores, {QStringLiteral("Zoë"), ++points, velko::nowDateValue(), {}});
+        if (!saved.saveFiles({20, 30}, scores).isEmpty())
             state.SkipWithError("the save failed");
     }
 }

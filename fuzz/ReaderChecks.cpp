@@ -38,27 +38,27 @@ QStringList checkGameInfoReader(const QByteArray& bytes)
     QStringList broken;
     const ScoreTable table = parseGameInfo(bytes);
     qsizetype nameUnits = 0;
-    for (const ScoreRec& record : table) {
-        nameUnits += record.Name.size();
+    for (const ScoreRecord& record : table) {
+        nameUnits += record.name.size();
         // A date the game cannot show is shown as nothing, never as garbage.
-        const bool shown = !generalDateText(record.When).isEmpty();
-        require(broken, shown == fromDateValue(record.When).isValid(),
-                QStringLiteral("date text and date disagree for %1").arg(record.When));
+        const bool shown = !generalDateText(record.when).isEmpty();
+        require(broken, shown == fromDateValue(record.when).isValid(),
+                QStringLiteral("date text and date disagree for %1").arg(record.when));
     }
     // Every name character comes from at least one byte of the file.
     require(broken, nameUnits <= bytes.size(), QStringLiteral("names longer than the file"));
 
     const QByteArray written = formatGameInfo(table);
     qsizetype writtenNames = 0;
-    for (const ScoreRec& record : table)
+    for (const ScoreRecord& record : table)
         writtenNames += storedNameBytes(record).size();
     require(broken, written.size() == 112 + writtenNames, QStringLiteral("written file is not exactly eight records"));
 
     const ScoreTable again = parseGameInfo(written);
     for (std::size_t i = 0; i < table.size(); ++i) {
-        require(broken, again[i].Name == table[i].Name && again[i].NameBytes == table[i].NameBytes
-                            && again[i].Points == table[i].Points
-                            && sameBits(again[i].When, table[i].When),
+        require(broken, again[i].name == table[i].name && again[i].nameBytes == table[i].nameBytes
+                            && again[i].points == table[i].points
+                            && sameBits(again[i].when, table[i].when),
                 QStringLiteral("record %1 changes when written and read again").arg(i));
     }
     return broken;

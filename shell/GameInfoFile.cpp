@@ -19,7 +19,7 @@ class RecordReader {
 public:
     explicit RecordReader(const QByteArray& bytes) : bytes_(bytes) {}
 
-    bool readRecord(ScoreRec& record)
+    bool readRecord(ScoreRecord& record)
     {
         if (!fits(2))
             return false;
@@ -27,13 +27,13 @@ public:
         if (!fits(2 + nameLength + 4 + 8))
             return false;
         pos_ += 2;
-        record.NameBytes = QByteArray(at(), nameLength);
-        record.Name = decodeStoredName(record.NameBytes);
+        record.nameBytes = QByteArray(at(), nameLength);
+        record.name = decodeStoredName(record.nameBytes);
         pos_ += nameLength;
-        record.Points = qFromLittleEndian<qint32>(at());
+        record.points = qFromLittleEndian<qint32>(at());
         pos_ += 4;
         const quint64 dateBits = qFromLittleEndian<quint64>(at());
-        std::memcpy(&record.When, &dateBits, sizeof record.When);
+        std::memcpy(&record.when, &dateBits, sizeof record.when);
         pos_ += 8;
         return true;
     }
@@ -120,16 +120,16 @@ QString decodeStoredName(const QByteArray& bytes)
     return QString::fromLatin1(bytes);   // the five bytes Windows-1252 leaves undefined
 }
 
-QByteArray storedNameBytes(const ScoreRec& record)
+QByteArray storedNameBytes(const ScoreRecord& record)
 {
-    return record.NameBytes.isEmpty() ? storedName(record.Name) : record.NameBytes;
+    return record.nameBytes.isEmpty() ? storedName(record.name) : record.nameBytes;
 }
 
 ScoreTable parseGameInfo(const QByteArray& bytes)
 {
     ScoreTable table;
     RecordReader reader(bytes);
-    for (ScoreRec& record : table) {
+    for (ScoreRecord& record : table) {
         if (!reader.readRecord(record))
             break;
     }
@@ -139,13 +139,13 @@ ScoreTable parseGameInfo(const QByteArray& bytes)
 QByteArray formatGameInfo(const ScoreTable& table)
 {
     QByteArray out;
-    for (const ScoreRec& record : table) {
+    for (const ScoreRecord& record : table) {
         const QByteArray name = storedNameBytes(record);
         appendLittleEndian<quint16>(out, static_cast<quint16>(name.size()));
         out.append(name);
-        appendLittleEndian<qint32>(out, record.Points);
+        appendLittleEndian<qint32>(out, record.points);
         quint64 dateBits = 0;
-        std::memcpy(&dateBits, &record.When, sizeof dateBits);
+        std::memcpy(&dateBits, &record.when, sizeof dateBits);
         appendLittleEndian<quint64>(out, dateBits);
     }
     return out;

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ProgramState.h"
+#include "ScoreRecord.h"
 
 namespace velko {
 
@@ -19,6 +19,6 @@ qint64 largestGameInfo();   // eight records of the longest names: all that is e
 // beyond ASCII is Chinese; else Windows-1252.
 QString decodeStoredName(const QByteArray& bytes);
 // The bytes a record's name is stored with: those it was read with, else its UTF-8.
-QByteArray storedNameBytes(const ScoreRec& record);
+QByteArray storedNameBytes(const ScoreRecord& record);
 
 } // namespace velko

@@ -1,6 +1,7 @@
 #include "HighScores.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace velko {
@@ -59,33 +60,28 @@ ScoreTable defaultScoreTable(const QString& name, double now)
 {
     ScoreTable table;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        table[i].Name = name;
-        table[i].Points = 1000 - 130 * static_cast<std::int32_t>(i);
-        table[i].When = now;
+        table[i].name = name;
+        table[i].points = 1000 - 130 * static_cast<std::int32_t>(i);
+        table[i].when = now;
     }
     return table;
 }
 
 bool qualifies(const ScoreTable& table, std::int32_t points)
 {
-    return points > table.back().Points;
+    return points > table.back().points;
 }
 
-int insertScore(ScoreTable& table, const ScoreRec& record)
+int insertScore(ScoreTable& table, const ScoreRecord& record)
 {
-    if (!qualifies(table, record.Points))
+    if (!qualifies(table, record.points))
         return -1;
-    const int last = static_cast<int>(table.size()) - 1;
-    table[last] = record;
-    for (int i = 0; i < last; ++i) {
-        if (table[i].Points < record.Points) {
-            for (int j = last; j > i; --j)
-                table[j] = table[j - 1];
-            table[i] = record;
-            return i;
-        }
-    }
-    return last;
+    // After every entry with at least as many points: an older equal score stays above.
+    const auto place = std::upper_bound(table.begin(), table.end() - 1, record.points,
+                                        [](std::int32_t points, const ScoreRecord& entry) { return points > entry.points; });
+    std::move_backward(place, table.end() - 1, table.end());
+    *place = record;
+    return static_cast<int>(place - table.begin());
 }
 
 double toDateValue(const QDateTime& moment)

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "ProgramState.h"
+#include "ScoreRecord.h"
 
 namespace velko {
 
@@ -15,7 +15,7 @@ ScoreTable defaultScoreTable(const QString& name, double now);
 bool qualifies(const ScoreTable& table, std::int32_t points);
 // Puts the record in at its rank (an older entry with equal points stays above)
 // and drops the eighth. Returns the index it landed at.
-int insertScore(ScoreTable& table, const ScoreRec& record);
+int insertScore(ScoreTable& table, const ScoreRecord& record);
 
 // Dates as the table stores them: days since 30 December 1899, local time.
 double toDateValue(const QDateTime& moment);

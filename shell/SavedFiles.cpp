@@ -3,7 +3,6 @@
 #include "DataPaths.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 
 #include <QFile>
 #include <QStringList>
@@ -16,16 +15,6 @@ namespace {
 const QByteArray kSettingsName = "mysetting.cfg";
 const QByteArray kGameInfoName = "gameinfo.cfg";
 
-// What this run knows about the player's files.
-struct PlayerFiles {
-    QByteArray folder;             // empty: nowhere to save
-    bool gameInfoKept = false;     // could not be read, so never replaced in this run
-    bool settingsKept = false;
-    ScoreTable onDisk;             // the table as last read or written: what this run did not add
-    QStringList problems;
-};
-PlayerFiles state;
-
 QString shown(const QByteArray& path) { return QFile::decodeName(path); }
 
 QString unreadable(const QByteArray& path, const QString& reason)
@@ -34,27 +23,28 @@ QString unreadable(const QByteArray& path, const QString& reason)
                           "and leaves it as it is.").arg(shown(path), reason);
 }
 
-bool sameRecord(const ScoreRec& a, const ScoreRec& b)
+bool sameRecord(const ScoreRecord& a, const ScoreRecord& b)
 {
-    return a.Points == b.Points && std::memcmp(&a.When, &b.When, sizeof a.When) == 0
+    return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0
            && storedNameBytes(a) == storedNameBytes(b);
 }
 
-bool holds(const ScoreTable& table, const ScoreRec& record)
+bool holds(const ScoreTable& table, const ScoreRecord& record)
 {
-    for (const ScoreRec& entry : table) {
+    for (const ScoreRecord& entry : table) {
         if (sameRecord(entry, record))
             return true;
     }
     return false;
 }
 
-// The file in the player's folder, else the one beside the program.
-FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path)
+} // namespace
+
+FileRead SavedFiles::readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const
 {
-    path = state.folder + '/' + name;
+    path = folder_ + '/' + name;
     FileRead read;
-    if (!state.folder.isEmpty())
+    if (!folder_.isEmpty())
         read = readPlayerFile(files, path, limit);
     if (read.outcome == FileRead::Missing) {
         const QByteArray besideProgram = programFolder() + '/' + name;
@@ -65,109 +55,108 @@ FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, 
     return read;
 }
 
-QString saveTable(FileLayer& files)
+QString SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
 {
-    if (state.gameInfoKept)
+    if (gameInfoKept_)
         return QString();
-    const QByteArray path = state.folder + '/' + kGameInfoName;
+    const QByteArray path = folder_ + '/' + kGameInfoName;
     const FileRead disk = readPlayerFile(files, path, largestGameInfo());
     if (disk.outcome == FileRead::Unreadable)
         return QStringLiteral("The high scores could not be saved: %1 could not be read first (%2).")
             .arg(shown(path), disk.reason);
     // Another copy of the game may have saved since: its records stay, and the
     // ones this run added go in by the table's own rules.
-    ScoreTable merged = disk.outcome == FileRead::Read ? parseGameInfo(disk.bytes) : HiScore;
-    for (const ScoreRec& record : HiScore) {
-        if (!holds(state.onDisk, record) && !holds(merged, record))
+    ScoreTable merged = disk.outcome == FileRead::Read ? parseGameInfo(disk.bytes) : table;
+    for (const ScoreRecord& record : table) {
+        if (!holds(onDisk_, record) && !holds(merged, record))
             insertScore(merged, record);
     }
-    const QString problem = replacePlayerFile(files, state.folder, kGameInfoName, formatGameInfo(merged));
+    const QString problem = replacePlayerFile(files, folder_, kGameInfoName, formatGameInfo(merged));
     if (!problem.isEmpty())
         return QStringLiteral("The high scores could not be saved: %1 %2.").arg(shown(path), problem);
-    HiScore = merged;
-    state.onDisk = merged;
+    table = merged;
+    onDisk_ = merged;
     return QString();
 }
 
-bool readyToSave(QString& problem)
+bool SavedFiles::readyToSave(QString& problem) const
 {
-    if (state.folder.isEmpty())
+    if (folder_.isEmpty())
         return false;   // the player was told at start-up
-    if (!makePlayerFolder(state.folder)) {
-        problem = QStringLiteral("Nothing could be saved: the folder %1 cannot be made.").arg(shown(state.folder));
+    if (!makePlayerFolder(folder_)) {
+        problem = QStringLiteral("Nothing could be saved: the folder %1 cannot be made.").arg(shown(folder_));
         return false;
     }
     return true;
 }
 
-} // namespace
 
-void LoadHiScoreTable(FileLayer& files)
+void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, FileLayer& files)
 {
-    state = PlayerFiles();
-    state.folder = playerFolder();
-    if (state.folder.isEmpty())
-        state.problems << QStringLiteral("Neither XDG_DATA_HOME nor HOME names a folder, so high scores "
+    *this = SavedFiles();
+    folder_ = playerFolder();
+    if (folder_.isEmpty())
+        problems_ << QStringLiteral("Neither XDG_DATA_HOME nor HOME names a folder, so high scores "
                                          "and volume levels will not be saved.");
     {
-        FolderLock lock(files, state.folder);
-        if (!state.folder.isEmpty())
-            removeLeftoverTemporaries(files, state.folder);
+        FolderLock lock(files, folder_);
+        if (!folder_.isEmpty())
+            removeLeftoverTemporaries(files, folder_);
         QByteArray path;
-        const FileRead table = readEitherFile(files, kGameInfoName, largestGameInfo(), path);
-        if (table.outcome == FileRead::Read) {
-            HiScore = parseGameInfo(table.bytes);
+        const FileRead read = readEitherFile(files, kGameInfoName, largestGameInfo(), path);
+        if (read.outcome == FileRead::Read) {
+            table = parseGameInfo(read.bytes);
         } else {
-            HiScore = defaultScoreTable(SysInfo[0], nowDateValue());
-            if (table.outcome == FileRead::Unreadable) {
-                state.gameInfoKept = true;
-                state.problems << unreadable(path, table.reason);
+            table = defaultScoreTable(defaultName, nowDateValue());
+            if (read.outcome == FileRead::Unreadable) {
+                gameInfoKept_ = true;
+                problems_ << unreadable(path, read.reason);
             }
         }
         const FileRead settings = readEitherFile(files, kSettingsName, largestSettings(), path);
         if (settings.outcome == FileRead::Unreadable) {
-            state.settingsKept = true;
-            state.problems << unreadable(path, settings.reason);
+            settingsKept_ = true;
+            problems_ << unreadable(path, settings.reason);
         }
     }
-    state.onDisk = HiScore;
+    onDisk_ = table;
 }
 
-QString FileReadProblems() { return state.problems.join(QLatin1Char('\n')); }
+QString SavedFiles::readProblems() const { return problems_.join(QLatin1Char('\n')); }
 
-VolumeLevels LoadVolumeLevels(FileLayer& files)
+VolumeLevels SavedFiles::loadVolumeLevels(FileLayer& files)
 {
     QByteArray path;
     const FileRead read = readEitherFile(files, kSettingsName, largestSettings(), path);
     if (read.outcome == FileRead::Unreadable)
-        state.settingsKept = true;
+        settingsKept_ = true;
     return settingsFromFile(read);
 }
 
-QString SaveHighScores(FileLayer& files)
+QString SavedFiles::saveHighScores(ScoreTable& table, FileLayer& files)
 {
     QString problem;
     if (!readyToSave(problem))
         return problem;
-    FolderLock lock(files, state.folder);
-    return saveTable(files);
+    FolderLock lock(files, folder_);
+    return saveTable(table, files);
 }
 
-QString SaveFiles(const VolumeLevels& levels, FileLayer& files)
+QString SavedFiles::saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files)
 {
     QString problem;
     if (!readyToSave(problem))
         return problem;
-    FolderLock lock(files, state.folder);
+    FolderLock lock(files, folder_);
     QStringList problems;
-    if (!state.settingsKept) {
+    if (!settingsKept_) {
         // The volume levels: the last copy of the game to save wins.
-        const QString failed = replacePlayerFile(files, state.folder, kSettingsName, formatSettings(levels));
+        const QString failed = replacePlayerFile(files, folder_, kSettingsName, formatSettings(levels));
         if (!failed.isEmpty())
             problems << QStringLiteral("The volume levels could not be saved: %1 %2.")
-                            .arg(shown(state.folder + '/' + kSettingsName), failed);
+                            .arg(shown(folder_ + '/' + kSettingsName), failed);
     }
-    if (const QString failed = saveTable(files); !failed.isEmpty())
+    if (const QString failed = saveTable(table, files); !failed.isEmpty())
         problems << failed;
     return problems.join(QLatin1Char('\n'));
 }

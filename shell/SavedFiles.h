@@ -4,25 +4,44 @@
 // table on disk (so two copies of the game both keep theirs) and never
 // replaces a file that could not be read at start-up.
 
+#include <QStringList>
+
 #include "AtomicFile.h"
+#include "ScoreRecord.h"
 #include "SettingsFile.h"
 
 namespace velko {
 
-// Start-up: removes what killed saves left behind, then fills HiScore from
-// gameinfo.cfg (the per-user one, else one beside the program), or with the
-// default table named SysInfo(0) when there is none or it cannot be read.
-void LoadHiScoreTable(FileLayer& files = systemFiles());
-// What the start-up could not read or where nothing can be saved, to tell the
-// player once; empty when all is well.
-QString FileReadProblems();
-// mysetting.cfg (the per-user one, else one beside the program); 50 and 50 without one.
-VolumeLevels LoadVolumeLevels(FileLayer& files = systemFiles());
-// Saves the high-score table at once (after a new record's name is given).
-// Returns what failed, for the player; empty on success.
-QString SaveHighScores(FileLayer& files = systemFiles());
-// The end of the run: mysetting.cfg, then gameinfo.cfg, each attempted on its
-// own. Returns what failed, for the player; empty on success.
-QString SaveFiles(const VolumeLevels& levels, FileLayer& files = systemFiles());
+class SavedFiles {
+public:
+    // Start-up: removes what killed saves left behind, then fills `table` from
+    // gameinfo.cfg (the per-user one, else one beside the program), or with the
+    // default table named `defaultName` when there is none or it cannot be read.
+    void loadHighScores(ScoreTable& table, const QString& defaultName, FileLayer& files = systemFiles());
+    // What the start-up could not read or where nothing can be saved, to tell the
+    // player once; empty when all is well.
+    QString readProblems() const;
+    // mysetting.cfg (the per-user one, else one beside the program); 50 and 50 without one.
+    VolumeLevels loadVolumeLevels(FileLayer& files = systemFiles());
+    // Saves the high-score table at once (after a new record's name is given);
+    // `table` becomes the merged table written. Returns what failed, for the
+    // player; empty on success.
+    QString saveHighScores(ScoreTable& table, FileLayer& files = systemFiles());
+    // The end of the run: mysetting.cfg, then gameinfo.cfg, each attempted on its
+    // own. Returns what failed, for the player; empty on success.
+    QString saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files = systemFiles());
+
+private:
+    // The file in the player's folder, else the one beside the program.
+    FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const;
+    QString saveTable(ScoreTable& table, FileLayer& files);
+    bool readyToSave(QString& problem) const;
+
+    QByteArray folder_;             // empty: nowhere to save
+    bool gameInfoKept_ = false;     // could not be read, so never replaced in this run
+    bool settingsKept_ = false;
+    ScoreTable onDisk_;             // the table as last read or written: what this run did not add
+    QStringList problems_;
+};
 
 } // namespace velko

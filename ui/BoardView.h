@@ -1,5 +1,5 @@
 #pragma once
-// The board surface PictureBox0: 405 x 405 pixels that keep their drawing in a
+// The board surface board_: 405 x 405 pixels that keep their drawing in a
 // persistent image. Cells and the end-of-game curtain are drawn into the image;
 // the screen shows them at once on refresh(), and in any case by the time the
 // program waits for input again, and on every expose.

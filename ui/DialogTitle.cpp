@@ -57,16 +57,16 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
                              const QFont& titleFont, int exLeft, const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip = pictureLabel(client, QStringLiteral("Image2"),
+    strip.strip = pictureLabel(client, QStringLiteral("titleStrip"),
                                buttons.pictureFolder + QStringLiteral("/tbk.gif"));
     strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
 
-    strip.icon = pictureLabel(client, QStringLiteral("Image4"),
+    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"),
                               buttons.pictureFolder + QStringLiteral("/tit.gif"));
     strip.icon->setGeometry(4, 2, 16, 16);
 
     strip.title = new QLabel(text, client);
-    strip.title->setObjectName(QStringLiteral("Label1_2"));
+    strip.title->setObjectName(QStringLiteral("title"));
     strip.title->setFont(titleFont);
     QPalette white = strip.title->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -74,7 +74,7 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
     strip.title->move(25, 3);
     strip.title->adjustSize();
 
-    strip.ex = new KorvBut(QStringLiteral("ex"), buttons, client);
+    strip.ex = new ImageButton(QStringLiteral("ex"), buttons, client);
     strip.ex->setGeometry(exLeft, 5, 10, 10);
 
     strip.drag = new CaptionDrag(window);

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 class QLabel;
 
@@ -33,10 +33,10 @@ private:
 };
 
 struct DialogTitle {
-    QLabel* strip = nullptr;    // Image2
-    QLabel* icon = nullptr;     // Image4
-    QLabel* title = nullptr;    // Label1(2)
-    KorvBut* ex = nullptr;
+    QLabel* strip = nullptr;
+    QLabel* icon = nullptr;
+    QLabel* title = nullptr;
+    ImageButton* ex = nullptr;
     CaptionDrag* drag = nullptr;
 };
 

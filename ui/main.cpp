@@ -8,14 +8,15 @@
 #include <memory>
 #include <utility>
 
-#include "About.h"
+#include "StartScreen.h"
 #include "DataPaths.h"
 #include "Fonts.h"
 #include "EndSignals.h"
-#include "Form1.h"
-#include "MessageBox.h"
-#include "SavedFiles.h"
+#include "GameData.h"
+#include "GameWindow.h"
+#include "MessageDialog.h"
 #include "Sound.h"
+#include "StartUp.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ int main(int argc, char* argv[])
     std::function<void()> endFromOutside = [] { QCoreApplication::quit(); };
     velko::catchEndSignals([&endFromOutside] { endFromOutside(); });
 
-    const QString problem = velko::RunStartUp(velko::mediaFolder());
+    velko::GameData data;
+    const QString problem = velko::runStartUp(velko::mediaFolder(), data);
     if (!problem.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
         return 1;
@@ -64,30 +66,39 @@ int main(int argc, char* argv[])
 
     // The start screen shows first; the sound and the main window (its fonts
     // and pictures) are made ready behind it, long before a player can choose.
-    std::unique_ptr<velko::Form1> form1;
-    const auto mainWindow = [&form1]() -> velko::Form1& {
-        if (!form1) {
+    std::unique_ptr<velko::GameWindow> gameWindow;
+    const auto mainWindow = [&gameWindow, &data]() -> velko::GameWindow& {
+        if (!gameWindow) {
             velko::SoundStartup(velko::mediaFolder());
-            form1 = std::make_unique<velko::Form1>();
+            gameWindow = std::make_unique<velko::GameWindow>(data);
         }
-        return *form1;
+        return *gameWindow;
     };
-    velko::About about(mainWindow);
-    const AfterFirstFrame readyTheGame(about, [&mainWindow] { mainWindow(); });
-    endFromOutside = [&mainWindow, &about] {
-        mainWindow().EndQuietly();
-        about.close();   // before a choice this is the start screen's quit, which reads the levels first
-        mainWindow().EndRun();
+    velko::StartScreen startScreen(data);
+    QObject::connect(&startScreen, &velko::StartScreen::chosen, &startScreen, [&mainWindow](velko::StartChoice choice) {
+        if (choice == velko::StartChoice::Quit)
+            mainWindow().quitBeforePlaying();
+        else
+            mainWindow().playFirstGame(choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal
+                                                                                 : velko::GameKind::Challenge);
+    });
+    const AfterFirstFrame readyTheGame(startScreen, [&mainWindow] { mainWindow(); });
+    endFromOutside = [&mainWindow, &startScreen] {
+        mainWindow().endQuietly();
+        startScreen.close();   // before a choice this is the start screen's quit, which reads the levels first
+        mainWindow().endRun();
     };
     // Logging out: save when the session asks, end the run when the program is told to quit.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &about, [&mainWindow](QSessionManager&) {
-        if (const QString problem = mainWindow().SaveNow(); !problem.isEmpty())
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &startScreen, [&mainWindow](QSessionManager&) {
+        if (const QString problem = mainWindow().saveNow(); !problem.isEmpty())
             qWarning("%s", qUtf8Printable(problem));
     });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &about, [&endFromOutside] { endFromOutside(); });
-    about.show();
-    if (const QString problems = velko::FileReadProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &about, [problems] { velko::ShowMessage(problems, 0, velko::gameButtons()); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &startScreen, [&endFromOutside] { endFromOutside(); });
+    startScreen.show();
+    if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
+        QTimer::singleShot(0, &startScreen, [problems, &data] {
+            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok, velko::gameButtons());
+        });
     }
     return app.exec();
 }

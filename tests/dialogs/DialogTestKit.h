@@ -61,8 +61,8 @@ Widget* part(QDialog& dialog, const char* objectName)
 // title it shows, and that only the left button alone on it drags the dialog.
 inline void checkTitleStrip(QDialog& dialog, int width, int exLeft, const QString& text)
 {
-    auto* strip = part(dialog, "Image2");
-    auto* title = part<QLabel>(dialog, "Label1_2");
+    auto* strip = part(dialog, "titleStrip");
+    auto* title = part<QLabel>(dialog, "title");
     EXPECT_EQ(strip->geometry(), QRect(0, -1, width, 22));
     EXPECT_EQ(part(dialog, "ex")->geometry(), QRect(exLeft, 5, 10, 10));
     EXPECT_EQ(title->text(), text);

@@ -3,12 +3,11 @@
 // up, rebuilt at every opening.
 
 #include "DialogTestKit.h"
-#include "Form2.h"
+#include "HighScoreWindow.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
-#include "InputFrm.h"
-#include "MessageBox.h"
-#include "ProgramState.h"
+#include "NameEntryDialog.h"
+#include "MessageDialog.h"
 
 using namespace velko;
 using namespace velko::test;
@@ -20,10 +19,10 @@ protected:
     void SetUp() override
     {
         for (int i : {1, 6, 7, 8, 13, 14, 26})
-            SysInfo[i] = QStringLiteral("Text %1").arg(i);
+            data.texts[i] = QStringLiteral("Text %1").arg(i);
         const double day = toDateValue(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
-        for (std::size_t i = 0; i < HiScore.size(); ++i)
-            HiScore[i] = {QStringLiteral("Player %1").arg(i), std::int32_t(8000 - 990 * i), day - i};
+        for (std::size_t i = 0; i < data.highScores.size(); ++i)
+            data.highScores[i] = {QStringLiteral("Player %1").arg(i), std::int32_t(8000 - 990 * i), day - i};
     }
 
     // Opens the window, lets `look` see it, closes it with its close button and
@@ -32,39 +31,40 @@ protected:
     {
         std::vector<QStringList> columns;
         whenModalShows([&](QDialog& dialog) {
-            for (const char* column : {"Label1_0", "Label3", "Label2", "Label4"})
+            for (const char* column : {"ranks", "names", "points", "dates"})
                 columns.push_back(part<QLabel>(dialog, column)->text().split(QLatin1Char('\n')));
             look(dialog);
             click(part(dialog, "ex"));
         });
-        ShowHighScores({folder.path(), {}});
+        showHighScores(data, {folder.path(), {}});
         return columns;
     }
 
     QTemporaryDir folder;
+    GameData data;
 };
 
 } // namespace
 
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
-    HiScore[2].When = std::numeric_limits<double>::quiet_NaN();
+    data.highScores[2].when = std::numeric_limits<double>::quiet_NaN();
     // Names an older game stored in Windows-1252 and in GBK.
-    HiScore[3].Name = decodeStoredName("Jos\xE9 M\xFCller");
-    HiScore[5].Name = decodeStoredName("\xD5\xC5\xCE\xB0");
+    data.highScores[3].name = decodeStoredName("Jos\xE9 M\xFCller");
+    data.highScores[5].name = decodeStoredName("\xD5\xC5\xCE\xB0");
     const std::vector<QStringList> seen = open();
     EXPECT_EQ(seen.at(1).mid(4, 3), (QStringList{"José Müller", "Player 4", "张伟"}));
     ASSERT_EQ(seen.size(), 4u);
     for (int column = 0; column < 4; ++column) {
         ASSERT_EQ(seen[column].size(), 9);
-        EXPECT_EQ(seen[column][0], column ? SysInfo[5 + column] : QString());
+        EXPECT_EQ(seen[column][0], column ? data.texts[5 + column] : QString());
     }
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(seen[0][i + 1], QStringLiteral("%1.").arg(i + 1));
-        EXPECT_EQ(seen[1][i + 1], HiScore[i].Name);
-        EXPECT_EQ(seen[2][i + 1], QString::number(HiScore[i].Points));
+        EXPECT_EQ(seen[1][i + 1], data.highScores[i].name);
+        EXPECT_EQ(seen[2][i + 1], QString::number(data.highScores[i].points));
         EXPECT_EQ(seen[3][i + 1].isEmpty(), i == 2) << i;
-        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(HiScore[i].When));
+        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(data.highScores[i].when));
     }
     EXPECT_EQ(open(), seen);
 }
@@ -73,22 +73,22 @@ TEST_F(HighScoreDialogsTest, TheTableColumnsKeepTheirEdgesAndPointsOfAnyWidthEnd
 {
     std::vector<int> widths;
     const auto edges = [&widths](QDialog& dialog) {
-        EXPECT_EQ(part(dialog, "Label3")->pos(), QPoint(48, 28));
-        EXPECT_EQ(part(dialog, "Label4")->pos(), QPoint(200, 28));
-        const QRect ranks = part(dialog, "Label1_0")->geometry();
+        EXPECT_EQ(part(dialog, "names")->pos(), QPoint(48, 28));
+        EXPECT_EQ(part(dialog, "dates")->pos(), QPoint(200, 28));
+        const QRect ranks = part(dialog, "ranks")->geometry();
         EXPECT_EQ(ranks.top(), 28);
         EXPECT_LE(std::abs(2 * ranks.x() + ranks.width() - 2 * 22), 1);   // centred on 22
-        auto* points = part<QLabel>(dialog, "Label2");
+        auto* points = part<QLabel>(dialog, "points");
         EXPECT_EQ(points->y(), 28);
         EXPECT_EQ(points->x() + points->width(), 184);
         EXPECT_TRUE(points->alignment() & Qt::AlignRight);
         widths.push_back(points->width());
     };
-    HiScore[0].Points = 123456780;
-    HiScore[7].Points = -50;
+    data.highScores[0].points = 123456780;
+    data.highScores[7].points = -50;
     open(edges);
-    for (auto& entry : HiScore)
-        entry.Points = 10;
+    for (auto& entry : data.highScores)
+        entry.points = 10;
     open(edges);
     EXPECT_LT(widths[1], widths[0]);
 }
@@ -100,10 +100,10 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
     const QString names[] = {QString(24, QLatin1Char('W')), QStringLiteral("Maximilian Alexander von Hohenberg-Ost"),
                              QString(30, QChar(0x738B)), QStringLiteral("Ann")};
     for (const std::int32_t best : {12, 2147483647}) {
-        for (std::size_t i = 0; i < HiScore.size(); ++i) {
-            HiScore[i].Name = names[i % std::size(names)];
-            HiScore[i].Points = best - std::int32_t(i);
-            HiScore[i].When = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
+        for (std::size_t i = 0; i < data.highScores.size(); ++i) {
+            data.highScores[i].name = names[i % std::size(names)];
+            data.highScores[i].points = best - std::int32_t(i);
+            data.highScores[i].when = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
         }
         open([&](QDialog& dialog) {
             const auto span = [&](const char* name) {
@@ -112,33 +112,33 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
                 return std::pair(label->x(), label->x() + label->width());
             };
-            const auto [namesLeft, namesRight] = span("Label3");
-            const auto [pointsLeft, pointsRight] = span("Label2");
-            const auto [datesLeft, datesRight] = span("Label4");
-            EXPECT_LT(span("Label1_0").second, namesLeft);
+            const auto [namesLeft, namesRight] = span("names");
+            const auto [pointsLeft, pointsRight] = span("points");
+            const auto [datesLeft, datesRight] = span("dates");
+            EXPECT_LT(span("ranks").second, namesLeft);
             EXPECT_LT(namesRight, pointsLeft) << best;
             EXPECT_LT(pointsRight, datesLeft);
             EXPECT_LE(datesRight, 341);
-            const QStringList shown = part<QLabel>(dialog, "Label3")->text().split(QLatin1Char('\n'));
+            const QStringList shown = part<QLabel>(dialog, "names")->text().split(QLatin1Char('\n'));
             EXPECT_EQ(shown[4], names[3]);                     // a short name whole
             EXPECT_TRUE(shown[2].endsWith(QChar(0x2026)));   // a long one cut with an ellipsis
-            const QString dates = part<QLabel>(dialog, "Label4")->text();
+            const QString dates = part<QLabel>(dialog, "dates")->text();
             EXPECT_FALSE(dates.contains(QChar(0x2026))) << qPrintable(dates);   // dates stay whole
         });
     }
-    EXPECT_EQ(HiScore[1].Name, names[1]);   // the table keeps the whole name
+    EXPECT_EQ(data.highScores[1].name, names[1]);   // the table keeps the whole name
 }
 
 TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnlyAFullClickCloses)
 {
-    open([](QDialog& dialog) {
+    open([this](QDialog& dialog) {
         EXPECT_EQ(dialog.size(), QSize(341 + 2, 194 + 2));
-        checkTitleStrip(dialog, 341, 324, SysInfo[26]);
+        checkTitleStrip(dialog, 341, 324, data.texts[26]);
         int drags = 0;
         QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
-        press(part(dialog, "Label1_0"), {3, 20});
-        moveTo(part(dialog, "Label1_0"), {3, 21}, Qt::LeftButton);
-        moveTo(part(dialog, "Label3"), {3, 20}, Qt::LeftButton);
+        press(part(dialog, "ranks"), {3, 20});
+        moveTo(part(dialog, "ranks"), {3, 21}, Qt::LeftButton);
+        moveTo(part(dialog, "names"), {3, 20}, Qt::LeftButton);
         EXPECT_EQ(drags, 1);
         pressAndDragOff(part(dialog, "ex"));
         EXPECT_TRUE(dialog.isVisible());
@@ -150,20 +150,20 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
     const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     // Left by a button, or by the window manager when there is none.
     const struct { std::int32_t score; QString typed; const char* leaveBy; QString name; int rank; } cases[] = {
-        {91, "", "cmdok", SysInfo[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
+        {91, "", "cmdok", data.texts[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
         {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
         {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
         {800, longName, "cmdok", longName, 2}};   // as long as it is typed
     for (const auto& c : cases) {
         const double before = nowDateValue();
-        HiScore = defaultScoreTable(QStringLiteral("Velko"), before - 10);
-        whenModalShows([&c](QDialog& dialog) {
+        data.highScores = defaultScoreTable(QStringLiteral("Velko"), before - 10);
+        whenModalShows([&c, this](QDialog& dialog) {
             EXPECT_EQ(dialog.size(), QSize(284 + 2, 121 + 2));
-            checkTitleStrip(dialog, 284, 268, SysInfo[1]);
-            EXPECT_EQ(part<QLabel>(dialog, "Label2")->text(), SysInfo[13]);
-            EXPECT_EQ(part(dialog, "Label2")->pos(), QPoint(12, 32));
+            checkTitleStrip(dialog, 284, 268, data.texts[1]);
+            EXPECT_EQ(part<QLabel>(dialog, "prompt")->text(), data.texts[13]);
+            EXPECT_EQ(part(dialog, "prompt")->pos(), QPoint(12, 32));
             EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(224, 88, 43, 24));
-            auto* box = part<QLineEdit>(dialog, "Text1");
+            auto* box = part<QLineEdit>(dialog, "name");
             EXPECT_EQ(box->geometry(), QRect(12, 56, 260, 22));
             EXPECT_TRUE(box->text().isEmpty());
             for (const QChar typed : c.typed) {   // key by key, in any script
@@ -172,13 +172,12 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
             }
             c.leaveBy ? click(part(dialog, c.leaveBy)) : void(dialog.close());
         });
-        RunNewHighScore(c.score, {folder.path(), {}});
-        EXPECT_EQ(InputName, c.name);
-        EXPECT_EQ(HiScore[c.rank].Name, c.name);
-        EXPECT_EQ(HiScore[c.rank].Points, c.score);
-        EXPECT_GE(HiScore[c.rank].When, before - 1e-6);
-        EXPECT_LE(HiScore[c.rank].When, nowDateValue() + 1e-6);
-        EXPECT_EQ(HiScore[c.rank == 0 ? 1 : 0].Name, QStringLiteral("Velko"));
+        enterNewRecord(c.score, data, {folder.path(), {}});
+        EXPECT_EQ(data.highScores[c.rank].name, c.name);
+        EXPECT_EQ(data.highScores[c.rank].points, c.score);
+        EXPECT_GE(data.highScores[c.rank].when, before - 1e-6);
+        EXPECT_LE(data.highScores[c.rank].when, nowDateValue() + 1e-6);
+        EXPECT_EQ(data.highScores[c.rank == 0 ? 1 : 0].name, QStringLiteral("Velko"));
     }
 }
 
@@ -205,12 +204,12 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)
-            EXPECT_EQ(ShowMessage("Quit?", kStyleYesNo, buttons), kAnswerNo);
+            EXPECT_EQ(showMessage("Velko", "Quit?", MessageButtons::YesNo, buttons), Answer::No);
         else if (k.dialog == NameEntry)
-            RunNewHighScore(9000, buttons);
+            enterNewRecord(9000, data, buttons);
         else
-            ShowHighScores(buttons);
+            showHighScores(data, buttons);
         EXPECT_EQ(closed, k.closes) << k.dialog << " key " << std::hex << k.key;
-        EXPECT_TRUE(k.dialog != NameEntry || InputName == "Al") << InputName.toStdString();
+        EXPECT_TRUE(k.dialog != NameEntry || data.highScores[0].name == "Al") << data.highScores[0].name.toStdString();
     }
 }

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "HighScores.h"
-#include "ProgramState.h"
 #include "SavedFiles.h"
 
 int main(int argc, char* argv[])
@@ -16,13 +15,14 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    velko::SysInfo[0] = QStringLiteral("Meister");
-    velko::LoadHiScoreTable();
+    velko::SavedFiles saved;
+    velko::ScoreTable scores;
+    saved.loadHighScores(scores, QStringLiteral("Meister"));
     std::cout << "loaded" << std::endl;
     std::string line;
     std::getline(std::cin, line);
-    velko::insertScore(velko::HiScore, {QString::fromUtf8(argv[1]), std::atoi(argv[2]), velko::nowDateValue(), {}});
-    const QString problem = velko::SaveHighScores();
+    velko::insertScore(scores, {QString::fromUtf8(argv[1]), std::atoi(argv[2]), velko::nowDateValue(), {}});
+    const QString problem = saved.saveHighScores(scores);
     std::fputs(qPrintable(problem), stderr);
     return problem.isEmpty() ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "DataPaths.h"
-#include "ProgramState.h"
+#include "SavedFiles.h"
 
 namespace velko::test {
 
@@ -39,11 +39,18 @@ protected:
         qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
         folder_ = userDataFolder();
         ASSERT_TRUE(folder_.startsWith(home_.path()) && QDir(folder_).exists()) << folder_.toStdString();
-        SysInfo[0] = QStringLiteral("Meister");
-        HiScore = ScoreTable();
+        scores = ScoreTable();
     }
     void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
 
+    // The player's files as the game opens and saves them, with this test's table.
+    void loadHighScores(FileLayer& files = systemFiles()) { saved.loadHighScores(scores, QStringLiteral("Meister"), files); }
+    VolumeLevels loadVolumeLevels(FileLayer& files = systemFiles()) { return saved.loadVolumeLevels(files); }
+    QString fileReadProblems() const { return saved.readProblems(); }
+    QString saveFiles(const VolumeLevels& levels, FileLayer& files = systemFiles()) { return saved.saveFiles(levels, scores, files); }
+
+    SavedFiles saved;
+    ScoreTable scores;
     QTemporaryDir home_;
     QString folder_;
     QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");

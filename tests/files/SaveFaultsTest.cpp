@@ -83,8 +83,8 @@ const QByteArray kGbkName = "\xD5\xC5\xCE\xB0";
 QByteArray oldTable()
 {
     ScoreTable table = defaultScoreTable(QStringLiteral("Ana"), 45000.5);
-    table[1].NameBytes = kCp1252Name;
-    table[4].NameBytes = kGbkName;
+    table[1].nameBytes = kCp1252Name;
+    table[4].nameBytes = kGbkName;
     return formatGameInfo(table);
 }
 const QByteArray kOldLevels = " 7 \r\n 9 \r\n";
@@ -121,11 +121,11 @@ TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
             SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
             writeBytes(folder_ + "/gameinfo.cfg", oldTable());
             writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
-            LoadHiScoreTable();
-            insertScore(HiScore, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
-            const QByteArray newTable = formatGameInfo(HiScore);
+            loadHighScores();
+            insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
+            const QByteArray newTable = formatGameInfo(scores);
             FaultyFiles files(failAt, fault.error);
-            const QString problem = SaveFiles({20, 30}, files);
+            const QString problem = saveFiles({20, 30}, files);
             if (!files.hit()) {
                 EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
                 EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), newTable);
@@ -139,9 +139,9 @@ TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
                 EXPECT_EQ(!problem.isEmpty(), files.mustBeTold()) << problem.toStdString();
                 EXPECT_TRUE(!problem.isEmpty() || (table == newTable && levels == formatSettings({20, 30})));
             }
-            LoadHiScoreTable();   // the next start
+            loadHighScores();   // the next start
             EXPECT_EQ(leftovers(), QStringList());
-            EXPECT_EQ(FileReadProblems(), QString());
+            EXPECT_EQ(fileReadProblems(), QString());
         }
     }
 }
@@ -154,10 +154,10 @@ TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
         for (int failAt = 0;; ++failAt) {
             SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
             FaultyFiles files(failAt, fault.error);
-            LoadHiScoreTable(files);
-            const VolumeLevels levels = LoadVolumeLevels();
-            const bool toldAtStart = !FileReadProblems().isEmpty();
-            const QString problem = SaveFiles(levels);
+            loadHighScores(files);
+            const VolumeLevels levels = loadVolumeLevels();
+            const bool toldAtStart = !fileReadProblems().isEmpty();
+            const QString problem = saveFiles(levels);
             EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), oldTable());
             EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), kOldLevels);
             if (!files.hit())
@@ -171,10 +171,10 @@ TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
         const QString path = folder_ + "/" + name;
         QFile::remove(path);
         ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-        LoadHiScoreTable();
-        LoadVolumeLevels();
-        EXPECT_TRUE(FileReadProblems().contains(QLatin1String(name))) << FileReadProblems().toStdString();
-        EXPECT_EQ(SaveFiles({3, 4}), QString());
+        loadHighScores();
+        loadVolumeLevels();
+        EXPECT_TRUE(fileReadProblems().contains(QLatin1String(name))) << fileReadProblems().toStdString();
+        EXPECT_EQ(saveFiles({3, 4}), QString());
         QFileInfo info(path);
         EXPECT_FALSE(info.isFile()) << name;
     }
@@ -193,11 +193,11 @@ TEST(StoredNames, OldCodePagesAreReadAndWrittenBackByteForByte)
     ScoreTable table;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(decodeStoredName(cases[i].bytes), cases[i].text) << cases[i].bytes.toHex().toStdString();
-        table[i].NameBytes = cases[i].bytes;
+        table[i].nameBytes = cases[i].bytes;
     }
     const QByteArray bytes = formatGameInfo(table);
     EXPECT_EQ(formatGameInfo(parseGameInfo(bytes)), bytes);
-    EXPECT_EQ(parseGameInfo(bytes)[3].Name, QStringLiteral("张伟"));
+    EXPECT_EQ(parseGameInfo(bytes)[3].name, QStringLiteral("张伟"));
 }
 
 // Two copies of the game on one folder, each adding a record: the file keeps both.
@@ -218,7 +218,7 @@ TEST_F(PlayerFolder, TwoCopiesEachKeepTheirRecord)
         EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
     }
     const ScoreTable table = parseGameInfo(fileBytes(folder_ + "/gameinfo.cfg"));
-    EXPECT_EQ(table[0].Name, QStringLiteral("Erste"));
-    EXPECT_EQ(table[1].Name, QStringLiteral("Zweite"));
-    EXPECT_EQ(table[3].NameBytes, kCp1252Name);   // moved down two places, bytes unchanged
+    EXPECT_EQ(table[0].name, QStringLiteral("Erste"));
+    EXPECT_EQ(table[1].name, QStringLiteral("Zweite"));
+    EXPECT_EQ(table[3].nameBytes, kCp1252Name);   // moved down two places, bytes unchanged
 }

@@ -19,7 +19,7 @@ namespace {
 
 std::pair<int, int> pairOf(const VolumeLevels& levels) { return {levels.effects, levels.music}; }
 
-using SavedFiles = PlayerHome;
+using PlayerFiles = PlayerHome;
 
 } // namespace
 
@@ -47,29 +47,29 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
     EXPECT_EQ(pairOf(readSettings(path)), std::pair(8, 9));
 }
 
-TEST_F(SavedFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
+TEST_F(PlayerFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 {
     const double before = toDateValue(QDateTime::currentDateTime());
-    LoadHiScoreTable();
+    loadHighScores();
     const double after = toDateValue(QDateTime::currentDateTime());
-    EXPECT_TRUE(HiScore[0].When >= before && HiScore[0].When <= after) << HiScore[0].When;
-    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(defaultScoreTable(QStringLiteral("Meister"), HiScore[0].When)));
-    SaveFiles(LoadVolumeLevels());
+    EXPECT_TRUE(scores[0].when >= before && scores[0].when <= after) << scores[0].when;
+    EXPECT_EQ(formatGameInfo(scores), formatGameInfo(defaultScoreTable(QStringLiteral("Meister"), scores[0].when)));
+    saveFiles(loadVolumeLevels());
     EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), QByteArray(" 50 \r\n 50 \r\n"));
-    EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(HiScore));
+    EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), formatGameInfo(scores));
     EXPECT_EQ(folderEntries(folder_), (QStringList{".velko-lines.lock", "gameinfo.cfg", "mysetting.cfg"}));
     writeBytes(gameInfoFilePath(), "");   // an existing but empty file is an empty table
-    LoadHiScoreTable();
-    EXPECT_EQ(formatGameInfo(HiScore), formatGameInfo(ScoreTable()));
+    loadHighScores();
+    EXPECT_EQ(formatGameInfo(scores), formatGameInfo(ScoreTable()));
 }
 
-TEST_F(SavedFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
+TEST_F(PlayerFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
 {
     ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("mysetting.cfg")));   // its writing must fail
-    LoadHiScoreTable();
-    SaveFiles({5, 6});
-    EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(HiScore));
-    EXPECT_EQ(pairOf(LoadVolumeLevels()), std::pair(50, 50));
+    loadHighScores();
+    saveFiles({5, 6});
+    EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(scores));
+    EXPECT_EQ(pairOf(loadVolumeLevels()), std::pair(50, 50));
 }
 
 TEST(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)

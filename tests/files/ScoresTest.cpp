@@ -38,7 +38,7 @@ TEST(HighScores, NewScoreGoesBelowEveryEqualOrBetterOne)
 {
     const ScoreTable before = defaultScoreTable(QStringLiteral("P"), 1.5);
     for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_TRUE(before[i].Name == "P" && before[i].Points == 1000 - 130 * int(i) && before[i].When == 1.5) << i;
+        EXPECT_TRUE(before[i].name == "P" && before[i].points == 1000 - 130 * int(i) && before[i].when == 1.5) << i;
     const struct { std::int32_t points; int at; } cases[] = {
         {91, 7}, {1000, 1}, {1001, 0}, {kMax, 0}, {500, 4}, {90, -1}, {-5, -1},
     };
@@ -101,7 +101,7 @@ TEST(GameInfoFile, RecordsAreByteExactAndCutsKeepOnlyTheWholeRecords)
     expectSameTable(parseGameInfo(bytes + bytes.left(20) + "trailing"), table, "only eight records are read");
     for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
         ScoreTable expected;
-        for (qsizetype i = 0, end = 0; i < 8 && (end += 14 + table[i].Name.toUtf8().size()) <= cut; ++i)
+        for (qsizetype i = 0, end = 0; i < 8 && (end += 14 + table[i].name.toUtf8().size()) <= cut; ++i)
             expected[i] = table[i];
         expectSameTable(parseGameInfo(bytes.left(cut)), expected, "cut " + std::to_string(cut));
     }
@@ -118,7 +118,7 @@ TEST(GameInfoFile, OverlongNamesAreCutAtACharacterBoundary)
     table[1] = {QString(65535, 'a'), 8, 2.5};
     table[2] = {"xx" + QString(40000, QChar(0x00E9)), 9, 3.5};
     ScoreTable expected = table;
-    expected[0].Name = QString(21845, QChar(0x4E2D));
-    expected[2].Name = table[2].Name.left(32768);
+    expected[0].name = QString(21845, QChar(0x4E2D));
+    expected[2].name = table[2].name.left(32768);
     expectSameTable(parseGameInfo(formatGameInfo(table)), expected);
 }

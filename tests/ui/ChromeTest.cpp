@@ -18,10 +18,10 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         tick(clockOf(*window), 4);   // fully counted up: the clock rests during the question
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
-        auto* score = part<QLabel>(*window, "Label1_0");
+        auto* score = part<QLabel>(*window, "score");
         const auto snapshot = [&] {
             return std::tuple{game.board, game.selection, game.nextColours, game.score, score->text(), boardOf(*window)->image(),
-                              window->surface(), window->gameRunning(), part(*window, "Picture2")->isVisible()};
+                              window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
         };
         const auto before = snapshot();
         const auto answer = answerDialogs(yes ? "cmdyes" : "cmdno");
@@ -45,12 +45,12 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
     }
     TearDown();
     auto window = startedWindow();
-    window->ApplyVolumeLevels(VolumeLevels{17, 23});
+    window->applyVolumeLevels(VolumeLevels{17, 23});
     window->close();
     const VolumeLevels saved = readSettings(settingsFilePath());
     EXPECT_TRUE(bothFilesWritten() && saved.effects == 17 && saved.music == 23);
     QFile::remove(settingsFilePath());
-    window->EndRun();   // the end of the run happens once
+    window->endRun();   // the end of the run happens once
     EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_EQ(programEnds, 2);
 }
@@ -91,7 +91,7 @@ TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
 
 TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleaseInsideIt)
 {
-    Edition = 2;
+    data.edition = 2;
     auto window = startedWindow();
     press(part(*window, "web"));
     EXPECT_EQ(urls, std::vector{QUrl(QString::fromLatin1(kMakerPage))});
@@ -131,10 +131,17 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
     for (auto [button, mode] : {std::pair{"ptms", 3}, {"tzms", 0}, {"tcyx", -1}}) {
         TearDown();
         ASSERT_TRUE(mode < 0 || writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
-        HiScore[0].Points = 4321;
-        GameMode = mode == 0 ? 3 : 0;
+        data.highScores[0].points = 4321;
+        data.kind = mode == 0 ? GameKind::Normal : GameKind::Challenge;
         auto window = makeWindow();
-        About about(*window);
+        StartScreen about(data);
+        // Wired as the program wires it.
+        QObject::connect(&about, &StartScreen::chosen, [&window](StartChoice choice) {
+            if (choice == StartChoice::Quit)
+                window->quitBeforePlaying();
+            else
+                window->playFirstGame(choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge);
+        });
         about.show();
         press(part(about, button));
         EXPECT_FALSE(about.isVisible());
@@ -143,9 +150,9 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(GameMode == mode && window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
-        EXPECT_EQ(part<QLabel>(*window, "Label3")->text(), QStringLiteral("4321"));
-        EXPECT_TRUE(part<LevelBar>(*window, "Picture4_0")->level() == 7 && MusicLevel() == 9);
+        EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
+        EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
+        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && MusicLevel() == 9);
         expectBoardShowsGame(*window);
     }
 }
@@ -167,10 +174,11 @@ TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
         QFile file(folder.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(contents.isEmpty() ? file.remove() : file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
         file.close();
-        const QString report = RunStartUp(folder.path());
+        GameData started;
+        const QString report = runStartUp(folder.path(), started);
         const bool whole = contents.startsWith('2');
         EXPECT_EQ(report.contains(QString::fromLatin1(name)), !whole) << name << ": " << contents.left(9).constData();
-        EXPECT_TRUE(!whole || (report.isEmpty() && Edition == 2)) << report.toStdString();
+        EXPECT_TRUE(!whole || (report.isEmpty() && started.edition == 2)) << report.toStdString();
     }
 }
 

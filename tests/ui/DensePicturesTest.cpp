@@ -2,7 +2,7 @@
 // screen, and again with QT_SCALE_FACTOR=2, where every picture must come from
 // its 2x partner and reach the screen pixel for pixel, at the same logical place.
 
-#include "KorvBut.h"
+#include "ImageButton.h"
 #include "Pictures.h"
 #include "WindowTestSupport.h"
 
@@ -63,7 +63,7 @@ TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
         EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), rgb(loadPicture(":/cells/" + name, scale)))
             << column << ", " << row;
     }
-    auto* button = part<KorvBut>(*window, "phbt");
+    auto* button = part<ImageButton>(*window, "phbt");
     EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
 
     // The curtain wipe covers the board from its second logical row down.
@@ -73,7 +73,7 @@ TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
     EXPECT_EQ(pixels(board).copy(belowTopRow), rgb(end).copy(belowTopRow));
 
     clickCell(*window, 1, 0);   // selects the ball there: the marker lies over it
-    EXPECT_EQ(part<QLabel>(*window, "Picture2")->pixmap().devicePixelRatio(), scale);
+    EXPECT_EQ(part<QLabel>(*window, "marker")->pixmap().devicePixelRatio(), scale);
 }
 
 } // namespace

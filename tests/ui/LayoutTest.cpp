@@ -3,9 +3,9 @@
 // edge or centre they keep.
 
 #include "DialogFrame.h"
-#include "Form2.h"
-#include "InputFrm.h"
-#include "MessageBox.h"
+#include "HighScoreWindow.h"
+#include "NameEntryDialog.h"
+#include "MessageDialog.h"
 #include "WindowTestSupport.h"
 
 namespace velko::test {
@@ -74,8 +74,8 @@ void expectDialogFrame(DialogFrame& dialog, int clientWidth, int clientHeight)
 
 const std::vector<Place> kTitleStrip(int width, int closeX)
 {
-    return {{"Image2", Box, 0, -1, width, 22}, {"Image4", Box, 4, 2, 16, 16},
-            {"Label1_2", LeftTop, 25, 3, 0, 0}, {"ex", Box, closeX, 5, 10, 10}};
+    return {{"titleStrip", Box, 0, -1, width, 22}, {"titleIcon", Box, 4, 2, 16, 16},
+            {"title", LeftTop, 25, 3, 0, 0}, {"ex", Box, closeX, 5, 10, 10}};
 }
 
 class LayoutTest : public WindowTest {};
@@ -86,22 +86,21 @@ TEST_F(LayoutTest, MainWindow)
     EXPECT_EQ(window->size(), QSize(640, 480));
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     expectPlaces(*window, {
-        {"Picture4_1", Box, 560, 436, 50, 10}, {"Picture4_0", Box, 560, 460, 50, 10},
+        {"musicBar", Box, 560, 436, 50, 10}, {"effectsBar", Box, 560, 460, 50, 10},
         {"help", Box, 536, 211, 52, 30}, {"phbt", Box, 526, 141, 72, 32},
         {"newgame", Box, 526, 105, 72, 32}, {"ex", Box, 616, 5, 10, 10},
-        {"min", Box, 597, 5, 8, 10}, {"PictureBox0", Box, 30, 38, 405, 405},
-        {"web", Box, 515, 175, 93, 32}, {"Label3", LeftTop, 556, 53, 0, 0},
-        {"Label1_0", CentreTop, 557, 70, 0, 0}, {"Label1_1", CentreTop, 559, 72, 0, 0}});
-    EXPECT_EQ(part(*window, "Picture2")->size(), QSize(45, 45));
+        {"min", Box, 597, 5, 8, 10}, {"board", Box, 30, 38, 405, 405},
+        {"web", Box, 515, 175, 93, 32}, {"bestScore", LeftTop, 556, 53, 0, 0},
+        {"score", CentreTop, 557, 70, 0, 0}, {"scoreShadow", CentreTop, 559, 72, 0, 0}});
+    EXPECT_EQ(part(*window, "marker")->size(), QSize(45, 45));
     // The score's shadow lies behind the score.
     const QObjectList& order = window->children();
-    EXPECT_LT(order.indexOf(part(*window, "Label1_1")), order.indexOf(part(*window, "Label1_0")));
+    EXPECT_LT(order.indexOf(part(*window, "scoreShadow")), order.indexOf(part(*window, "score")));
 }
 
 TEST_F(LayoutTest, StartScreen)
 {
-    Form1 form1;
-    About about(form1);
+    StartScreen about(data);
     EXPECT_EQ(about.size(), QSize(640, 480));
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     expectPlaces(about, {{"ptms", Box, 260, 300, 140, 45}, {"tzms", Box, 260, 350, 140, 40},
@@ -110,7 +109,7 @@ TEST_F(LayoutTest, StartScreen)
 
 TEST_F(LayoutTest, MessageDialog)
 {
-    whileOpen([] { ShowMessage(QStringLiteral("Start a new game?"), kStyleYesNo, buttons()); },
+    whileOpen([] { showMessage(QStringLiteral("Velko"), QStringLiteral("Start a new game?"), MessageButtons::YesNo, buttons()); },
               [](DialogFrame& dialog) {
                   expectDialogFrame(dialog, 236, 0);
                   std::vector<Place> places = kTitleStrip(236, 220);
@@ -125,25 +124,25 @@ TEST_F(LayoutTest, MessageDialog)
 
 TEST_F(LayoutTest, HighScoreWindow)
 {
-    whileOpen([] { ShowHighScores(buttons()); }, [](DialogFrame& dialog) {
+    whileOpen([this] { showHighScores(data, buttons()); }, [](DialogFrame& dialog) {
         expectDialogFrame(dialog, 341, 194);
         std::vector<Place> places = kTitleStrip(341, 324);
-        places.insert(places.end(), {{"Label4", LeftTop, 200, 28, 0, 0}, {"Label2", RightTop, 184, 28, 0, 0},
-                                     {"Label3", LeftTop, 48, 28, 0, 0}, {"Label1_0", CentreTop, 22, 28, 0, 0}});
+        places.insert(places.end(), {{"dates", LeftTop, 200, 28, 0, 0}, {"points", RightTop, 184, 28, 0, 0},
+                                     {"names", LeftTop, 48, 28, 0, 0}, {"ranks", CentreTop, 22, 28, 0, 0}});
         expectPlaces(*dialog.client(), places);
         // Even the longest date of the table stays inside the window.
-        QWidget* dates = part(*dialog.client(), "Label4");
+        QWidget* dates = part(*dialog.client(), "dates");
         EXPECT_LE(dates->x() + dates->width(), 341);
     });
 }
 
 TEST_F(LayoutTest, NameEntry)
 {
-    whileOpen([] { RunNewHighScore(5000, buttons()); }, [](DialogFrame& dialog) {
+    whileOpen([this] { enterNewRecord(5000, data, buttons()); }, [](DialogFrame& dialog) {
         expectDialogFrame(dialog, 284, 121);
         std::vector<Place> places = kTitleStrip(284, 268);
-        places.insert(places.end(), {{"Text1", Box, 12, 56, 260, 22}, {"cmdok", Box, 224, 88, 43, 24},
-                                     {"Label2", LeftTop, 12, 32, 0, 0}});
+        places.insert(places.end(), {{"name", Box, 12, 56, 260, 22}, {"cmdok", Box, 224, 88, 43, 24},
+                                     {"prompt", LeftTop, 12, 32, 0, 0}});
         expectPlaces(*dialog.client(), places);
     });
 }

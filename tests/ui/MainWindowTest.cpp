@@ -11,7 +11,7 @@ TEST_F(MainWindowTest, ClickOnBallSelectsItAndLaysTheMarkerOverIt)
 {
     auto window = startedWindow();
     setBoard(*window, [](int c, int r) { return c == 4 && r == 6 ? 3 : c + r == 0 ? 5 : 0; });
-    auto* marker = part<QLabel>(*window, "Picture2");
+    auto* marker = part<QLabel>(*window, "marker");
     for (auto [column, row, mark] : {std::tuple{4, 6, "T3"}, {0, 0, "T5"}}) {
         clickCell(*window, column, row);
         ASSERT_TRUE(window->game().selection);
@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, MoveEndsWithTheBallDrawnInItsNewCellAndThePreviewedBallsC
     clickCell(*window, 1, 1);
     clickCell(*window, 6, 7);
     EXPECT_EQ(window->game().board[6][7], Colour::Green);
-    EXPECT_FALSE(part(*window, "Picture2")->isVisible());
+    EXPECT_FALSE(part(*window, "marker")->isVisible());
     EXPECT_EQ(window->game().emptyCellCount(), kCells * kCells - 4);
     expectBoardShowsGame(*window);
     EXPECT_NE(std::find(sleeps.begin(), sleeps.end(), 150), sleeps.end());   // waits through the desktop
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
 
 TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
 {
-    auto window = startedWindow(0);
+    auto window = startedWindow(GameKind::Challenge);
     const struct { int x, y; char family; } places[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     const auto expectPreview = [&] {
         for (int slot = 0; slot < 3; ++slot)
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, ScoreLabelsCountUpOnTicksAndStayCentred)
 {
     auto window = startedWindow();
     const auto expectShown = [&](const char* text) {
-        for (auto [name, centre, top] : {std::tuple{"Label1_0", 557, 70}, {"Label1_1", 559, 72}}) {
+        for (auto [name, centre, top] : {std::tuple{"score", 557, 70}, {"scoreShadow", 559, 72}}) {
             auto* label = part<QLabel>(*window, name);
             EXPECT_EQ(label->text(), QString::fromLatin1(text));
             EXPECT_NEAR(label->x() + label->width() / 2.0, centre, 1.0) << text;
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWh
 {
     auto window = startedWindow();
     QTimer* clock = clockOf(*window);
-    auto* shown = part<QLabel>(*window, "Label1_0");
+    auto* shown = part<QLabel>(*window, "score");
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
     // Four in row 0 and a fifth to move in: a line of five, 15 points each time;
     // then a move that removes nothing.
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWh
 TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
 {
     for (bool highScore : {false, true}) {
-        HiScore[7].Points = highScore ? -1 : HiScore[7].Points;   // -1: even a score of 0 makes the table
+        data.highScores[7].points = highScore ? -1 : data.highScores[7].points;   // -1: even a score of 0 makes the table
         auto window = startedWindow();
         // Full, no line of five, empty only at (8, 7), (7, 8) and (8, 8):
         // moving (6, 8) right leaves no room for three new balls.
@@ -143,8 +143,8 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(window->gameRunning() || clockOf(*window)->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
-        const auto entered = [](const ScoreRec& record) { return record.Name == SysInfo[14] && record.Points == 0; };
-        EXPECT_EQ(std::any_of(HiScore.begin(), HiScore.end(), entered), highScore);
+        const auto entered = [this](const ScoreRecord& record) { return record.name == data.text(Text::NamelessPlayer) && record.points == 0; };
+        EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
         EXPECT_FALSE(window->game().selection);

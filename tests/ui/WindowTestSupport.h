@@ -10,12 +10,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "About.h"
+#include "StartScreen.h"
 #include "BoardView.h"
 #include "DataPaths.h"
-#include "Form1.h"
+#include "GameWindow.h"
 #include "LevelBar.h"
-#include "ProgramState.h"
+#include "GameData.h"
+#include "StartUp.h"
 #include "Sound.h"
 #include "WebPages.h"
 
@@ -26,31 +27,32 @@ protected:
     void SetUp() override
     {
         TearDown();
-        ASSERT_EQ(RunStartUp(mediaFolder()), QString());
+        ASSERT_EQ(runStartUp(mediaFolder(), data), QString());
     }
     void TearDown() override
     {
         QFile::remove(settingsFilePath());
         QFile::remove(gameInfoFilePath());
     }
-    std::unique_ptr<Form1> makeWindow()
+    std::unique_ptr<GameWindow> makeWindow()
     {
-        auto window = std::make_unique<Form1>();
+        auto window = std::make_unique<GameWindow>(data);
         window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
                              [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
     }
     // A new game on the shown window, no question asked.
-    std::unique_ptr<Form1> startedWindow(std::uint8_t mode = 3)
+    std::unique_ptr<GameWindow> startedWindow(GameKind kind = GameKind::Normal)
     {
         auto window = makeWindow();
-        GameMode = mode;
-        window->newgame_MouseDown();
+        data.kind = kind;
+        window->pressNewGame();
         window->show();
         return window;
     }
     static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
 
+    GameData data;
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
     bool opens = true;   // what the desktop answers to an open
@@ -65,8 +67,8 @@ T* part(QWidget& window, const char* name)
     EXPECT_NE(widget, nullptr) << "no control named " << name;
     return widget;
 }
-inline BoardView* boardOf(Form1& window) { return part<BoardView>(window, "PictureBox0"); }
-inline QTimer* clockOf(Form1& window) { return part<QTimer>(window, "Timer1"); }
+inline BoardView* boardOf(GameWindow& window) { return part<BoardView>(window, "board"); }
+inline QTimer* clockOf(GameWindow& window) { return part<QTimer>(window, "scoreClock"); }
 inline QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 inline QImage pixels(QWidget* widget) { return rgb(widget->grab().toImage()); }
 
@@ -82,7 +84,7 @@ inline QImage cellPicture(const QString& name)
 }
 
 // Fills the board with value(column, row), drawn, nothing selected.
-inline void setBoard(Form1& window, const std::function<int(int, int)>& value)
+inline void setBoard(GameWindow& window, const std::function<int(int, int)>& value)
 {
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
@@ -92,7 +94,7 @@ inline void setBoard(Form1& window, const std::function<int(int, int)>& value)
 }
 
 // Every cell on the screen shows the picture of its Board value.
-inline void expectBoardShowsGame(Form1& window)
+inline void expectBoardShowsGame(GameWindow& window)
 {
     const QImage shown = pixels(boardOf(window));
     for (int c = 0; c < kCells * kCells; ++c) {
@@ -103,7 +105,7 @@ inline void expectBoardShowsGame(Form1& window)
 }
 
 inline void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
-inline void clickCell(Form1& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
+inline void clickCell(GameWindow& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(boardOf(window), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
 }

@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "Game.h"
-#include "KorvBut.h"
+#include "GameData.h"
+#include "ImageButton.h"
+#include "MessageDialog.h"
 #include "RandomSource.h"
 #include "SettingsFile.h"
 
@@ -31,7 +33,7 @@ constexpr int kBoardTop = 38;
 struct PreviewPlace { int x; int y; char family; };
 constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
 
-class Form1 : public QWidget, public GameScreen {
+class GameWindow : public QWidget, public GameScreen {
     Q_OBJECT
 public:
     // What the window asks of the desktop. Tests put recorders in their place.
@@ -42,28 +44,37 @@ public:
         std::function<void()> endProgram;               // after the end of the run
     };
 
-    explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit GameWindow(GameData& data, QWidget* parent = nullptr);
+    ~GameWindow() override;
 
+    // The running game, for the tests that set up a board.
     Game& game() { return game_; }
+    // Where the window's desktop actions go; tests replace them.
     Desktop& desktop() { return desktop_; }
+    // The pictures and click of this window's buttons.
     const ButtonContext& buttons() const { return buttons_; }
     // The window's own surface: back.gif with the preview painted on it.
     const QImage& surface() const { return surface_; }
 
+    // The start screen's game choice: the stored volume levels onto the bars,
+    // then the first game of that kind, and the window shows.
+    void playFirstGame(GameKind kind);
+    // The start screen's quit: the stored volume levels are read (so that they
+    // are saved back unchanged), then the run ends.
+    void quitBeforePlaying();
     // The new-game button: asks first while a game is running, then starts one.
-    void newgame_MouseDown();
+    void pressNewGame();
     // The stored volume levels onto both bars and into the sound.
-    void ApplyVolumeLevels(const VolumeLevels& levels);
+    void applyVolumeLevels(const VolumeLevels& levels);
     // The end of the run, done once however the window goes: both files are
     // written, the sound is shut down and the program ends.
-    void EndRun();
+    void endRun();
     // Saves both files now (only the table before the levels are read or a game starts);
     // returns what failed.
-    QString SaveNow();
+    QString saveNow();
     // From now on a failed save is written to the error output, not shown:
     // the run is being ended from outside.
-    void EndQuietly() { endsQuietly_ = true; }
+    void endQuietly() { endsQuietly_ = true; }
     // A game is under way: from a new game to its end. The score clock only
     // ticks while the shown score still counts up towards the score.
     bool gameRunning() const { return gameRunning_; }
@@ -95,21 +106,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void drawBackground();
     void buildLabels();
     void buildButtons();
     void buildLevelBars();
-    KorvBut* addButton(const char* name, int left, int top, int width, int height);
-    void TellSaveProblem(const QString& problem);
+    ImageButton* addButton(const char* name, int left, int top, int width, int height);
+    // The message dialog over this window, with the game's title.
+    Answer tellPlayer(const QString& text, MessageButtons answers);
+    void tellSaveProblem(const QString& problem);
     void runScoreClockWhileCounting();
 
-    void ex_MouseDown();
-    void help_MouseDown();
-    void web_MouseDown();
+    // The quit button: ends the run once the player confirms.
+    void pressQuit();
+    // The help button: the help page in edition 1, else the board hides or shows.
+    void pressHelp();
+    // The web button: the product page in edition 1, else the maker's page.
+    void pressWebPage();
     // Opens a help file or web page through the desktop, telling the player
     // in the message dialog when nothing could open it.
     void openForPlayer(const QUrl& url, const QString& what);
 
+    GameData& data_;
     SystemRandom random_;
     Game game_;
     Desktop desktop_;
@@ -121,14 +138,14 @@ private:
     bool gameRunning_ = false;
     bool windowMoveStarted_ = false;   // by the current press
 
-    BoardView* PictureBox0 = nullptr;
-    QLabel* Picture2 = nullptr;
-    AnchoredLabel* Label1_0 = nullptr;
-    AnchoredLabel* Label1_1 = nullptr;
-    AnchoredLabel* Label3 = nullptr;
-    QTimer* Timer1 = nullptr;
-    LevelBar* Picture4_0 = nullptr;   // effects
-    LevelBar* Picture4_1 = nullptr;   // music
+    BoardView* board_ = nullptr;
+    QLabel* marker_ = nullptr;
+    AnchoredLabel* score_ = nullptr;
+    AnchoredLabel* scoreShadow_ = nullptr;
+    AnchoredLabel* bestScore_ = nullptr;
+    QTimer* scoreClock_ = nullptr;
+    LevelBar* effectsBar_ = nullptr;   // effects
+    LevelBar* musicBar_ = nullptr;   // music
 };
 
 // What every button of the game takes: the media folder and the click.

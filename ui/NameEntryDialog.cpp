@@ -1,4 +1,4 @@
-#include "InputFrm.h"
+#include "NameEntryDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +6,6 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -24,32 +23,32 @@ QFont namedFont(const QString& family, double points)
 
 class NameEntry : public DialogFrame {
 public:
-    explicit NameEntry(const ButtonContext& buttons) : DialogFrame(284, 121)
+    NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
     {
-        setObjectName(QStringLiteral("InputFrm"));
+        setObjectName(QStringLiteral("nameEntry"));
         setFont(namedFont(QStringLiteral("Tahoma"), 9));
 
-        const DialogTitle title = buildDialogTitle(this, client(), SysInfo[1],
+        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
                                                    namedFont(QStringLiteral("SimSun"), 9), 268,
                                                    buttons);
-        connect(title.ex, &KorvBut::MouseUp, this, [this] { takeName(); });
+        connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
-        auto* prompt = new QLabel(SysInfo[13], client());
-        prompt->setObjectName(QStringLiteral("Label2"));
+        auto* prompt = new QLabel(data.text(Text::NamePrompt), client());
+        prompt->setObjectName(QStringLiteral("prompt"));
         prompt->move(12, 32);
         prompt->adjustSize();
 
         name_ = new QLineEdit(client());
-        name_->setObjectName(QStringLiteral("Text1"));
+        name_->setObjectName(QStringLiteral("name"));
         name_->setFont(namedFont(QStringLiteral("SimSun"), 9));
         name_->setGeometry(12, 56, 260, 22);
         // No limit of our own below what the saved file's two-byte length can
         // hold: the table window elides what its column cannot show.
         name_->setMaxLength(kLongestStoredName);
 
-        auto* cmdok = new KorvBut(QStringLiteral("cmdok"), buttons, client());
+        auto* cmdok = new ImageButton(QStringLiteral("cmdok"), buttons, client());
         cmdok->setGeometry(224, 88, 43, 24);
-        connect(cmdok, &KorvBut::MouseUp, this, [this] { takeName(); });
+        connect(cmdok, &ImageButton::released, this, [this] { takeName(); });
 
         title.ex->raise();
         name_->setFocus();
@@ -63,32 +62,34 @@ protected:
     void enterPressed() override { takeName(); }
     void escapePressed() override { takeName(); }
 
-private:
-    void takeName()
+    void takeName() { done(QDialog::Accepted); }
+
+public:
+    // The name as typed; the nameless player's name when nothing was typed.
+    QString enteredName() const
     {
-        InputName = name_->text();
-        if (InputName.isEmpty())
-            InputName = SysInfo[14];
-        done(QDialog::Accepted);
+        const QString typed = name_->text();
+        return typed.isEmpty() ? data_.text(Text::NamelessPlayer) : typed;
     }
 
+private:
+    const GameData& data_;
     QLineEdit* name_ = nullptr;
 };
 
 } // namespace
 
-void RunNewHighScore(std::int32_t score, const ButtonContext& buttons)
+void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons)
 {
-    InputName.clear();
+    ScoreRecord record;
     {
-        NameEntry dialog(buttons);
+        NameEntry dialog(data, buttons);
         dialog.exec();
+        record.name = dialog.enteredName();
     }
-    ScoreRec record;
-    record.Name = InputName.isEmpty() ? SysInfo[14] : InputName;
-    record.Points = score;
-    record.When = nowDateValue();
-    insertScore(HiScore, record);
+    record.points = score;
+    record.when = nowDateValue();
+    insertScore(data.highScores, record);
 }
 
 } // namespace velko

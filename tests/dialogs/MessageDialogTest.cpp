@@ -2,24 +2,23 @@
 // text, and what every way of closing it answers.
 
 #include "DialogTestKit.h"
-#include "MessageBox.h"
-#include "ProgramState.h"
+#include "MessageDialog.h"
 
 using namespace velko;
 using namespace velko::test;
 
 namespace {
 
-class MessageBoxTest : public ::testing::Test {
+class MessageDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { BoxResult = 0; }
-
-    // Shows a message of `style`, lets `act` handle it and gives back the answer.
-    int answer(int style, std::function<void(QDialog&)> act, const QString& text = "Quit?")
+    // Shows a message offering `answers`, lets `act` handle it and gives back the answer.
+    Answer answer(MessageButtons answers, std::function<void(QDialog&)> act, const QString& text = "Quit?")
     {
         whenModalShows(std::move(act));
-        return ShowMessage(text, style, {folder.path(), [this] { ++clicks; }});
+        return showMessage(title, text, answers, {folder.path(), [this] { ++clicks; }});
     }
+
+    QString title = QStringLiteral("Velko Lines test");
 
     QTemporaryDir folder;
     int clicks = 0;
@@ -27,25 +26,24 @@ protected:
 
 } // namespace
 
-TEST_F(MessageBoxTest, OnlyStyleBitSixteenAsksYesOrNoAndEachButtonAnswersItsCode)
+TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswer)
 {
-    const struct { int style; const char* button; int code; } cases[] = {
-        {0, "cmdok", kAnswerOk}, {kStyleYesNo, "cmdyes", kAnswerYes},
-        {kStyleYesNo | 4 | 32, "cmdno", kAnswerNo}, {4 | 32, "cmdok", kAnswerOk}};
+    const struct { MessageButtons answers; const char* button; Answer answer; } cases[] = {
+        {MessageButtons::Ok, "cmdok", Answer::Ok}, {MessageButtons::YesNo, "cmdyes", Answer::Yes},
+        {MessageButtons::YesNo, "cmdno", Answer::No}};
     for (const auto& c : cases) {
-        const bool yesNo = c.style & kStyleYesNo;
-        EXPECT_EQ(answer(c.style, [&](QDialog& dialog) {
-                      EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.style;
-                      EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.style;
-                      EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.style;
+        const bool yesNo = c.answers == MessageButtons::YesNo;
+        EXPECT_EQ(answer(c.answers, [&](QDialog& dialog) {
+                      EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.button;
+                      EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.button;
+                      EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.button;
                       click(part(dialog, c.button));
-                  }), c.code);
-        EXPECT_EQ(BoxResult, c.code);
+                  }), c.answer);
     }
-    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(clicks, 3);
 }
 
-TEST_F(MessageBoxTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnswer)
+TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnswer)
 {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
@@ -56,17 +54,14 @@ TEST_F(MessageBoxTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnsw
             // A press on an answer released outside it does nothing (keys: the dialogs' key table).
             pressAndDragOff(part(dialog, part(dialog, "cmdyes")->isVisible() ? "cmdyes" : "cmdok"));
             EXPECT_TRUE(dialog.isVisible());
-            EXPECT_EQ(BoxResult, 0);
             way(dialog);
         };
-        for (const auto& [style, code] : {std::pair{kStyleYesNo, kAnswerNo}, {0, kAnswerOk}}) {
-            BoxResult = 0;
-            EXPECT_EQ(answer(style, act), code);
-        }
+        for (const auto& [answers, expected] : {std::pair{MessageButtons::YesNo, Answer::No}, {MessageButtons::Ok, Answer::Ok}})
+            EXPECT_EQ(answer(answers, act), expected);
     }
 }
 
-TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
+TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextInTwips)
 {
     const int line = QFontMetrics(QFont(QStringLiteral("Tahoma"), 9)).height();
     const struct { const char* text; int minHeight, maxHeight; } cases[] = {
@@ -75,7 +70,7 @@ TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
         {"A message long enough to need more than one line at this width, so it "
          "wraps at the words and carries on.", 2 * line - 2, 5 * line}};
     for (const auto& c : cases) {
-        answer(0, [&c](QDialog& dialog) {
+        answer(MessageButtons::Ok, [&c](QDialog& dialog) {
             const QRect message = part(dialog, "Message")->geometry();
             EXPECT_EQ(message.topLeft(), QPoint(8, 28));
             EXPECT_EQ(message.width(), 224);
@@ -92,12 +87,11 @@ TEST_F(MessageBoxTest, TheDialogGrowsWithItsTextInTwips)
     }
 }
 
-TEST_F(MessageBoxTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
+TEST_F(MessageDialogTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
 {
-    SysInfo[1] = QStringLiteral("Velko Lines test");
     writeDot(folder.filePath("tbk.gif"), QColor(10, 20, 120));
     writeDot(folder.filePath("tit.gif"), QColor(230, 180, 20));
-    answer(0, [](QDialog& dialog) {
+    answer(MessageButtons::Ok, [this](QDialog& dialog) {
         EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_LE((dialog.geometry().center() - dialog.screen()->geometry().center()).manhattanLength(), 2);
@@ -106,11 +100,11 @@ TEST_F(MessageBoxTest, AFramedTopmostDialogCentredUnderItsTitleStrip)
         for (QPoint edge : {QPoint(0, bottom), QPoint(right, bottom / 2), QPoint(right / 2, bottom)})
             EXPECT_EQ(seen.pixelColor(edge), QColor(Qt::black));
         EXPECT_EQ(seen.pixelColor(right - 1, bottom - 1), QColor(216, 216, 216));
-        checkTitleStrip(dialog, 236, 220, SysInfo[1]);
+        checkTitleStrip(dialog, 236, 220, title);
         // The strip picture is stretched over the whole strip, the icon sits at its left.
-        EXPECT_EQ(part(dialog, "Image2")->grab().toImage().pixelColor(230, 15), QColor(10, 20, 120));
-        EXPECT_EQ(part(dialog, "Image4")->geometry(), QRect(4, 2, 16, 16));
-        EXPECT_FALSE(part<QLabel>(dialog, "Image4")->pixmap().isNull());
+        EXPECT_EQ(part(dialog, "titleStrip")->grab().toImage().pixelColor(230, 15), QColor(10, 20, 120));
+        EXPECT_EQ(part(dialog, "titleIcon")->geometry(), QRect(4, 2, 16, 16));
+        EXPECT_FALSE(part<QLabel>(dialog, "titleIcon")->pixmap().isNull());
         click(part(dialog, "ex"));
     });
 }

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "MessageDialog.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -7,7 +7,6 @@
 
 #include "DialogFrame.h"
 #include "DialogTitle.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -33,12 +32,13 @@ int twipsToPixels(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-class MessageDialog : public DialogFrame {
+class MessageWindow : public DialogFrame {
 public:
-    MessageDialog(const QString& text, int style, const ButtonContext& buttons)
+    MessageWindow(const QString& caption, const QString& text, MessageButtons answers,
+                  const ButtonContext& buttons)
         : DialogFrame(kClientWidth, kDesignClientHeight)
     {
-        setObjectName(QStringLiteral("MessageBox"));
+        setObjectName(QStringLiteral("messageDialog"));
         setFont(tahoma(8.25));
 
         message_ = new QLabel(client());
@@ -48,12 +48,12 @@ public:
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), SysInfo[1], tahoma(9), 220, buttons);
-        connect(title.ex, &KorvBut::MouseUp, this, [this] { closeBox(); });
+            buildDialogTitle(this, client(), caption, tahoma(9), 220, buttons);
+        connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
-        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, kAnswerYes, buttons);
-        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, kAnswerOk, buttons);
-        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, kAnswerNo, buttons);
+        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);
+        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, Answer::Ok, buttons);
+        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, Answer::No, buttons);
 
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.
@@ -64,10 +64,10 @@ public:
         const int h = messagePixels * kTwipsPerPixel;
         setClientHeight(twipsToPixels(h + kOuterHeightOverMessage) - 2);
         const int buttonsTop = twipsToPixels(h + kButtonsTopOverMessage);
-        for (KorvBut* button : {cmdyes_, cmdok_, cmdno_})
+        for (ImageButton* button : {cmdyes_, cmdok_, cmdno_})
             button->move(button->x(), buttonsTop);
 
-        if (style & kStyleYesNo) {
+        if (answers == MessageButtons::YesNo) {
             cmdno_->show();
             cmdyes_->show();
         } else {
@@ -97,44 +97,50 @@ protected:
     }
 
 private:
-    KorvBut* answerButton(const QString& name, int left, int width, int code,
+    ImageButton* answerButton(const QString& name, int left, int width, Answer code,
                           const ButtonContext& buttons)
     {
-        auto* button = new KorvBut(name, buttons, client());
+        auto* button = new ImageButton(name, buttons, client());
         button->setGeometry(left, 0, width, 24);
         button->hide();
-        connect(button, &KorvBut::MouseUp, this, [this, code] { answer(code); });
+        connect(button, &ImageButton::released, this, [this, code] { finish(code); });
         return button;
     }
 
-    void answer(int code)
+    void finish(Answer code)
     {
-        BoxResult = code;
-        done(code);
+        answer_ = code;
+        done(QDialog::Accepted);
     }
 
     // The close button, Esc and the window manager: OK in an OK dialog, No in a Yes/No one.
     void closeBox()
     {
         if (!cmdok_->isHidden())
-            answer(kAnswerOk);
+            finish(Answer::Ok);
         else if (!cmdno_->isHidden())
-            answer(kAnswerNo);
+            finish(Answer::No);
     }
 
+public:
+    Answer answer() const { return answer_; }
+
+private:
+    Answer answer_ = Answer::Ok;
     QLabel* message_ = nullptr;
-    KorvBut* cmdyes_ = nullptr;
-    KorvBut* cmdok_ = nullptr;
-    KorvBut* cmdno_ = nullptr;
+    ImageButton* cmdyes_ = nullptr;
+    ImageButton* cmdok_ = nullptr;
+    ImageButton* cmdno_ = nullptr;
 };
 
 } // namespace
 
-int ShowMessage(const QString& text, int style, const ButtonContext& buttons)
+Answer showMessage(const QString& title, const QString& text, MessageButtons answers,
+                   const ButtonContext& buttons)
 {
-    MessageDialog dialog(text, style, buttons);
+    MessageWindow dialog(title, text, answers, buttons);
     dialog.exec();
-    return BoxResult;
+    return dialog.answer();
 }
 
 } // namespace velko

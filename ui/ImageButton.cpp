@@ -1,4 +1,4 @@
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,7 +29,7 @@ QCursor handCursor()
 
 } // namespace
 
-KorvBut::KorvBut(const QString& name, const ButtonContext& context, QWidget* parent)
+ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWidget* parent)
     : QWidget(parent), name_(name), context_(context)
 {
     setObjectName(name);
@@ -38,10 +38,10 @@ KorvBut::KorvBut(const QString& name, const ButtonContext& context, QWidget* par
     resize(210, 84);
 }
 
-void KorvBut::SetPic(int state)
+void ImageButton::showFace(ButtonFace face)
 {
     // Any failure leaves the face as it was: a missing or broken picture is no error.
-    const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(state);
+    const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(static_cast<int>(face));
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
     const QImage picture = loadPicture(path);
@@ -51,13 +51,13 @@ void KorvBut::SetPic(int state)
     update();
 }
 
-bool KorvBut::isOverFace(const QPointF& at) const
+bool ImageButton::isOverFace(const QPointF& at) const
 {
     // The edges belong to the face: x == width() is still on it.
     return at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height();
 }
 
-void KorvBut::mousePressEvent(QMouseEvent* event)
+void ImageButton::mousePressEvent(QMouseEvent* event)
 {
     // A press holds the pointer until the release or until it leaves the face.
     holding_ = true;
@@ -67,22 +67,22 @@ void KorvBut::mousePressEvent(QMouseEvent* event)
     // would get no mouse input while a button of the window holds the pointer.
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
-    const QPointer<KorvBut> self(this);
+    const QPointer<ImageButton> self(this);
     if (context_.clickSound)
         context_.clickSound();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()),
                    float(event->position().x()), float(event->position().y()));
     // The window's handler may have run a dialog that took this button with it.
     if (!self)
         return;
-    SetPic(2);
+    showFace(ButtonFace::Pressed);
 }
 
-void KorvBut::mouseMoveEvent(QMouseEvent* event)
+void ImageButton::mouseMoveEvent(QMouseEvent* event)
 {
     const int button = buttonCode(event->buttons());
     if (isOverFace(event->position())) {
-        SetPic(button == 1 ? 2 : 1);
+        showFace(button == 1 ? ButtonFace::Pressed : ButtonFace::Hover);
         // Keep hearing the pointer, so that leaving the face is noticed.
         if (isVisible() && QWidget::mouseGrabber() != this)
             grabMouse();
@@ -95,7 +95,7 @@ void KorvBut::mouseMoveEvent(QMouseEvent* event)
             handOverTo(event);
         if (!holding_ && button != 0)
             return;   // a press already dragged off: the face no longer hears it
-        SetPic(0);
+        showFace(ButtonFace::Normal);
         if (QWidget::mouseGrabber() == this)
             releaseMouse();
         holding_ = false;
@@ -103,15 +103,15 @@ void KorvBut::mouseMoveEvent(QMouseEvent* event)
         if (button != 0)
             pressLost_ = true;
     }
-    emit MouseMove(button, shiftCode(event->modifiers()),
+    emit moved(button, shiftCode(event->modifiers()),
                    float(event->position().x()), float(event->position().y()));
 }
 
-void KorvBut::handOverTo(QMouseEvent* event)
+void ImageButton::handOverTo(QMouseEvent* event)
 {
     QWidget* top = window();
     const QPoint inWindow = top->mapFromGlobal(event->globalPosition().toPoint());
-    auto* other = qobject_cast<KorvBut*>(top->childAt(inWindow));
+    auto* other = qobject_cast<ImageButton*>(top->childAt(inWindow));
     if (!other || other == this || !other->isEnabled())
         return;
     const QPointF at = other->mapFromGlobal(event->globalPosition());
@@ -120,7 +120,7 @@ void KorvBut::handOverTo(QMouseEvent* event)
     QCoreApplication::sendEvent(other, &moved);
 }
 
-void KorvBut::mouseReleaseEvent(QMouseEvent* event)
+void ImageButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (pressLost_) {
         // The release of a press dragged off the face happens elsewhere.
@@ -128,24 +128,24 @@ void KorvBut::mouseReleaseEvent(QMouseEvent* event)
             pressLost_ = false;
         return;
     }
-    SetPic(0);
+    showFace(ButtonFace::Normal);
     // The handler may close the window holding this button: nothing after the emit.
-    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
+    emit released(buttonCode(event->button()), shiftCode(event->modifiers()),
                  float(event->position().x()), float(event->position().y()));
 }
 
-void KorvBut::showEvent(QShowEvent* event)
+void ImageButton::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    SetPic(0);
+    showFace(ButtonFace::Normal);
 }
 
-void KorvBut::leaveEvent(QEvent* event)
+void ImageButton::leaveEvent(QEvent* event)
 {
     // Where the pointer cannot be grabbed, leaving is how the face hears that
     // the pointer went away; a held press is followed by its moves instead.
     if (holding_ && QGuiApplication::mouseButtons() == Qt::NoButton) {
-        SetPic(0);
+        showFace(ButtonFace::Normal);
         if (QWidget::mouseGrabber() == this)
             releaseMouse();
         holding_ = false;
@@ -153,7 +153,7 @@ void KorvBut::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
-void KorvBut::hideEvent(QHideEvent* event)
+void ImageButton::hideEvent(QHideEvent* event)
 {
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
@@ -161,7 +161,7 @@ void KorvBut::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
-void KorvBut::paintEvent(QPaintEvent*)
+void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));

@@ -2,7 +2,7 @@
 // presses reach the window as a release.
 
 #include "DialogTestKit.h"
-#include "KorvBut.h"
+#include "ImageButton.h"
 
 using namespace velko;
 using namespace velko::test;
@@ -13,29 +13,29 @@ const QColor kNormal(200, 30, 30), kHover(30, 200, 30), kPressed(30, 30, 200);
 
 struct Event { int button, shift; float x, y; };
 
-class KorvButTest : public ::testing::Test {
+class ImageButtonTest : public ::testing::Test {
 protected:
     QString file(const char* name) const { return folder.filePath(QLatin1String(name)); }
 
-    std::unique_ptr<KorvBut> makeButton(bool withFaces = true)
+    std::unique_ptr<ImageButton> makeButton(bool withFaces = true)
     {
         for (const auto& [name, colour] : {std::pair{"tst0.gif", kNormal}, {"tst1.gif", kHover},
                                            {"tst2.gif", kPressed}})
             if (withFaces)
                 writeDot(file(name), colour);
-        auto button = std::make_unique<KorvBut>("tst", ButtonContext{folder.path(), [this] { ++clicks; }});
+        auto button = std::make_unique<ImageButton>("tst", ButtonContext{folder.path(), [this] { ++clicks; }});
         button->resize(20, 16);
         auto record = [](std::vector<Event>& to) {
             return [&to](int b, int s, float x, float y) { to.push_back({b, s, x, y}); };
         };
-        QObject::connect(button.get(), &KorvBut::MouseDown, record(downs));
-        QObject::connect(button.get(), &KorvBut::MouseUp, record(ups));
-        QObject::connect(button.get(), &KorvBut::MouseMove, record(moves));
+        QObject::connect(button.get(), &ImageButton::pressed, record(downs));
+        QObject::connect(button.get(), &ImageButton::released, record(ups));
+        QObject::connect(button.get(), &ImageButton::moved, record(moves));
         button->show();
         return button;
     }
 
-    static QColor faceAt(KorvBut& button, int x = 0, int y = 0)
+    static QColor faceAt(ImageButton& button, int x = 0, int y = 0)
     { return button.grab().toImage().pixelColor(x, y); }
 
     QTemporaryDir folder;
@@ -45,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(KorvButTest, TheFaceIsTheGifElseTheJpegElseTheWindowColourAndTheButtonWorksEither)
+TEST_F(ImageButtonTest, TheFaceIsTheGifElseTheJpegElseTheWindowColourAndTheButtonWorksEither)
 {
     auto bare = makeButton(false);
     EXPECT_EQ(faceAt(*bare, 5, 5), bare->palette().color(QPalette::Window));
@@ -69,7 +69,7 @@ TEST_F(KorvButTest, TheFaceIsTheGifElseTheJpegElseTheWindowColourAndTheButtonWor
     EXPECT_EQ(faceAt(*button), kNormal);
 }
 
-TEST_F(KorvButTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForTheLeftButtonAlone)
+TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForTheLeftButtonAlone)
 {
     auto button = makeButton();
     EXPECT_EQ(faceAt(*button), kNormal);
@@ -87,7 +87,7 @@ TEST_F(KorvButTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForTheLeft
     EXPECT_FLOAT_EQ(moves[2].x, 7.0f);
 }
 
-TEST_F(KorvButTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsStillThere)
+TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsStillThere)
 {
     const struct { Qt::MouseButton button; Qt::KeyboardModifiers keys; int code, shift; } cases[] = {
         {Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier, 2, 5},
@@ -97,7 +97,7 @@ TEST_F(KorvButTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsS
         downs.clear();
         clicks = 0;
         QColor faceInHandler;
-        QObject::connect(button.get(), &KorvBut::MouseDown, [&] {
+        QObject::connect(button.get(), &ImageButton::pressed, [&] {
             EXPECT_EQ(clicks, 1);
             faceInHandler = faceAt(*button);
         });
@@ -110,13 +110,13 @@ TEST_F(KorvButTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsS
         EXPECT_EQ(faceAt(*button), kPressed);
     }
     // The window may even delete the button while handling its press.
-    KorvBut* doomed = makeButton().release();
-    QObject::connect(doomed, &KorvBut::MouseDown, [doomed] { delete doomed; });
+    ImageButton* doomed = makeButton().release();
+    QObject::connect(doomed, &ImageButton::pressed, [doomed] { delete doomed; });
     press(doomed, {4, 4});
     EXPECT_EQ(downs.size(), 2u);
 }
 
-TEST_F(KorvButTest, OnlyAReleaseOverTheFaceReachesTheWindow)
+TEST_F(ImageButtonTest, OnlyAReleaseOverTheFaceReachesTheWindow)
 {
     auto button = makeButton();
     pressAndDragOff(button.get());
@@ -134,13 +134,13 @@ TEST_F(KorvButTest, OnlyAReleaseOverTheFaceReachesTheWindow)
     EXPECT_EQ(faceAt(*button), kNormal);
 }
 
-TEST_F(KorvButTest, HoverHoldsThePointerUntilAPressOrLeavingLetsItGo)
+TEST_F(ImageButtonTest, HoverHoldsThePointerUntilAPressOrLeavingLetsItGo)
 {
     auto button = makeButton();
     moveTo(button.get(), {5, 5});
     EXPECT_EQ(QWidget::mouseGrabber(), button.get());
     // A dialog opened by the window for this press must get the mouse.
-    QObject::connect(button.get(), &KorvBut::MouseDown, [] { EXPECT_EQ(QWidget::mouseGrabber(), nullptr); });
+    QObject::connect(button.get(), &ImageButton::pressed, [] { EXPECT_EQ(QWidget::mouseGrabber(), nullptr); });
     click(button.get());
     moveTo(button.get(), {50, 5});
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
@@ -153,7 +153,7 @@ TEST_F(KorvButTest, HoverHoldsThePointerUntilAPressOrLeavingLetsItGo)
     EXPECT_TRUE(hand.shape() == Qt::PointingHandCursor || hand.hotSpot() == QPoint(5, 0));
 }
 
-TEST_F(KorvButTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndItsRelease)
+TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndItsRelease)
 {
     // Two buttons side by side, as Yes and No: `first` at x 0..20, `second` at 40..60.
     QWidget window;
@@ -165,8 +165,8 @@ TEST_F(KorvButTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndItsRele
     }
     window.show();
     std::vector<Event> firstUps, secondUps;
-    QObject::connect(first.get(), &KorvBut::MouseUp, [&] { firstUps.push_back({}); });
-    QObject::connect(second.get(), &KorvBut::MouseUp, [&] { secondUps.push_back({}); });
+    QObject::connect(first.get(), &ImageButton::released, [&] { firstUps.push_back({}); });
+    QObject::connect(second.get(), &ImageButton::released, [&] { secondUps.push_back({}); });
     // Moves are in the window's pixels; they reach the button that holds the
     // pointer, as the window system sends them, else the pressed one.
     const struct { const char* path; std::vector<int> slide; Qt::MouseButtons held; QColor firstFace, secondFace;

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "GameWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,12 +17,11 @@
 #include "AnchoredLabel.h"
 #include "BoardView.h"
 #include "DataPaths.h"
-#include "Form2.h"
-#include "InputFrm.h"
+#include "HighScoreWindow.h"
+#include "NameEntryDialog.h"
 #include "LevelBar.h"
-#include "MessageBox.h"
+#include "MessageDialog.h"
 #include "Pictures.h"
-#include "ProgramState.h"
 #include "SavedFiles.h"
 #include "Sound.h"
 #include "WebPages.h"
@@ -66,8 +65,8 @@ QIcon programIcon()
     return icon;
 }
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this, random_)
+GameWindow::GameWindow(GameData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), data_(data), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -79,7 +78,7 @@ Form1::Form1(QWidget* parent)
 
     buttons_ = gameButtons();
 
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("gameWindow"));
     setFixedSize(kWindowWidth, kWindowHeight);
     setWindowIcon(programIcon());
     QFont windowFont(QStringLiteral("Tahoma"));
@@ -89,32 +88,32 @@ Form1::Form1(QWidget* parent)
 
     buildLabels();
 
-    PictureBox0 = new BoardView(this);
-    PictureBox0->setObjectName(QStringLiteral("PictureBox0"));
-    PictureBox0->move(kBoardLeft, kBoardTop);
-    PictureBox0->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
+    board_ = new BoardView(this);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->move(kBoardLeft, kBoardTop);
+    board_->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
         game_.pressBoard(button, x, y);
         runScoreClockWhileCounting();   // a line may have scored
     };
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setFixedSize(kCellSize, kCellSize);
-    QPalette black = Picture2->palette();
+    marker_ = new QLabel(this);
+    marker_->setObjectName(QStringLiteral("marker"));
+    marker_->setFixedSize(kCellSize, kCellSize);
+    QPalette black = marker_->palette();
     black.setColor(QPalette::Window, Qt::black);
-    Picture2->setPalette(black);
-    Picture2->setAutoFillBackground(true);
+    marker_->setPalette(black);
+    marker_->setAutoFillBackground(true);
     // Clicks on the marker are clicks on the ball beneath it.
-    Picture2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Picture2->hide();
+    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker_->hide();
 
     buildButtons();
     buildLevelBars();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kScoreTickMs);
-    connect(Timer1, &QTimer::timeout, this, [this] {
+    scoreClock_ = new QTimer(this);
+    scoreClock_->setObjectName(QStringLiteral("scoreClock"));
+    scoreClock_->setInterval(kScoreTickMs);
+    connect(scoreClock_, &QTimer::timeout, this, [this] {
         game_.tickScore();
         runScoreClockWhileCounting();
     });
@@ -122,17 +121,17 @@ Form1::Form1(QWidget* parent)
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
 
-    Form_Load();
+    drawBackground();
     centreOnScreen(this);
 }
 
-Form1::~Form1() = default;
+GameWindow::~GameWindow() = default;
 
-void Form1::Form_Load()
+void GameWindow::drawBackground()
 {
     // The caption is the text table's title alone, with nothing added by the desktop.
-    QGuiApplication::setApplicationDisplayName(SysInfo[1]);
-    setWindowTitle(SysInfo[1]);
+    QGuiApplication::setApplicationDisplayName(data_.text(Text::Title));
+    setWindowTitle(data_.text(Text::Title));
     // The surface keeps as many pixels as the pictures drawn on it have.
     const int scale = pictureScale();
     surface_ = QImage(kWindowWidth * scale, kWindowHeight * scale, QImage::Format_RGB32);
@@ -142,171 +141,191 @@ void Form1::Form_Load()
     painter.drawImage(0, 0, loadPicture(mediaPath(QStringLiteral("back.gif"))));
 }
 
-void Form1::buildLabels()
+void GameWindow::buildLabels()
 {
     QFont scoreFont(QStringLiteral("Verdana"));
     scoreFont.setPointSizeF(15.75);
     scoreFont.setBold(true);
 
     // The shadow first, so that the score lies in front of it.
-    Label1_1 = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 559, 72, QColor(205, 183, 41), this);
-    Label1_1->setObjectName(QStringLiteral("Label1_1"));
-    Label1_1->setFont(scoreFont);
-    Label1_1->setLabelText(QStringLiteral("0"));
+    scoreShadow_ = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 559, 72, QColor(205, 183, 41), this);
+    scoreShadow_->setObjectName(QStringLiteral("scoreShadow"));
+    scoreShadow_->setFont(scoreFont);
+    scoreShadow_->setLabelText(QStringLiteral("0"));
 
     scoreFont.setItalic(true);
-    Label1_0 = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 557, 70, QColor(255, 222, 0), this);
-    Label1_0->setObjectName(QStringLiteral("Label1_0"));
-    Label1_0->setFont(scoreFont);
-    Label1_0->setLabelText(QStringLiteral("0"));
+    score_ = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 557, 70, QColor(255, 222, 0), this);
+    score_->setObjectName(QStringLiteral("score"));
+    score_->setFont(scoreFont);
+    score_->setLabelText(QStringLiteral("0"));
 
-    Label3 = new AnchoredLabel(AnchoredLabel::Anchor::LeftEdge, 556, 53, Qt::white, this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setLabelText(QStringLiteral("4564646"));
+    bestScore_ = new AnchoredLabel(AnchoredLabel::Anchor::LeftEdge, 556, 53, Qt::white, this);
+    bestScore_->setObjectName(QStringLiteral("bestScore"));
+    bestScore_->setLabelText(QStringLiteral("4564646"));
 }
 
-KorvBut* Form1::addButton(const char* name, int left, int top, int width, int height)
+ImageButton* GameWindow::addButton(const char* name, int left, int top, int width, int height)
 {
-    auto* button = new KorvBut(QString::fromLatin1(name), buttons_, this);
+    auto* button = new ImageButton(QString::fromLatin1(name), buttons_, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, top, width, height);
     button->setAttribute(Qt::WA_NoMousePropagation);
     return button;
 }
 
-void Form1::buildButtons()
+void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
-    connect(addButton("newgame", 526, 105, 72, 32), &KorvBut::MouseDown, this, [this] { newgame_MouseDown(); });
-    connect(addButton("phbt", 526, 141, 72, 32), &KorvBut::MouseDown, this, [this] { ShowHighScores(buttons_); });
-    connect(addButton("web", 515, 175, 93, 32), &KorvBut::MouseDown, this, [this] { web_MouseDown(); });
-    connect(addButton("help", 536, 211, 52, 30), &KorvBut::MouseDown, this, [this] { help_MouseDown(); });
-    connect(addButton("min", 597, 5, 8, 10), &KorvBut::MouseDown, this, [this] { showMinimized(); });
-    connect(addButton("ex", 616, 5, 10, 10), &KorvBut::MouseDown, this, [this] { ex_MouseDown(); });
+    connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
+    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(data_, buttons_); });
+    connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
+    connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
+    connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { showMinimized(); });
+    connect(addButton("ex", 616, 5, 10, 10), &ImageButton::pressed, this, [this] { pressQuit(); });
 }
 
-void Form1::buildLevelBars()
+void GameWindow::buildLevelBars()
 {
-    Picture4_1 = new LevelBar(this);
-    Picture4_1->setObjectName(QStringLiteral("Picture4_1"));
-    Picture4_1->setGeometry(560, 436, 50, 10);
-    Picture4_1->setAttribute(Qt::WA_NoMousePropagation);
-    connect(Picture4_1, &LevelBar::levelChanged, this, [](int level) { SetMusicLevel(level); });
+    musicBar_ = new LevelBar(this);
+    musicBar_->setObjectName(QStringLiteral("musicBar"));
+    musicBar_->setGeometry(560, 436, 50, 10);
+    musicBar_->setAttribute(Qt::WA_NoMousePropagation);
+    connect(musicBar_, &LevelBar::levelChanged, this, [](int level) { SetMusicLevel(level); });
 
-    Picture4_0 = new LevelBar(this);
-    Picture4_0->setObjectName(QStringLiteral("Picture4_0"));
-    Picture4_0->setGeometry(560, 460, 50, 10);
-    Picture4_0->setAttribute(Qt::WA_NoMousePropagation);
-    connect(Picture4_0, &LevelBar::levelChanged, this, [](int level) { SetEffectsLevel(level); });
+    effectsBar_ = new LevelBar(this);
+    effectsBar_->setObjectName(QStringLiteral("effectsBar"));
+    effectsBar_->setGeometry(560, 460, 50, 10);
+    effectsBar_->setAttribute(Qt::WA_NoMousePropagation);
+    connect(effectsBar_, &LevelBar::levelChanged, this, [](int level) { SetEffectsLevel(level); });
 }
 
-void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
+void GameWindow::applyVolumeLevels(const VolumeLevels& levels)
 {
-    Picture4_0->setLevel(levels.effects);
-    Picture4_1->setLevel(levels.music);
-    SetEffectsLevel(Picture4_0->level());
-    SetMusicLevel(Picture4_1->level());
+    effectsBar_->setLevel(levels.effects);
+    musicBar_->setLevel(levels.music);
+    SetEffectsLevel(effectsBar_->level());
+    SetMusicLevel(musicBar_->level());
     levelsKnown_ = true;
 }
 
-void Form1::newgame_MouseDown()
+void GameWindow::playFirstGame(GameKind kind)
+{
+    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
+    data_.kind = kind;
+    pressNewGame();
+    show();
+}
+
+void GameWindow::quitBeforePlaying()
+{
+    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
+    close();
+    endRun();
+}
+
+void GameWindow::pressNewGame()
 {
     // A running game is only thrown away on a clear Yes.
-    if (gameRunning_ && ShowMessage(SysInfo[42], kStyleYesNo, buttons_) != kAnswerYes)
+    if (gameRunning_ && tellPlayer(data_.text(Text::NewGameQuestion), MessageButtons::YesNo) != Answer::Yes)
         return;
-    Picture2->hide();
+    marker_->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.kind = GameMode == 3 ? GameKind::Normal : GameKind::Challenge;
+    game_.kind = data_.kind;
     game_.startGame();
-    Label3->setLabelText(QString::number(HiScore[0].Points));
+    bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     PlayMusic(random_);
 }
 
-void Form1::ex_MouseDown()
+void GameWindow::pressQuit()
 {
-    if (ShowMessage(SysInfo[15], kStyleYesNo, buttons_) == kAnswerYes)
+    if (tellPlayer(data_.text(Text::QuitQuestion), MessageButtons::YesNo) == Answer::Yes)
         close();
 }
 
-void Form1::help_MouseDown()
+void GameWindow::pressHelp()
 {
-    if (Edition == 1) {
+    if (data_.edition == 1) {
         QString helpFile = applicationFolder() + QStringLiteral("/help.html");
         if (!QFileInfo::exists(helpFile))
             helpFile = applicationFolder() + QStringLiteral("/help.chm");
         openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
     } else {
         // This edition's help uncovers the picture under the board.
-        PictureBox0->setVisible(PictureBox0->isHidden());
+        board_->setVisible(board_->isHidden());
     }
 }
 
-void Form1::web_MouseDown()
+void GameWindow::pressWebPage()
 {
-    openForPlayer(QUrl(QString::fromLatin1(Edition == 1 ? kProductPage : kMakerPage)),
+    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
                   QStringLiteral("The web page"));
 }
 
-void Form1::openForPlayer(const QUrl& url, const QString& what)
+void GameWindow::openForPlayer(const QUrl& url, const QString& what)
 {
     const bool isFile = url.isLocalFile();
     if (isFile && !QFileInfo::exists(url.toLocalFile())) {
-        ShowMessage(QStringLiteral("%1 could not be opened: the file %2 is missing.")
+        tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
                         .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-                    0, buttons_);
+                    MessageButtons::Ok);
         return;
     }
     if (!desktop_.openUrl(url))
-        ShowMessage(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
+        tellPlayer(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
                         .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile())
                                           : url.toDisplayString()),
-                    0, buttons_);
+                    MessageButtons::Ok);
 }
 
-void Form1::EndRun()
+void GameWindow::endRun()
 {
     if (runEnded_)
         return;
     runEnded_ = true;
-    Timer1->stop();
-    TellSaveProblem(SaveNow());
+    scoreClock_->stop();
+    tellSaveProblem(saveNow());
     SoundShutdown();
     desktop_.endProgram();
 }
 
-QString Form1::SaveNow()
+QString GameWindow::saveNow()
 {
     // Before the start screen's choice the bars do not hold the player's levels yet:
     // saving them then would put 50 and 50 over the player's own.
     if (!levelsKnown_)
-        return SaveHighScores();
-    return SaveFiles(VolumeLevels{Picture4_0->level(), Picture4_1->level()});
+        return data_.savedFiles.saveHighScores(data_.highScores);
+    return data_.savedFiles.saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()}, data_.highScores);
 }
 
-void Form1::TellSaveProblem(const QString& problem)
+Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
+{
+    return showMessage(data_.text(Text::Title), text, answers, buttons_);
+}
+
+void GameWindow::tellSaveProblem(const QString& problem)
 {
     if (problem.isEmpty())
         return;
     if (endsQuietly_)
         qWarning("%s", qUtf8Printable(problem));   // no one is there to answer a dialog
     else
-        ShowMessage(problem, 0, buttons_);
+        tellPlayer(problem, MessageButtons::Ok);
 }
 
 // --- the screen the game draws on ---
 
-void Form1::drawCell(Cell cell, Colour colour)
+void GameWindow::drawCell(Cell cell, Colour colour)
 {
     // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
     const QString picture = colour != Colour::Empty ? QStringLiteral("I%1").arg(NumberOf(colour))
                             : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
                                                                 : QStringLiteral("I0");
-    PictureBox0->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
+    board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
 }
 
-void Form1::refreshBoard() { PictureBox0->refresh(); }
+void GameWindow::refreshBoard() { board_->refresh(); }
 
-void Form1::showPreview(int slot, Colour colour)
+void GameWindow::showPreview(int slot, Colour colour)
 {
     const PreviewPlace& place = kPreviewPlaces[slot];
     const QImage image = cellPicture(place.family + std::to_string(NumberOf(colour)));
@@ -318,26 +337,26 @@ void Form1::showPreview(int slot, Colour colour)
     update(QRectF(QPointF(place.x, place.y), image.deviceIndependentSize()).toAlignedRect());
 }
 
-void Form1::refreshWindow() { repaint(); }
+void GameWindow::refreshWindow() { repaint(); }
 
-void Form1::showMarker(Cell cell, Colour colour)
+void GameWindow::showMarker(Cell cell, Colour colour)
 {
-    Picture2->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
-    Picture2->move(PictureBox0->x() + cell.column * kCellSize, PictureBox0->y() + cell.row * kCellSize);
-    Picture2->raise();
-    Picture2->show();
+    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
+    marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
+    marker_->raise();
+    marker_->show();
 }
 
-void Form1::hideMarker() { Picture2->hide(); }
+void GameWindow::hideMarker() { marker_->hide(); }
 
-void Form1::showEnding(Ending ending)
+void GameWindow::showEnding(Ending ending)
 {
     const QString picture = ending == Ending::HighScore ? QStringLiteral("cmd.gif") : QStringLiteral("gameover.gif");
-    PictureBox0->wipePicture(loadPicture(mediaPath(picture)));
+    board_->wipePicture(loadPicture(mediaPath(picture)));
 }
 
-void Form1::sleepMs(int ms) { desktop_.sleep(ms); }
-void Form1::playSound(Sound sound)
+void GameWindow::sleepMs(int ms) { desktop_.sleep(ms); }
+void GameWindow::playSound(Sound sound)
 {
     // The numbers of the effect files in the media folder.
     switch (sound) {
@@ -350,46 +369,46 @@ void Form1::playSound(Sound sound)
     case Sound::Step: PlaySound(25); break;
     }
 }
-void Form1::stopMusic() { StopMusic(); }
-void Form1::setBoardEnabled(bool on) { PictureBox0->setEnabled(on); }
+void GameWindow::stopMusic() { StopMusic(); }
+void GameWindow::setBoardEnabled(bool on) { board_->setEnabled(on); }
 
-void Form1::setScoreTimer(bool on)
+void GameWindow::setScoreTimer(bool on)
 {
     gameRunning_ = on;
     runScoreClockWhileCounting();
 }
 
-void Form1::runScoreClockWhileCounting()
+void GameWindow::runScoreClockWhileCounting()
 {
     // A clock with nothing left to count would wake the program 25 times a
     // second for nothing; at the end of a game the shown score stays where it stands.
     if (gameRunning_ && game_.shownScore < game_.score) {
-        if (!Timer1->isActive())
-            Timer1->start();
+        if (!scoreClock_->isActive())
+            scoreClock_->start();
     } else {
-        Timer1->stop();
+        scoreClock_->stop();
     }
 }
 
-void Form1::showScore(std::int32_t points)
+void GameWindow::showScore(std::int32_t points)
 {
     const QString score = QString::number(points);
-    Label1_0->setLabelText(score);
-    Label1_1->setLabelText(score);
+    score_->setLabelText(score);
+    scoreShadow_->setLabelText(score);
 }
 
-std::int32_t Form1::lowestHighScore() { return HiScore[7].Points; }
+std::int32_t GameWindow::lowestHighScore() { return data_.highScores[7].points; }
 
-void Form1::newHighScore(std::int32_t score)
+void GameWindow::newHighScore(std::int32_t score)
 {
-    RunNewHighScore(score, buttons_);
+    enterNewRecord(score, data_, buttons_);
     // Saved at once, so a crash or a lost display later cannot take the record away.
-    TellSaveProblem(SaveHighScores());
+    tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
 }
 
 // --- the window's own events ---
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget*>(watched)->window() == this) {
@@ -403,20 +422,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::paintEvent(QPaintEvent*)
+void GameWindow::paintEvent(QPaintEvent*)
 {
     // Every expose shows the kept drawing as it is now.
     QPainter painter(this);
     painter.drawImage(0, 0, surface_);   // clipped to the exposed part, at any screen density
 }
 
-void Form1::mousePressEvent(QMouseEvent* event)
+void GameWindow::mousePressEvent(QMouseEvent* event)
 {
     windowMoveStarted_ = false;
     QWidget::mousePressEvent(event);
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* event)
+void GameWindow::mouseMoveEvent(QMouseEvent* event)
 {
     // Dragging the bare picture with the left button alone moves the window,
     // once per press: the moves queued before the window manager took over
@@ -428,16 +447,16 @@ void Form1::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event)
+void GameWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    const QRect board = PictureBox0->geometry();
-    if (PictureBox0->isHidden() && p.x() > board.left() && p.y() > board.top()
+    const QRect board = board_->geometry();
+    if (board_->isHidden() && p.x() > board.left() && p.y() > board.top()
         && p.x() < board.left() + board.width() && p.y() < board.top() + board.height())
-        PictureBox0->show();
+        board_->show();
 }
 
-void Form1::changeEvent(QEvent* event)
+void GameWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange) {
         // The tune rests while the window is out of its normal state.
@@ -449,10 +468,10 @@ void Form1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void GameWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    EndRun();
+    endRun();
 }
 
 } // namespace velko

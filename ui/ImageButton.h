@@ -17,20 +17,24 @@ struct ButtonContext {
     std::function<void()> clickSound;   // played on every press; may be empty
 };
 
-class KorvBut : public QWidget {
+// The three faces of a button; the number is the one in the picture's file name.
+enum class ButtonFace { Normal = 0, Hover = 1, Pressed = 2 };
+
+class ImageButton : public QWidget {
     Q_OBJECT
 public:
-    KorvBut(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
+    ImageButton(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
 
     QString name() const { return name_; }
-    void SetPic(int state);   // 0 normal, 1 hover, 2 pressed
+    // Shows the picture <name><face>; a missing or broken picture leaves the face as it was.
+    void showFace(ButtonFace face);
 
 signals:
     // Button: 1 left, 2 right, 4 middle, summed; Shift: 1 Shift, 2 Ctrl, 4 Alt, summed;
     // x, y in pixels from the button's top-left corner.
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
+    void pressed(int button, int shift, float x, float y);
+    void moved(int button, int shift, float x, float y);
+    void released(int button, int shift, float x, float y);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "HighScoreWindow.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -9,7 +9,6 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
-#include "ProgramState.h"
 
 namespace velko {
 
@@ -70,37 +69,38 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines,
 
 class ScoreWindow : public DialogFrame {
 public:
-    explicit ScoreWindow(const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
+    ScoreWindow(const GameData& data, const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
     {
-        setObjectName(QStringLiteral("Form2"));
+        setObjectName(QStringLiteral("highScoreWindow"));
         setFont(tahoma(9));
 
-        QStringList names{SysInfo[6]}, points{SysInfo[7]}, dates{SysInfo[8]}, ranks{QString()};
-        for (std::size_t i = 0; i < HiScore.size(); ++i) {
-            names << HiScore[i].Name;
-            points << QString::number(HiScore[i].Points);
-            dates << generalDateText(HiScore[i].When);
+        QStringList names{data.text(Text::NamesHeading)}, points{data.text(Text::PointsHeading)},
+            dates{data.text(Text::DatesHeading)}, ranks{QString()};
+        for (std::size_t i = 0; i < data.highScores.size(); ++i) {
+            names << data.highScores[i].name;
+            points << QString::number(data.highScores[i].points);
+            dates << generalDateText(data.highScores[i].when);
             ranks << QStringLiteral("%1.").arg(i + 1);
         }
         // Each label keeps its fixed edge (or centre) and takes the size of its
         // text; names end where the widest points begin, dates at the frame.
-        QLabel* rank = column(client(), QStringLiteral("Label1_0"), ranks, Qt::AlignHCenter);
+        QLabel* rank = column(client(), QStringLiteral("ranks"), ranks, Qt::AlignHCenter);
         rank->move(kRankCentre - rank->width() / 2, kColumnsTop);
-        QLabel* pointsColumn = column(client(), QStringLiteral("Label2"), points, Qt::AlignRight,
+        QLabel* pointsColumn = column(client(), QStringLiteral("points"), points, Qt::AlignRight,
                                       kPointsRight - kNamesLeft - kColumnGap);
         pointsColumn->move(kPointsRight - pointsColumn->width(), kColumnsTop);
-        QLabel* namesColumn = column(client(), QStringLiteral("Label3"), names, Qt::AlignLeft,
+        QLabel* namesColumn = column(client(), QStringLiteral("names"), names, Qt::AlignLeft,
                                      pointsColumn->x() - kColumnGap - kNamesLeft);
         namesColumn->move(kNamesLeft, kColumnsTop);
         namesColumn->stackUnder(pointsColumn);
-        column(client(), QStringLiteral("Label4"), dates, Qt::AlignLeft,
+        column(client(), QStringLiteral("dates"), dates, Qt::AlignLeft,
                kClientWidth - kRightMargin - kDatesLeft)
             ->move(kDatesLeft, kColumnsTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), SysInfo[26], tahoma(9), 324, buttons);
+            buildDialogTitle(this, client(), data.text(Text::HighScoresTitle), tahoma(9), 324, buttons);
         title.drag->addHandle(rank);
-        connect(title.ex, &KorvBut::MouseUp, this, [this] { done(QDialog::Accepted); });
+        connect(title.ex, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
     }
 
 protected:
@@ -112,9 +112,9 @@ protected:
 
 } // namespace
 
-void ShowHighScores(const ButtonContext& buttons)
+void showHighScores(const GameData& data, const ButtonContext& buttons)
 {
-    ScoreWindow window(buttons);
+    ScoreWindow window(data, buttons);
     window.exec();
 }
 

@@ -1,0 +1,70 @@
+#include "StartScreen.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include "DataPaths.h"
+#include "GameWindow.h"
+#include "ImageButton.h"
+#include "Pictures.h"
+
+namespace velko {
+
+StartScreen::StartScreen(const GameData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("startScreen"));
+    setFixedSize(640, 480);
+    setWindowIcon(programIcon());
+    // The caption is the text table's title alone, with nothing added by the desktop.
+    QGuiApplication::setApplicationDisplayName(data.text(Text::Title));
+    setWindowTitle(data.text(Text::Title));
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPointSizeF(9);
+    setFont(windowFont);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
+
+    addButton("ptms", 300, 45, StartChoice::NormalGame);
+    addButton("tzms", 350, 40, StartChoice::ChallengeGame);
+    addButton("tcyx", 395, 40, StartChoice::Quit);
+
+    centreOnScreen(this);
+}
+
+void StartScreen::addButton(const char* name, int top, int height, StartChoice choice)
+{
+    // The same pictures and click as the buttons of the game window.
+    auto* button = new ImageButton(QString::fromLatin1(name), gameButtons(), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(260, top, 140, height);
+    connect(button, &ImageButton::pressed, this, [this, choice] { choose(choice); });
+}
+
+void StartScreen::choose(StartChoice choice)
+{
+    if (chosen_)
+        return;
+    chosen_ = true;
+    emit chosen(choice);
+    close();
+}
+
+void StartScreen::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, picture_);
+}
+
+void StartScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from outside before any choice: that is the quit choice.
+    if (!chosen_)
+        choose(StartChoice::Quit);
+    event->accept();
+}
+
+} // namespace velko
