@@ -1,9 +1,9 @@
 #include "DialogFrame.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
+
+#include "ScreenPlacement.h"
 
 namespace velko {
 
@@ -34,17 +34,8 @@ void DialogFrame::setClientHeight(int height)
 
 int DialogFrame::exec()
 {
-    centreOnScreen();
+    centreOnScreen(this);
     return QDialog::exec();
-}
-
-void DialogFrame::centreOnScreen()
-{
-    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where)
-        return;
-    const QRect area = where->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void DialogFrame::keyPressEvent(QKeyEvent* event)

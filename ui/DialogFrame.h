@@ -28,8 +28,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void centreOnScreen();
-
     QWidget* client_;
 };
 

@@ -14,4 +14,11 @@ void installFontSubstitutes()
                                {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")});
 }
 
+QFont gameFont(const QString& family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
 } // namespace velko

@@ -1,4 +1,9 @@
 #pragma once
+// The faces the game's windows ask for, and where they are missing, the nearest
+// faces Debian brings.
+
+#include <QFont>
+#include <QString>
 
 namespace velko {
 
@@ -8,5 +13,8 @@ namespace velko {
 // Vera's descendant for Verdana, and a face with Chinese glyphs for SimSun so
 // names typed in any script show.
 void installFontSubstitutes();
+
+// A face by family name at a size in points (fractions of a point kept).
+QFont gameFont(const QString& family, double points);
 
 } // namespace velko

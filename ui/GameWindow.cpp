@@ -17,6 +17,8 @@
 #include "AnchoredLabel.h"
 #include "BoardView.h"
 #include "DataPaths.h"
+#include "Fonts.h"
+#include "ScreenPlacement.h"
 #include "HighScoreWindow.h"
 #include "NameEntryDialog.h"
 #include "LevelBar.h"
@@ -41,14 +43,6 @@ QImage cellPicture(const std::string& picture)
 }
 
 } // namespace
-
-void centreOnScreen(QWidget* window)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-}
 
 ButtonContext gameButtons()
 {
@@ -81,9 +75,7 @@ GameWindow::GameWindow(GameData& data, QWidget* parent)
     setObjectName(QStringLiteral("gameWindow"));
     setFixedSize(kWindowWidth, kWindowHeight);
     setWindowIcon(programIcon());
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPointSizeF(9);
-    setFont(windowFont);
+    setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     buildLabels();
@@ -143,8 +135,7 @@ void GameWindow::drawBackground()
 
 void GameWindow::buildLabels()
 {
-    QFont scoreFont(QStringLiteral("Verdana"));
-    scoreFont.setPointSizeF(15.75);
+    QFont scoreFont = gameFont(QStringLiteral("Verdana"), 15.75);
     scoreFont.setBold(true);
 
     // The shadow first, so that the score lies in front of it.

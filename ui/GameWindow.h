@@ -150,8 +150,6 @@ private:
 
 // What every button of the game takes: the media folder and the click.
 ButtonContext gameButtons();
-// Puts a top-level window in the middle of the screen.
-void centreOnScreen(QWidget* window);
 // The program icon, in both its sizes.
 QIcon programIcon();
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "DialogFrame.h"
+#include "Fonts.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
 
@@ -19,13 +20,6 @@ constexpr int kRankCentre = 22;
 constexpr int kNamesLeft = 48;
 constexpr int kPointsRight = 184;
 constexpr int kDatesLeft = 200;
-
-QFont tahoma(double points)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
-    return font;
-}
 
 constexpr int kClientWidth = 341;
 constexpr int kColumnGap = 6;       // between a name and the widest points
@@ -40,7 +34,7 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines,
 {
     auto* label = new QLabel(client);
     label->setObjectName(objectName);
-    label->setFont(tahoma(10.5));
+    label->setFont(gameFont(QStringLiteral("Tahoma"), 10.5));
     label->setTextFormat(Qt::PlainText);
     if (widest < QWIDGETSIZE_MAX) {
         // Too wide a column first sets its letters closer, at their own height so
@@ -72,7 +66,7 @@ public:
     ScoreWindow(const GameData& data, const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
     {
         setObjectName(QStringLiteral("highScoreWindow"));
-        setFont(tahoma(9));
+        setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
         QStringList names{data.text(Text::NamesHeading)}, points{data.text(Text::PointsHeading)},
             dates{data.text(Text::DatesHeading)}, ranks{QString()};
@@ -98,7 +92,7 @@ public:
             ->move(kDatesLeft, kColumnsTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), data.text(Text::HighScoresTitle), tahoma(9), 324, buttons);
+            buildDialogTitle(this, client(), data.text(Text::HighScoresTitle), gameFont(QStringLiteral("Tahoma"), 9), 324, buttons);
         title.drag->addHandle(rank);
         connect(title.ex, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
     }

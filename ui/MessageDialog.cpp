@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "DialogFrame.h"
+#include "Fonts.h"
 #include "DialogTitle.h"
 
 namespace velko {
@@ -20,13 +21,6 @@ constexpr int kMessageWidth = 224;
 constexpr int kOuterHeightOverMessage = 990;   // twips
 constexpr int kButtonsTopOverMessage = 520;    // twips
 
-QFont tahoma(double points)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 int twipsToPixels(int twips)
 {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
@@ -39,16 +33,16 @@ public:
         : DialogFrame(kClientWidth, kDesignClientHeight)
     {
         setObjectName(QStringLiteral("messageDialog"));
-        setFont(tahoma(8.25));
+        setFont(gameFont(QStringLiteral("Tahoma"), 8.25));
 
         message_ = new QLabel(client());
         message_->setObjectName(QStringLiteral("Message"));
-        message_->setFont(tahoma(9));
+        message_->setFont(gameFont(QStringLiteral("Tahoma"), 9));
         message_->setWordWrap(true);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         const DialogTitle title =
-            buildDialogTitle(this, client(), caption, tahoma(9), 220, buttons);
+            buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
         cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "DialogFrame.h"
+#include "Fonts.h"
 #include "DialogTitle.h"
 #include "HighScores.h"
 
@@ -14,22 +15,15 @@ namespace {
 // The saved table gives a name a two-byte length.
 constexpr int kLongestStoredName = 0xFFFF;
 
-QFont namedFont(const QString& family, double points)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    return font;
-}
-
 class NameEntry : public DialogFrame {
 public:
     NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
     {
         setObjectName(QStringLiteral("nameEntry"));
-        setFont(namedFont(QStringLiteral("Tahoma"), 9));
+        setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
         const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
-                                                   namedFont(QStringLiteral("SimSun"), 9), 268,
+                                                   gameFont(QStringLiteral("SimSun"), 9), 268,
                                                    buttons);
         connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
@@ -40,7 +34,7 @@ public:
 
         name_ = new QLineEdit(client());
         name_->setObjectName(QStringLiteral("name"));
-        name_->setFont(namedFont(QStringLiteral("SimSun"), 9));
+        name_->setFont(gameFont(QStringLiteral("SimSun"), 9));
         name_->setGeometry(12, 56, 260, 22);
         // No limit of our own below what the saved file's two-byte length can
         // hold: the table window elides what its column cannot show.

@@ -5,9 +5,11 @@
 #include <QPainter>
 
 #include "DataPaths.h"
+#include "Fonts.h"
 #include "GameWindow.h"
 #include "ImageButton.h"
 #include "Pictures.h"
+#include "ScreenPlacement.h"
 
 namespace velko {
 
@@ -20,9 +22,7 @@ StartScreen::StartScreen(const GameData& data, QWidget* parent)
     // The caption is the text table's title alone, with nothing added by the desktop.
     QGuiApplication::setApplicationDisplayName(data.text(Text::Title));
     setWindowTitle(data.text(Text::Title));
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPointSizeF(9);
-    setFont(windowFont);
+    setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
