@@ -1,6 +1,5 @@
 // The files a player keeps between runs: mysetting.cfg's two volume levels,
-// loading and saving both files in the player's own folder, and replacing
-// each file so that a failed write never tears it. Every test that saves runs
+// and loading and saving both files in the player's own folder. Every test that saves runs
 // with its own home and data folder, never the real ones.
 
 #include "AtomicFile.h"
@@ -9,8 +8,6 @@
 #include "PlayerHome.h"
 #include "SavedFiles.h"
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace velko;
 using namespace velko::test;
@@ -70,28 +67,4 @@ TEST_F(PlayerFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
     saveFiles({5, 6});
     EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(scores));
     EXPECT_EQ(pairOf(loadVolumeLevels()), std::pair(50, 50));
-}
-
-TEST(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("gameinfo.cfg"));
-    writeBytes(path, "old");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit diskFull = saved;
-    diskFull.rlim_cur = 40;   // the new file stops growing after 40 bytes
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &diskFull);
-    const bool written = replaceFileAtomically(path, QByteArray(4096, 'n'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(fileBytes(path), QByteArray("old"));
-    EXPECT_EQ(folderEntries(folder.path()), QStringList{"gameinfo.cfg"});
-    // With room again the whole file is replaced, by a shorter one too.
-    for (const QByteArray& bytes : {QByteArray(4096, 'n'), QByteArray("new"), QByteArray()}) {
-        EXPECT_TRUE(replaceFileAtomically(path, bytes));
-        EXPECT_EQ(fileBytes(path), bytes);
-    }
 }

@@ -3,6 +3,7 @@
 // the form and size the program expects, and shows what its name promises.
 
 #include "PictureFiles.h"
+#include "Places.h"
 
 #include <QColor>
 #include <QDir>
@@ -185,44 +186,45 @@ TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize) {
         {"gameover.gif", {405, 405}}, {"tit.gif", {16, 16}},
     };
     for (const auto& [name, size] : pictures) EXPECT_EQ(gif(name).size(), size) << name;
-    // The title strip is stretched to 236, 284 or 341 wide, never enlarged.
+    // The title strip is stretched to each dialog's width, never enlarged; so
+    // stretched it matches the close button at its right end (the strip sits a
+    // pixel above the dialog) and the title icon at (4, 2).
     const QImage strip = gif("tbk.gif");
     EXPECT_EQ(strip.height(), 22);
-    EXPECT_GE(strip.width(), 341);
-    // Stretched to each width, it matches the close button at its right end
-    // (the strip sits a pixel above the dialog) and the title icon at (4, 2).
-    for (auto [width, left] : {std::pair{236, 220}, std::pair{284, 268}, std::pair{341, 324}})
-        EXPECT_LE(channelGap(gif("ex0.gif").pixel(0, 0), strip.scaled(width, 22).pixel(left, 6)), 24) << width;
+    for (const Place& ex : places())
+        if (ex.control == "ex" && ex.window != "main") {
+            const int width = place(qPrintable(ex.window), "titleStrip").width;
+            EXPECT_GE(strip.width(), width);
+            EXPECT_LE(channelGap(gif("ex0.gif").pixel(0, 0), strip.scaled(width, 22).pixel(ex.x, 6)), 24) << width;
+        }
     EXPECT_LE(channelGap(gif("tit.gif").pixel(0, 0), strip.pixel(4, 3)), 12);
     EXPECT_NE(gif("cmd.gif"), gif("gameover.gif")) << "the two end pictures must differ";
 }
 
 TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits) {
-    // The picture under each button, or none for the dialogs' grey, and where the button sits on it.
-    const struct Button { const char* name; QSize size; const char* window; QPoint at; } buttons[] = {
-        {"newgame", {72, 32}, "back.gif", {526, 105}}, {"phbt", {72, 32}, "back.gif", {526, 141}},
-        {"web", {93, 32}, "back.gif", {515, 175}},     {"help", {52, 30}, "back.gif", {536, 211}},
-        {"min", {8, 10}, "back.gif", {597, 5}},        {"ex", {10, 10}, "back.gif", {616, 5}},
-        {"ptms", {140, 45}, "game.gif", {260, 300}},   {"tzms", {140, 40}, "game.gif", {260, 350}},
-        {"tcyx", {140, 40}, "game.gif", {260, 395}},   {"cmdok", {43, 24}, nullptr, {}},
-        {"cmdyes", {23, 24}, nullptr, {}},             {"cmdno", {23, 24}, nullptr, {}},
-    };
-    for (const Button& button : buttons) {
-        SCOPED_TRACE(button.name);
+    // Each button face at its first place in the table: on its window's
+    // picture, or on the dialogs' grey.
+    QStringList buttons;
+    for (const Place& button : places()) {
+        if (buttons.contains(button.control) || !QFile::exists(sourceDir("medias/") + button.control + "0.gif")) continue;
+        buttons << button.control;
+        SCOPED_TRACE(button.control.toStdString());
         QImage face[3];
         for (int state = 0; state < 3; ++state) {
-            face[state] = gif(QString("%1%2.gif").arg(button.name).arg(state));
-            EXPECT_EQ(face[state].size(), button.size) << state;
+            face[state] = gif(QString("%1%2.gif").arg(button.control).arg(state));
+            EXPECT_EQ(face[state].size(), QSize(button.width, button.height)) << state;
         }
         // Hover is lighter and pressed darker than normal.
         EXPECT_GT(meanLightness(face[1]), meanLightness(face[0]) + 1.0);
         EXPECT_LT(meanLightness(face[2]), meanLightness(face[0]) - 1.0);
-        const QImage ground = button.window ? gif(button.window) : QImage();
-        for (QPoint corner : {QPoint(0, 0), QPoint(button.size.width() - 1, 0)}) {
-            const QRgb under = button.window ? ground.pixel(button.at + corner) : qRgb(216, 216, 216);
-            EXPECT_LE(channelGap(face[0].pixel(corner), under), button.window ? 24 : 8) << corner.x();
+        const QString window = button.window == "main" ? "back.gif" : button.window == "start" ? "game.gif" : "";
+        const QImage ground = window.isEmpty() ? QImage() : gif(window);
+        for (QPoint corner : {QPoint(0, 0), QPoint(button.width - 1, 0)}) {
+            const QRgb under = ground.isNull() ? qRgb(216, 216, 216) : ground.pixel(QPoint(button.x, button.y) + corner);
+            EXPECT_LE(channelGap(face[0].pixel(corner), under), ground.isNull() ? 8 : 24) << corner.x();
         }
     }
+    EXPECT_EQ(buttons.size(), 12);
 }
 
 // Every picture but the large icon has a partner for screens of twice the

@@ -1,150 +1,48 @@
-// Every window at its size and every control at its place, as the game's
-// layout tables draw them. Labels that size to their text are checked at the
-// edge or centre they keep.
+// Every window at its size and every control at its place, as places.txt
+// lists them; the frameless, topmost dialogs inside their one-pixel frame.
 
 #include "DialogFrame.h"
 #include "HighScoreWindow.h"
-#include "NameEntryDialog.h"
 #include "MessageDialog.h"
+#include "NameEntryDialog.h"
 #include "WindowTestSupport.h"
 
 namespace velko::test {
 namespace {
 
-enum Anchor { Box, LeftTop, RightTop, CentreTop };
-struct Place {
-    const char* name;
-    Anchor anchor;
-    int x, y, width, height;   // width/height 0: sized to its text
-};
+using LayoutTest = WindowTest;
 
-void expectPlaces(QWidget& client, const std::vector<Place>& places)
-{
-    for (const Place& p : places) {
-        QWidget* w = part(client, p.name);
-        if (!w)
-            continue;
-        const QRect g(w->mapTo(&client, QPoint(0, 0)), w->size());
-        SCOPED_TRACE(p.name);
-        switch (p.anchor) {
-        case Box: EXPECT_EQ(g, QRect(p.x, p.y, p.width, p.height)); break;
-        case LeftTop: EXPECT_EQ(g.topLeft(), QPoint(p.x, p.y)); break;
-        case RightTop: EXPECT_EQ(QPoint(g.x() + g.width(), g.y()), QPoint(p.x, p.y)); break;
-        case CentreTop:
-            EXPECT_NEAR(g.x() + g.width() / 2.0, p.x, 1.0);
-            EXPECT_EQ(g.y(), p.y);
-            break;
-        }
-        if (p.anchor != Box && p.width > 0) {
-            EXPECT_EQ(g.width(), p.width);
-        }
-    }
-}
-
-// Runs a modal dialog, hands it to `inspect` once it is up, then closes it.
-template <typename Open, typename Inspect>
-void whileOpen(Open open, Inspect inspect)
-{
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<DialogFrame*>(QApplication::activeModalWidget());
-        EXPECT_NE(dialog, nullptr);
-        if (dialog) {
-            seen = true;
-            inspect(*dialog);
-            dialog->close();
-        }
-    });
-    open();
-    EXPECT_TRUE(seen);
-}
-
-ButtonContext buttons() { return {mediaFolder(), {}}; }
-
-void expectDialogFrame(DialogFrame& dialog, int clientWidth, int clientHeight)
-{
-    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(dialog.width(), clientWidth + 2) << "a one-pixel frame on each side";
-    if (clientHeight > 0) {
-        EXPECT_EQ(dialog.height(), clientHeight + 2);
-    }
-    EXPECT_EQ(dialog.client()->pos(), QPoint(1, 1));
-}
-
-const std::vector<Place> kTitleStrip(int width, int closeX)
-{
-    return {{"titleStrip", Box, 0, -1, width, 22}, {"titleIcon", Box, 4, 2, 16, 16},
-            {"title", LeftTop, 25, 3, 0, 0}, {"ex", Box, closeX, 5, 10, 10}};
-}
-
-class LayoutTest : public WindowTest {};
-
-TEST_F(LayoutTest, MainWindow)
+TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
 {
     auto window = startedWindow();
-    EXPECT_EQ(window->size(), QSize(640, 480));
+    expectPlaces("main", *window, *window);
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
-    expectPlaces(*window, {
-        {"musicBar", Box, 560, 436, 50, 10}, {"effectsBar", Box, 560, 460, 50, 10},
-        {"help", Box, 536, 211, 52, 30}, {"phbt", Box, 526, 141, 72, 32},
-        {"newgame", Box, 526, 105, 72, 32}, {"ex", Box, 616, 5, 10, 10},
-        {"min", Box, 597, 5, 8, 10}, {"board", Box, 30, 38, 405, 405},
-        {"web", Box, 515, 175, 93, 32}, {"bestScore", LeftTop, 556, 53, 0, 0},
-        {"score", CentreTop, 557, 70, 0, 0}, {"scoreShadow", CentreTop, 559, 72, 0, 0}});
-    EXPECT_EQ(part(*window, "marker")->size(), QSize(45, 45));
     // The score's shadow lies behind the score.
     const QObjectList& order = window->children();
     EXPECT_LT(order.indexOf(part(*window, "scoreShadow")), order.indexOf(part(*window, "score")));
-}
+    StartScreen start(data);
+    expectPlaces("start", start, start);
+    EXPECT_TRUE(start.windowFlags() & Qt::FramelessWindowHint);
 
-TEST_F(LayoutTest, StartScreen)
-{
-    StartScreen about(data);
-    EXPECT_EQ(about.size(), QSize(640, 480));
-    EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
-    expectPlaces(about, {{"ptms", Box, 260, 300, 140, 45}, {"tzms", Box, 260, 350, 140, 40},
-                         {"tcyx", Box, 260, 395, 140, 40}});
-}
-
-TEST_F(LayoutTest, MessageDialog)
-{
-    whileOpen([] { showMessage(QStringLiteral("Velko"), QStringLiteral("Start a new game?"), MessageButtons::YesNo, buttons()); },
-              [](DialogFrame& dialog) {
-                  expectDialogFrame(dialog, 236, 0);
-                  std::vector<Place> places = kTitleStrip(236, 220);
-                  places.push_back({"Message", LeftTop, 8, 28, 224, 0});
-                  expectPlaces(*dialog.client(), places);
-                  const int top = part(*dialog.client(), "cmdyes")->y();
-                  expectPlaces(*dialog.client(), {{"cmdyes", Box, 60, top, 23, 24},
-                                                  {"cmdok", Box, 97, top, 43, 24},
-                                                  {"cmdno", Box, 154, top, 23, 24}});
-              });
-}
-
-TEST_F(LayoutTest, HighScoreWindow)
-{
-    whileOpen([this] { showHighScores(data, buttons()); }, [](DialogFrame& dialog) {
-        expectDialogFrame(dialog, 341, 194);
-        std::vector<Place> places = kTitleStrip(341, 324);
-        places.insert(places.end(), {{"dates", LeftTop, 200, 28, 0, 0}, {"points", RightTop, 184, 28, 0, 0},
-                                     {"names", LeftTop, 48, 28, 0, 0}, {"ranks", CentreTop, 22, 28, 0, 0}});
-        expectPlaces(*dialog.client(), places);
-        // Even the longest date of the table stays inside the window.
-        QWidget* dates = part(*dialog.client(), "dates");
-        EXPECT_LE(dates->x() + dates->width(), 341);
-    });
-}
-
-TEST_F(LayoutTest, NameEntry)
-{
-    whileOpen([this] { enterNewRecord(5000, data, buttons()); }, [](DialogFrame& dialog) {
-        expectDialogFrame(dialog, 284, 121);
-        std::vector<Place> places = kTitleStrip(284, 268);
-        places.insert(places.end(), {{"name", Box, 12, 56, 260, 22}, {"cmdok", Box, 224, 88, 43, 24},
-                                     {"prompt", LeftTop, 12, 32, 0, 0}});
-        expectPlaces(*dialog.client(), places);
-    });
+    const ButtonContext buttons{mediaFolder(), {}};
+    const std::pair<const char*, std::function<void()>> dialogs[] = {
+        {"message", [&] { showMessage("Velko", "Start a new game?", MessageButtons::YesNo, buttons); }},
+        {"highscores", [&] { showHighScores(data, buttons); }},
+        {"nameentry", [&] { enterNewRecord(5000, data, buttons); }}};
+    for (const auto& [name, open] : dialogs) {
+        whenModalShows([name = name](QDialog& shown) {
+            auto& dialog = static_cast<DialogFrame&>(shown);
+            EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint) << name;
+            EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint) << name;
+            EXPECT_EQ(dialog.client()->pos(), QPoint(1, 1)) << name;
+            expectPlaces(name, dialog, *dialog.client());
+            // Even the longest entry of the table stays inside the window.
+            for (QWidget* column : dialog.client()->findChildren<QLabel*>())
+                EXPECT_LE(column->x() + column->width(), dialog.client()->width()) << name;
+            dialog.close();
+        });
+        open();
+    }
 }
 
 } // namespace

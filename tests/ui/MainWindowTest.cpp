@@ -79,34 +79,19 @@ TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
     expectPreview();
 }
 
-TEST_F(MainWindowTest, ScoreLabelsCountUpOnTicksAndStayCentred)
-{
-    auto window = startedWindow();
-    const auto expectShown = [&](const char* text) {
-        for (auto [name, centre, top] : {std::tuple{"score", 557, 70}, {"scoreShadow", 559, 72}}) {
-            auto* label = part<QLabel>(*window, name);
-            EXPECT_EQ(label->text(), QString::fromLatin1(text));
-            EXPECT_NEAR(label->x() + label->width() / 2.0, centre, 1.0) << text;
-            EXPECT_EQ(label->y(), top);
-            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
-        }
-    };
-    expectShown("0");
-    // Each tick counts one point more, up to the score; any board click sets the clock going.
-    for (auto [points, ticks, text] : {std::tuple{12, 1, "1"}, {12, 11, "12"}, {1000, 988, "1000"}}) {
-        window->game().score = points;
-        clickCell(*window, 0, 0, Qt::RightButton);
-        tick(clockOf(*window), ticks);
-        expectShown(text);
-    }
-}
-
-TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWhenALineScores)
+TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheScoreIsReached)
 {
     auto window = startedWindow();
     QTimer* clock = clockOf(*window);
-    auto* shown = part<QLabel>(*window, "score");
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
+    const auto expectShown = [&](int points) {
+        for (const char* name : {"score", "scoreShadow"}) {
+            auto* label = part<QLabel>(*window, name);
+            EXPECT_EQ(label->text(), QString::number(points));
+            EXPECT_NEAR(label->x() + label->width() / 2.0, place("main", name).x, 1.0) << points;
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        }
+    };
     // Four in row 0 and a fifth to move in: a line of five, 15 points each time;
     // then a move that removes nothing.
     const auto fourAndOne = [](int c, int r) { return (r == 0 && c < 4) || (c == 8 && r == 8) ? 2 : 0; };
@@ -118,8 +103,15 @@ TEST_F(MainWindowTest, ScoreClockRestsOnceTheShownScoreIsReachedAndStartsAgainWh
         EXPECT_EQ(clock->isActive(), to == 4) << points;
         tick(clock, to == 4 ? 15 : 0);
         EXPECT_FALSE(clock->isActive()) << points;
-        EXPECT_EQ(shown->text(), QString::number(points));
+        expectShown(points);
         EXPECT_TRUE(window->gameRunning());
+    }
+    // Each tick counts one point more, up to the score; any board click sets the clock going.
+    for (auto [points, ticks, shown] : {std::tuple{42, 1, 31}, {42, 11, 42}, {1000, 958, 1000}}) {
+        window->game().score = points;
+        clickCell(*window, 0, 0, Qt::RightButton);
+        tick(clock, ticks);
+        expectShown(shown);
     }
 }
 

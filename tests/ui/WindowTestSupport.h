@@ -1,6 +1,7 @@
 #pragma once
-// Shared ground for the window tests: a main window whose desktop only takes
-// notes, pixel pictures to compare with, and a hand for modal dialogs.
+// Shared ground for the window and dialog tests: a game window whose desktop
+// only takes notes, mouse events sent straight to real widgets, hands for
+// modal dialogs, pictures to compare with, and the table of control places.
 
 #include <QApplication>
 #include <QLabel>
@@ -8,16 +9,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtWidgets>
+#include <functional>
 #include <gtest/gtest.h>
 
-#include "StartScreen.h"
 #include "BoardView.h"
 #include "DataPaths.h"
+#include "DialogTitle.h"
+#include "GameData.h"
 #include "GameWindow.h"
 #include "LevelBar.h"
-#include "GameData.h"
-#include "StartUp.h"
+#include "Places.h"
 #include "Sound.h"
+#include "StartScreen.h"
+#include "StartUp.h"
 #include "WebPages.h"
 
 namespace velko::test {
@@ -72,6 +77,30 @@ inline QTimer* clockOf(GameWindow& window) { return part<QTimer>(window, "scoreC
 inline QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 inline QImage pixels(QWidget* widget) { return rgb(widget->grab().toImage()); }
 
+// Every control of the window (named as in places.txt) at its place;
+// `inside` is what the places count from (a dialog's inside, within its frame).
+inline void expectPlaces(const char* windowName, QWidget& window, QWidget& inside)
+{
+    int checked = 0;
+    for (const Place& p : places()) {
+        if (p.window != QLatin1String(windowName))
+            continue;
+        SCOPED_TRACE(qPrintable(p.window + ' ' + p.control));
+        QWidget* w = p.control == QLatin1String(".") ? &window : part(window, qPrintable(p.control));
+        if (!w)
+            continue;
+        const QRect g(w == &window ? QPoint() : w->mapTo(&inside, QPoint()), w->size());
+        const double x = p.anchor == QLatin1String("right") ? g.x() + g.width()
+                         : p.anchor == QLatin1String("centre") ? g.x() + g.width() / 2.0 : g.x();
+        for (auto [seen, wanted, slack] : {std::tuple{x, p.x, p.anchor == QLatin1String("centre") ? 1.0 : 0.0},
+                                           {g.y(), p.y, 0.0}, {g.width(), p.width, 0.0}, {g.height(), p.height, 0.0}})
+            if (wanted != kAny)
+                EXPECT_NEAR(seen, wanted, slack);
+        ++checked;
+    }
+    EXPECT_GT(checked, 0) << windowName;
+}
+
 // The cell picture as the board shows it: on black.
 inline QImage cellPicture(const QString& name)
 {
@@ -104,10 +133,34 @@ inline void expectBoardShowsGame(GameWindow& window)
     }
 }
 
+// A full click in the middle of a control, through Qt's test driver.
 inline void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
 inline void clickCell(GameWindow& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(boardOf(window), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
+}
+
+// Single mouse events sent straight to a widget, at a point of its own.
+inline void mouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers keys = Qt::NoModifier)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, keys);
+    QApplication::sendEvent(widget, &event);
+}
+inline void pressAt(QWidget* widget, QPointF at, Qt::MouseButton button = Qt::LeftButton,
+                    Qt::KeyboardModifiers keys = Qt::NoModifier)
+{ mouse(widget, QEvent::MouseButtonPress, at, button, button, keys); }
+inline void moveTo(QWidget* widget, QPointF at, Qt::MouseButtons held = Qt::NoButton)
+{ mouse(widget, QEvent::MouseMove, at, Qt::NoButton, held); }
+inline void release(QWidget* widget, QPointF at) { mouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+inline void click(QWidget* widget) { pressAt(widget, {3, 3}); release(widget, {3, 3}); }
+
+// A press dragged off the widget and released outside it.
+inline void pressAndDragOff(QWidget* widget)
+{
+    pressAt(widget, {3, 3});
+    moveTo(widget, {widget->width() + 30.0, 3}, Qt::LeftButton);
+    release(widget, {widget->width() + 30.0, 3});
 }
 
 // While the watcher lives, modal dialogs get the named button pressed; with
@@ -128,6 +181,42 @@ inline std::unique_ptr<QTimer> answerDialogs(const char* button = nullptr)
     return watcher;
 }
 
+// Runs `act` on the next modal dialog once it shows; a dialog the test leaves
+// open is a failure and is closed, so one broken test cannot stall the run.
+inline void whenModalShows(std::function<void(QDialog&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no modal dialog is showing";
+        act(*dialog);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the test left the dialog open";
+            dialog->done(-1);
+        }
+    });
+}
+
+// The title a dialog shows, and that only the left button alone on its
+// title strip drags the dialog, once a press.
+inline void checkTitleStrip(QDialog& dialog, const QString& text)
+{
+    auto* strip = part(dialog, "titleStrip");
+    auto* title = part<QLabel>(dialog, "title");
+    EXPECT_EQ(title->text(), text);
+    int drags = 0;
+    const auto counter = QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&drags] { ++drags; });
+    moveTo(strip, {50, 5}, Qt::RightButton);
+    moveTo(strip, {50, 5}, Qt::LeftButton | Qt::RightButton);
+    moveTo(title, {5, 5});
+    EXPECT_EQ(drags, 0);
+    moveTo(strip, {50, 5}, Qt::LeftButton);
+    moveTo(strip, {52, 5}, Qt::LeftButton);
+    pressAt(title, {5, 5});
+    moveTo(title, {6, 5}, Qt::LeftButton);
+    EXPECT_EQ(drags, 2);
+    QObject::disconnect(counter);
+}
+
 // Ticks of the running score clock, the way the clock sends them; it must
 // still be running before each of them.
 inline void tick(QTimer* clock, int times = 1)
@@ -137,6 +226,21 @@ inline void tick(QTimer* clock, int times = 1)
         QTimerEvent event(clock->timerId());
         QCoreApplication::sendEvent(clock, &event);
     }
+}
+
+// A one-pixel picture: JPEG through Qt, GIF spelled out since Qt cannot write
+// it (a two-entry colour table and one LZW-coded pixel of entry 0).
+inline void writeDot(const QString& path, const QColor& colour)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QImage jpeg(1, 1, QImage::Format_RGB32);
+    jpeg.fill(colour);
+    const char tail[] = "\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x44\1\0;";
+    QByteArray gif = QByteArray("GIF89a\1\0\1\0\x80\0\0", 13) + char(colour.red())
+                     + char(colour.green()) + char(colour.blue()) + QByteArray(tail, sizeof tail - 1);
+    ASSERT_TRUE(path.endsWith(QLatin1String(".jpg")) ? jpeg.save(&file, "JPG", 100)
+                                                     : file.write(gif) == gif.size());
 }
 
 } // namespace velko::test

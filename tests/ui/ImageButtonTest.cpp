@@ -1,8 +1,8 @@
 // The image button: which picture it shows, when it clicks, and which of its
 // presses reach the window as a release.
 
-#include "DialogTestKit.h"
 #include "ImageButton.h"
+#include "WindowTestSupport.h"
 
 using namespace velko;
 using namespace velko::test;
@@ -101,7 +101,7 @@ TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButto
             EXPECT_EQ(clicks, 1);
             faceInHandler = faceAt(*button);
         });
-        press(button.get(), {4, 3}, c.button, c.keys);
+        pressAt(button.get(), {4, 3}, c.button, c.keys);
         EXPECT_EQ(faceInHandler, kNormal);
         ASSERT_EQ(downs.size(), 1u);
         EXPECT_EQ(downs[0].button, c.code);
@@ -112,7 +112,7 @@ TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButto
     // The window may even delete the button while handling its press.
     ImageButton* doomed = makeButton().release();
     QObject::connect(doomed, &ImageButton::pressed, [doomed] { delete doomed; });
-    press(doomed, {4, 4});
+    pressAt(doomed, {4, 4});
     EXPECT_EQ(downs.size(), 2u);
 }
 
@@ -123,7 +123,7 @@ TEST_F(ImageButtonTest, OnlyAReleaseOverTheFaceReachesTheWindow)
     EXPECT_EQ(faceAt(*button), kNormal);
     EXPECT_TRUE(ups.empty());
     // The next press is a fresh one; dragged off and back on it is released on the face.
-    press(button.get(), {4, 4});
+    pressAt(button.get(), {4, 4});
     moveTo(button.get(), {40, 10}, Qt::LeftButton);
     moveTo(button.get(), {8, 8}, Qt::LeftButton);
     EXPECT_EQ(faceAt(*button), kPressed);
@@ -179,7 +179,7 @@ TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndIts
     for (const auto& c : cases) {
         firstUps.clear();
         secondUps.clear();
-        press(first.get(), {5, 5});
+        pressAt(first.get(), {5, 5});
         QWidget* holder = first.get();
         for (int x : c.slide) {
             holder = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get();
