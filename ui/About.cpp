@@ -10,7 +10,6 @@
 #include "Pictures.h"
 #include "ProgramState.h"
 #include "SavedFiles.h"
-#include "Sound.h"
 #include "TextTable.h"
 
 namespace velko {
@@ -49,12 +48,12 @@ QString RunStartUp(const QString& mediaFolder)
 }
 
 About::About(Form1& mainWindow, QWidget* parent)
-    : About([&mainWindow]() -> Form1& { return mainWindow; }, parent)
+    : About([&mainWindow]() -> Form1& { return mainWindow; }, mainWindow.buttons(), parent)
 {
 }
 
-About::About(std::function<Form1&()> mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(std::move(mainWindow))
+About::About(std::function<Form1&()> mainWindow, const ButtonContext& buttons, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form1_(std::move(mainWindow)), buttons_(buttons)
 {
     setObjectName(QStringLiteral("about"));
     setFixedSize(640, 480);
@@ -77,7 +76,7 @@ About::About(std::function<Form1&()> mainWindow, QWidget* parent)
 void About::addButton(const char* name, int top, int height, const char* code)
 {
     // The same pictures and click as the buttons of the game window.
-    auto* button = new KorvBut(QString::fromLatin1(name), gameButtons(), this);
+    auto* button = new KorvBut(QString::fromLatin1(name), buttons_, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(260, top, 140, height);
     const QString choice = QString::fromLatin1(code);

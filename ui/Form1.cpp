@@ -23,7 +23,7 @@
 #include "Pictures.h"
 #include "ProgramState.h"
 #include "SavedFiles.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 #include "WebPages.h"
 
 namespace velko {
@@ -50,9 +50,9 @@ void centreOnScreen(QWidget* window)
     }
 }
 
-ButtonContext gameButtons()
+ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext{mediaFolder(), [] { PlaySound(kClickSound); }};
+    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
 QIcon programIcon()
@@ -65,8 +65,8 @@ QIcon programIcon()
     return icon;
 }
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this, random_)
+Form1::Form1(SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), sound_(sound), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
@@ -76,7 +76,7 @@ Form1::Form1(QWidget* parent)
     };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
-    buttons_ = gameButtons();
+    buttons_ = gameButtons(sound_);
 
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -188,21 +188,21 @@ void Form1::buildLevelBars()
     Picture4_1->setObjectName(QStringLiteral("Picture4_1"));
     Picture4_1->setGeometry(560, 436, 50, 10);
     Picture4_1->setAttribute(Qt::WA_NoMousePropagation);
-    connect(Picture4_1, &LevelBar::levelChanged, this, [](int level) { SetMusicLevel(level); });
+    connect(Picture4_1, &LevelBar::levelChanged, this, [this](int level) { sound_.setMusicLevel(level); });
 
     Picture4_0 = new LevelBar(this);
     Picture4_0->setObjectName(QStringLiteral("Picture4_0"));
     Picture4_0->setGeometry(560, 460, 50, 10);
     Picture4_0->setAttribute(Qt::WA_NoMousePropagation);
-    connect(Picture4_0, &LevelBar::levelChanged, this, [](int level) { SetEffectsLevel(level); });
+    connect(Picture4_0, &LevelBar::levelChanged, this, [this](int level) { sound_.setEffectsLevel(level); });
 }
 
 void Form1::ApplyVolumeLevels(const VolumeLevels& levels)
 {
     Picture4_0->setLevel(levels.effects);
     Picture4_1->setLevel(levels.music);
-    SetEffectsLevel(Picture4_0->level());
-    SetMusicLevel(Picture4_1->level());
+    sound_.setEffectsLevel(Picture4_0->level());
+    sound_.setMusicLevel(Picture4_1->level());
     levelsKnown_ = true;
 }
 
@@ -216,7 +216,7 @@ void Form1::newgame_MouseDown()
     game_.kind = GameMode == 3 ? GameKind::Normal : GameKind::Challenge;
     game_.startGame();
     Label3->setLabelText(QString::number(HiScore[0].Points));
-    PlayMusic(random_);
+    sound_.startTune(tuneFor(random_.next()));
 }
 
 void Form1::ex_MouseDown()
@@ -250,7 +250,7 @@ void Form1::EndRun()
     runEnded_ = true;
     Timer1->stop();
     TellSaveProblem(SaveNow());
-    SoundShutdown();
+    sound_.shutDown();
     desktop_.endProgram();
 }
 
@@ -319,16 +319,16 @@ void Form1::playSound(Sound sound)
 {
     // The numbers of the effect files in the media folder.
     switch (sound) {
-    case Sound::Select: PlaySound(0); break;
-    case Sound::NewGame: PlaySound(11); break;
-    case Sound::Refused: PlaySound(12); break;
-    case Sound::HighScore: PlaySound(13); break;
-    case Sound::GameOver: PlaySound(14); break;
-    case Sound::LinesRemoved: PlaySound(15); break;
-    case Sound::Step: PlaySound(25); break;
+    case Sound::Select: sound_.playEffect(0); break;
+    case Sound::NewGame: sound_.playEffect(11); break;
+    case Sound::Refused: sound_.playEffect(12); break;
+    case Sound::HighScore: sound_.playEffect(13); break;
+    case Sound::GameOver: sound_.playEffect(14); break;
+    case Sound::LinesRemoved: sound_.playEffect(15); break;
+    case Sound::Step: sound_.playEffect(25); break;
     }
 }
-void Form1::stopMusic() { StopMusic(); }
+void Form1::stopMusic() { sound_.stopTune(); }
 void Form1::setBoardEnabled(bool on) { PictureBox0->setEnabled(on); }
 
 void Form1::setScoreTimer(bool on)
@@ -408,9 +408,9 @@ void Form1::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) {
         // The tune rests while the window is out of its normal state.
         if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-            PauseMusic();
+            sound_.pauseTune();
         else
-            ResumeMusic();
+            sound_.resumeTune();
     }
     QWidget::changeEvent(event);
 }

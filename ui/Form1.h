@@ -13,6 +13,7 @@
 #include "KorvBut.h"
 #include "RandomSource.h"
 #include "SettingsFile.h"
+#include "SoundPlayer.h"
 
 class QLabel;
 class QTimer;
@@ -42,7 +43,8 @@ public:
         std::function<void()> endProgram;               // after the end of the run
     };
 
-    explicit Form1(QWidget* parent = nullptr);
+    // Plays through the given sound, which outlives the window.
+    explicit Form1(SoundPlayer& sound, QWidget* parent = nullptr);
     ~Form1() override;
 
     Game& game() { return game_; }
@@ -106,6 +108,7 @@ private:
     void help_MouseDown();
     void web_MouseDown();
 
+    SoundPlayer& sound_;
     SystemRandom random_;
     Game game_;
     Desktop desktop_;
@@ -127,7 +130,7 @@ private:
 };
 
 // What every button of the game takes: the media folder and the click.
-ButtonContext gameButtons();
+ButtonContext gameButtons(SoundPlayer& sound);
 // Puts a top-level window in the middle of the screen.
 void centreOnScreen(QWidget* window);
 // The program icon, in both its sizes.

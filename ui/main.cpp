@@ -15,7 +15,7 @@
 #include "Form1.h"
 #include "MessageBox.h"
 #include "SavedFiles.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 
 namespace {
 
@@ -62,18 +62,25 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // The start screen shows first; the sound and the main window (its fonts
-    // and pictures) are made ready behind it, long before a player can choose.
+    // The start screen shows first, silent; the sound module (SDL and its
+    // decoders) and the main window (its fonts and pictures) are loaded
+    // behind it, long before a player can choose. Without the module the
+    // game plays quietly.
+    velko::GameSound sound;
     std::unique_ptr<velko::Form1> form1;
-    const auto mainWindow = [&form1]() -> velko::Form1& {
-        if (!form1) {
-            velko::SoundStartup(velko::mediaFolder());
-            form1 = std::make_unique<velko::Form1>();
-        }
+    const auto mainWindow = [&form1, &sound]() -> velko::Form1& {
+        if (!form1)
+            form1 = std::make_unique<velko::Form1>(sound);
         return *form1;
     };
-    velko::About about(mainWindow);
-    const AfterFirstFrame readyTheGame(about, [&mainWindow] { mainWindow(); });
+    velko::About about(mainWindow, velko::gameButtons(sound));
+    const AfterFirstFrame readyTheGame(about, [&mainWindow, &sound] {
+        QString problem;
+        sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));
+        if (sound.silent())
+            qWarning("Playing without sound: %s", qUtf8Printable(problem));
+        mainWindow();
+    });
     endFromOutside = [&mainWindow, &about] {
         mainWindow().EndQuietly();
         about.close();   // before a choice this is the start screen's quit, which reads the levels first
@@ -87,7 +94,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &about, [&endFromOutside] { endFromOutside(); });
     about.show();
     if (const QString problems = velko::FileReadProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &about, [problems] { velko::ShowMessage(problems, 0, velko::gameButtons()); });
+        QTimer::singleShot(0, &about, [problems, &sound] { velko::ShowMessage(problems, 0, velko::gameButtons(sound)); });
     }
     return app.exec();
 }

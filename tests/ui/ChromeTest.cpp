@@ -55,7 +55,7 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
     EXPECT_EQ(programEnds, 2);
 }
 
-TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
+TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimiseAndRestTheTune)
 {
     auto window = startedWindow();
     QTest::keyClick(part(*window, "newgame"), Qt::Key_A);
@@ -63,7 +63,9 @@ TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
     for (QWidget* target : {part(*window, "newgame"), static_cast<QWidget*>(boardOf(*window)), part(*window, "min")}) {
         target->objectName() == "min" ? press(target) : QTest::keyClick(target, Qt::Key_Space);
         EXPECT_TRUE(window->isMinimized()) << target->objectName().toStdString();
+        EXPECT_EQ(sound.heard.back(), "pause");
         window->showNormal();
+        EXPECT_EQ(sound.heard.back(), "resume");
     }
 }
 
@@ -103,7 +105,13 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         auto window = makeWindow();
         About about(*window);
         about.show();
+        sound.heard.clear();
         press(part(about, button));
+        EXPECT_EQ(sound.heard.front(), "effect 76") << "the button's click";
+        // A new game sounds and starts a tune; the quit shuts the sound down.
+        const std::string& last = sound.heard.back();
+        EXPECT_TRUE(mode < 0 ? last == "shut down" : last.rfind("tune ", 0) == 0 && last.size() == 6) << last;
+        EXPECT_EQ(std::count(sound.heard.begin(), sound.heard.end(), "effect 11"), mode < 0 ? 0 : 1);
         EXPECT_FALSE(about.isVisible());
         EXPECT_EQ(programEnds, mode < 0 ? 1 : 0) << button;
         EXPECT_TRUE(mode >= 0 || bothFilesWritten());
@@ -112,7 +120,11 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
             continue;
         EXPECT_TRUE(GameMode == mode && window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "Label3")->text(), QStringLiteral("4321"));
-        EXPECT_TRUE(part<LevelBar>(*window, "Picture4_0")->level() == 7 && MusicLevel() == 9);
+        EXPECT_TRUE(part<LevelBar>(*window, "Picture4_0")->level() == 7 && sound.effectsLevel() == 7 && sound.musicLevel() == 9);
+        // Each bar sets its own level.
+        QTest::mouseClick(part(*window, "Picture4_1"), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+        QTest::mouseClick(part(*window, "Picture4_0"), Qt::LeftButton, Qt::NoModifier, QPoint(12, 5));
+        EXPECT_TRUE(sound.musicLevel() == 30 && sound.effectsLevel() == 12);
         expectBoardShowsGame(*window);
     }
 }

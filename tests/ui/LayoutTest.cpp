@@ -100,7 +100,8 @@ TEST_F(LayoutTest, MainWindow)
 
 TEST_F(LayoutTest, StartScreen)
 {
-    Form1 form1;
+    SilentSound sound;
+    Form1 form1(sound);
     About about(form1);
     EXPECT_EQ(about.size(), QSize(640, 480));
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);

@@ -16,10 +16,22 @@
 #include "Form1.h"
 #include "LevelBar.h"
 #include "ProgramState.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 #include "WebPages.h"
 
 namespace velko::test {
+
+// A sound that notes what the game asks of it: "effect 76", "tune 3", "stop",
+// "pause", "resume", "shut down".
+struct RecordingSound final : SilentSound {
+    void playEffect(int effect) override { heard.push_back("effect " + std::to_string(effect)); }
+    void startTune(int tune) override { heard.push_back("tune " + std::to_string(tune)); }
+    void stopTune() override { heard.push_back("stop"); }
+    void pauseTune() override { heard.push_back("pause"); }
+    void resumeTune() override { heard.push_back("resume"); }
+    void shutDown() override { heard.push_back("shut down"); }
+    std::vector<std::string> heard;
+};
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -35,7 +47,7 @@ protected:
     }
     std::unique_ptr<Form1> makeWindow()
     {
-        auto window = std::make_unique<Form1>();
+        auto window = std::make_unique<Form1>(sound);
         window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); },
                              [](QWidget*) {}, [this] { ++programEnds; }};
         return window;
@@ -51,6 +63,7 @@ protected:
     }
     static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
 
+    RecordingSound sound;
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
     int programEnds = 0;
