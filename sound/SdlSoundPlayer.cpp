@@ -26,11 +26,17 @@ namespace velko {
 
 namespace {
 
-constexpr int kEffects[] = {0, 11, 12, 13, 14, 15, 20, 21, 24, 25, 76};
+// The effects the game plays. The media also ship 20.ogg, 21.ogg and 24.ogg,
+// which no event of the game plays: they are not decoded, so they take no memory.
+constexpr int kEffects[] = {0, 11, 12, 13, 14, 15, 25, 76};
 constexpr int kEffectCount = sizeof(kEffects) / sizeof(kEffects[0]);
 constexpr int kPlaybacksPerEffect = 3;
 
 constexpr int kRate = 44100;
+// Every sound of the game is mono and plays from the centre: mixed as one
+// channel, the decoded effects take half the memory. SDL spreads the mix over
+// the speakers the device has.
+constexpr int kChannels = 1;
 constexpr int kBufferFrames = 512;   // about 12 ms: a click is heard with the press
 
 constexpr int kSettleMs = 300;      // lets the last sound fade out of the device's buffers
@@ -68,7 +74,7 @@ SdlSoundPlayer::~SdlSoundPlayer() { shutDown(); }
 // converts if the hardware differs), with three channels per effect.
 bool SdlSoundPlayer::openDevice()
 {
-    if (Mix_OpenAudioDevice(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames, nullptr, 0) != 0)
+    if (Mix_OpenAudioDevice(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames, nullptr, 0) != 0)
         return false;
     Mix_AllocateChannels(kEffectCount * kPlaybacksPerEffect);
     for (int i = 0; i < kEffectCount; ++i) {

@@ -16,7 +16,7 @@ namespace velko {
 
 class SdlSoundPlayer final : public SoundPlayer {
 public:
-    // Opens the output at 44100 Hz and loads the eleven effects from mediaFolder/N.ogg.
+    // Opens the output at 44100 Hz and loads the effects the game plays from mediaFolder/N.ogg.
     explicit SdlSoundPlayer(const QByteArray& mediaFolder);
     ~SdlSoundPlayer() override;
 

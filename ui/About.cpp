@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QPainter>
+#include <QTimer>
 
 #include "DataPaths.h"
 #include "Form1.h"
@@ -64,7 +65,14 @@ About::About(std::function<Form1&()> mainWindow, const ButtonContext& buttons, Q
     setFont(windowFont);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
+    // Held in the picture's own palette of at most 256 colours: a quarter of
+    // the memory of full colour, and the same pixels on the screen.
     picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
+    if (picture_.colorCount() == 0) {
+        const QImage palette = picture_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        if (palette.convertToFormat(picture_.format()) == picture_)
+            picture_ = palette;
+    }
 
     addButton("ptms", 300, 45, "aa");
     addButton("tzms", 350, 40, "bb");
@@ -87,20 +95,33 @@ void About::ChooseMode(const QString& code)
 {
     if (chosen_)
         return;
+    const bool game = code == QLatin1String("aa") || code == QLatin1String("bb");
+    const bool quit = code == QLatin1String("cc");
+    if (game || quit) {
+        chosen_ = true;
+        letGoOfTheScreen();   // before the main window takes its memory
+    }
     Form1& form1 = form1_();
     form1.ApplyVolumeLevels(LoadVolumeLevels());
-    if (code == QLatin1String("aa") || code == QLatin1String("bb")) {
-        chosen_ = true;
+    if (game) {
         GameMode = code == QLatin1String("aa") ? kNormalGame : kChallengeGame;
         form1.newgame_MouseDown();
         form1.show();
         close();
-    } else if (code == QLatin1String("cc")) {
-        chosen_ = true;
+    } else if (quit) {
         form1.close();
         form1.EndRun();
         close();
     }
+}
+
+void About::letGoOfTheScreen()
+{
+    // The start screen is never shown again: its picture and, once the event
+    // in hand is over, its window surface are given back before the game
+    // window takes its own.
+    picture_ = QImage();
+    QTimer::singleShot(0, this, [this] { destroy(); });
 }
 
 void About::paintEvent(QPaintEvent*)

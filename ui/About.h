@@ -36,6 +36,7 @@ protected:
 
 private:
     void addButton(const char* name, int top, int height, const char* code);
+    void letGoOfTheScreen();
 
     std::function<Form1&()> form1_;
     ButtonContext buttons_;

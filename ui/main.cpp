@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 #include <utility>
 
@@ -46,6 +47,11 @@ private:
 
 int main(int argc, char* argv[])
 {
+    // Pictures, window surfaces and decoded sounds are large blocks that come
+    // and go (the start screen's go for good): each gets its own mapping, so
+    // that what is freed goes back to the system at once instead of staying
+    // in the heap.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velko Lines"));
@@ -63,9 +69,9 @@ int main(int argc, char* argv[])
     }
 
     // The start screen shows first, silent; the sound module (SDL and its
-    // decoders) and the main window (its fonts and pictures) are loaded
-    // behind it, long before a player can choose. Without the module the
-    // game plays quietly.
+    // decoders) is loaded behind it, long before a player can choose. Without
+    // the module the game plays quietly. The main window is built on the
+    // choice, once the start screen has let go of its picture.
     velko::GameSound sound;
     std::unique_ptr<velko::Form1> form1;
     const auto mainWindow = [&form1, &sound]() -> velko::Form1& {
@@ -79,7 +85,6 @@ int main(int argc, char* argv[])
         sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));
         if (sound.silent())
             qWarning("Playing without sound: %s", qUtf8Printable(problem));
-        mainWindow();
     });
     endFromOutside = [&mainWindow, &about] {
         mainWindow().EndQuietly();
