@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the real program on a private X server against a minimal Qt Widgets
-# window built here: start-up time to the first window shown, peak memory of a
-# running game, and what an idle running game and a minimised one cost in 10 s:
-# processor time and wake-ups (context switches of its threads).
+# window built here, bare and with SDL_mixer's output opened (the least any
+# program with sound holds): start-up time to the first window shown, peak
+# memory of a running game, and what an idle running game and a minimised one
+# cost in 10 s: processor time and wake-ups (context switches of its threads).
 # Usage: bench/run-app-bench.sh BUILD_DIR   (VELKO_BENCH_DISPLAY=:N picks the X display, RUNS the starts)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -12,6 +13,8 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 g++ -O2 -fPIC -o "$work/minimal-window" "$here/minimal_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+g++ -O2 -fPIC -DWITH_AUDIO -o "$work/minimal-window-audio" "$here/minimal_window.cpp" \
+    $(pkg-config --cflags --libs Qt6Widgets SDL2_mixer)
 
 display=${VELKO_BENCH_DISPLAY:-:$(( 150 + RANDOM % 40 ))}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -43,9 +46,11 @@ runs=${RUNS:-7}
 for i in $(seq $runs); do
     echo "game $(time_to_window "$game")"
     echo "base $(time_to_window "$work/minimal-window")"
+    echo "audio $(time_to_window "$work/minimal-window-audio")"
 done >"$work/starts"
 game_ms=$(awk '$1 == "game" {print $2}' "$work/starts" | median)
 base_ms=$(awk '$1 == "base" {print $2}' "$work/starts" | median)
+audio_ms=$(awk '$1 == "audio" {print $2}' "$work/starts" | median)
 
 # Context switches of the main thread and of all threads of process $1.
 switches() {
@@ -92,10 +97,19 @@ base_kb=$(awk '/VmHWM/ {print $2}' "/proc/$mpid/status")
 base_wake=($(wakeups "$mpid"))
 kill "$mpid"; wait "$mpid" 2>/dev/null || true
 
-printf 'start-up to first window: game %d ms, minimal Qt window %d ms, ratio %s\n' \
-    "$game_ms" "$base_ms" "$(awk -v a="$game_ms" -v b="$base_ms" 'BEGIN {printf "%.2f", a / b}')"
-printf 'peak memory of a running game: %d KiB, minimal Qt window %d KiB, ratio %s\n' \
-    "$game_kb" "$base_kb" "$(awk -v a="$game_kb" -v b="$base_kb" 'BEGIN {printf "%.2f", a / b}')"
+"$work/minimal-window-audio" >/dev/null 2>&1 &
+apid=$!
+xdotool search --sync --onlyvisible --pid "$apid" >/dev/null 2>&1
+sleep 3
+audio_kb=$(awk '/VmHWM/ {print $2}' "/proc/$apid/status")
+kill "$apid"; wait "$apid" 2>/dev/null || true
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+
+printf 'start-up to first window: game %d ms, minimal Qt window %d ms (ratio %s), with audio %d ms (ratio %s)\n' \
+    "$game_ms" "$base_ms" "$(ratio "$game_ms" "$base_ms")" "$audio_ms" "$(ratio "$game_ms" "$audio_ms")"
+printf 'peak memory of a running game: %d KiB, minimal Qt window %d KiB (ratio %s), with audio %d KiB (ratio %s)\n' \
+    "$game_kb" "$base_kb" "$(ratio "$game_kb" "$base_kb")" "$audio_kb" "$(ratio "$game_kb" "$audio_kb")"
 printf 'processor use of an idle running game over 10 s: %s %% of one core\n' "$idle_cpu"
 printf 'wake-ups a second, main thread / whole process: idle running game %d / %d, minimised game %d / %d, minimal Qt window %d / %d\n' \
     "${idle_wake[0]}" "${idle_wake[1]}" "${min_wake[0]}" "${min_wake[1]}" "${base_wake[0]}" "${base_wake[1]}"

@@ -1,4 +1,5 @@
 #include "DataPaths.h"
+#include "SoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,6 +32,17 @@ QString applicationFolder()
 
 QString mediaFolder() { return applicationFolder() + "/medias"; }
 QString mediaPath(const QString& fileName) { return mediaFolder() + "/" + fileName; }
+
+QString soundModulePath()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString name = QString::fromLatin1(kSoundModuleFile);
+    for (const QString& folder : {exeDir, QDir::cleanPath(exeDir + QStringLiteral("/" VELKO_SOUND_FROM_BIN))}) {
+        if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+            return folder + QLatin1Char('/') + name;
+    }
+    return QStringLiteral(VELKO_INSTALLED_SOUND_DIR "/") + name;
+}
 
 QByteArray playerFolder()
 {

@@ -12,6 +12,9 @@ namespace velko {
 QString applicationFolder();
 QString mediaFolder();                        // applicationFolder() + "/medias"
 QString mediaPath(const QString& fileName);   // mediaFolder() + "/" + fileName
+// The sound module: beside the executable in the build tree, else in the
+// program's library folder of the installed prefix, wherever it was moved.
+QString soundModulePath();
 
 // The per-user data folder for mysetting.cfg and gameinfo.cfg, in the bytes the
 // environment gives: $XDG_DATA_HOME/velko-lines when that is an absolute path,

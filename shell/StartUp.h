@@ -9,7 +9,7 @@ namespace velko {
 
 // Reads the text table into `data`, loads the high-score table and checks the
 // two window pictures. Returns an empty string when all is well, else what is
-// wrong and with which file. The sound is opened apart, once the start screen shows.
+// wrong and with which file. The sound is loaded apart, once the start screen shows.
 QString runStartUp(const QString& mediaFolder, GameData& data);
 
 } // namespace velko

@@ -25,7 +25,7 @@
 #include "MessageDialog.h"
 #include "Pictures.h"
 #include "SavedFiles.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 #include "WebPages.h"
 
 namespace velko {
@@ -44,9 +44,9 @@ QImage cellPicture(const std::string& picture)
 
 } // namespace
 
-ButtonContext gameButtons()
+ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext{mediaFolder(), [] { PlaySound(kClickSound); }};
+    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
 QIcon programIcon()
@@ -59,8 +59,8 @@ QIcon programIcon()
     return icon;
 }
 
-GameWindow::GameWindow(GameData& data, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), data_(data), game_(*this, random_)
+GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), data_(data), sound_(sound), game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -70,7 +70,7 @@ GameWindow::GameWindow(GameData& data, QWidget* parent)
     };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
-    buttons_ = gameButtons();
+    buttons_ = gameButtons(sound_);
 
     setObjectName(QStringLiteral("gameWindow"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -181,21 +181,21 @@ void GameWindow::buildLevelBars()
     musicBar_->setObjectName(QStringLiteral("musicBar"));
     musicBar_->setGeometry(560, 436, 50, 10);
     musicBar_->setAttribute(Qt::WA_NoMousePropagation);
-    connect(musicBar_, &LevelBar::levelChanged, this, [](int level) { SetMusicLevel(level); });
+    connect(musicBar_, &LevelBar::levelChanged, this, [this](int level) { sound_.setMusicLevel(level); });
 
     effectsBar_ = new LevelBar(this);
     effectsBar_->setObjectName(QStringLiteral("effectsBar"));
     effectsBar_->setGeometry(560, 460, 50, 10);
     effectsBar_->setAttribute(Qt::WA_NoMousePropagation);
-    connect(effectsBar_, &LevelBar::levelChanged, this, [](int level) { SetEffectsLevel(level); });
+    connect(effectsBar_, &LevelBar::levelChanged, this, [this](int level) { sound_.setEffectsLevel(level); });
 }
 
 void GameWindow::applyVolumeLevels(const VolumeLevels& levels)
 {
     effectsBar_->setLevel(levels.effects);
     musicBar_->setLevel(levels.music);
-    SetEffectsLevel(effectsBar_->level());
-    SetMusicLevel(musicBar_->level());
+    sound_.setEffectsLevel(effectsBar_->level());
+    sound_.setMusicLevel(musicBar_->level());
     levelsKnown_ = true;
 }
 
@@ -224,7 +224,7 @@ void GameWindow::pressNewGame()
     game_.kind = data_.kind;
     game_.startGame();
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
-    PlayMusic(random_);
+    sound_.startTune(tuneFor(random_.next()));
 }
 
 void GameWindow::pressQuit()
@@ -275,7 +275,7 @@ void GameWindow::endRun()
     runEnded_ = true;
     scoreClock_->stop();
     tellSaveProblem(saveNow());
-    SoundShutdown();
+    sound_.shutDown();
     desktop_.endProgram();
 }
 
@@ -351,16 +351,16 @@ void GameWindow::playSound(Sound sound)
 {
     // The numbers of the effect files in the media folder.
     switch (sound) {
-    case Sound::Select: PlaySound(0); break;
-    case Sound::NewGame: PlaySound(11); break;
-    case Sound::Refused: PlaySound(12); break;
-    case Sound::HighScore: PlaySound(13); break;
-    case Sound::GameOver: PlaySound(14); break;
-    case Sound::LinesRemoved: PlaySound(15); break;
-    case Sound::Step: PlaySound(25); break;
+    case Sound::Select: sound_.playEffect(0); break;
+    case Sound::NewGame: sound_.playEffect(11); break;
+    case Sound::Refused: sound_.playEffect(12); break;
+    case Sound::HighScore: sound_.playEffect(13); break;
+    case Sound::GameOver: sound_.playEffect(14); break;
+    case Sound::LinesRemoved: sound_.playEffect(15); break;
+    case Sound::Step: sound_.playEffect(25); break;
     }
 }
-void GameWindow::stopMusic() { StopMusic(); }
+void GameWindow::stopMusic() { sound_.stopTune(); }
 void GameWindow::setBoardEnabled(bool on) { board_->setEnabled(on); }
 
 void GameWindow::setScoreTimer(bool on)
@@ -452,9 +452,9 @@ void GameWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) {
         // The tune rests while the window is out of its normal state.
         if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-            PauseMusic();
+            sound_.pauseTune();
         else
-            ResumeMusic();
+            sound_.resumeTune();
     }
     QWidget::changeEvent(event);
 }

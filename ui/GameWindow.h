@@ -15,6 +15,7 @@
 #include "MessageDialog.h"
 #include "RandomSource.h"
 #include "SettingsFile.h"
+#include "SoundPlayer.h"
 
 class QLabel;
 class QTimer;
@@ -44,7 +45,8 @@ public:
         std::function<void()> endProgram;               // after the end of the run
     };
 
-    explicit GameWindow(GameData& data, QWidget* parent = nullptr);
+    // Plays through the given sound, which outlives the window.
+    GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // The running game, for the tests that set up a board.
@@ -127,6 +129,7 @@ private:
     void openForPlayer(const QUrl& url, const QString& what);
 
     GameData& data_;
+    SoundPlayer& sound_;
     SystemRandom random_;
     Game game_;
     Desktop desktop_;
@@ -149,7 +152,7 @@ private:
 };
 
 // What every button of the game takes: the media folder and the click.
-ButtonContext gameButtons();
+ButtonContext gameButtons(SoundPlayer& sound);
 // The program icon, in both its sizes.
 QIcon programIcon();
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTimer>
 
 #include "DataPaths.h"
 #include "Fonts.h"
@@ -13,8 +14,8 @@
 
 namespace velko {
 
-StartScreen::StartScreen(const GameData& data, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), buttons_(buttons)
 {
     setObjectName(QStringLiteral("startScreen"));
     setFixedSize(640, 480);
@@ -25,7 +26,14 @@ StartScreen::StartScreen(const GameData& data, QWidget* parent)
     setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
+    // Held in the picture's own palette of at most 256 colours: a quarter of
+    // the memory of full colour, and the same pixels on the screen.
     picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
+    if (picture_.colorCount() == 0) {
+        const QImage palette = picture_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        if (palette.convertToFormat(picture_.format()) == picture_)
+            picture_ = palette;
+    }
 
     addButton("ptms", 300, 45, StartChoice::NormalGame);
     addButton("tzms", 350, 40, StartChoice::ChallengeGame);
@@ -37,7 +45,7 @@ StartScreen::StartScreen(const GameData& data, QWidget* parent)
 void StartScreen::addButton(const char* name, int top, int height, StartChoice choice)
 {
     // The same pictures and click as the buttons of the game window.
-    auto* button = new ImageButton(QString::fromLatin1(name), gameButtons(), this);
+    auto* button = new ImageButton(QString::fromLatin1(name), buttons_, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(260, top, 140, height);
     connect(button, &ImageButton::pressed, this, [this, choice] { choose(choice); });
@@ -48,8 +56,18 @@ void StartScreen::choose(StartChoice choice)
     if (chosen_)
         return;
     chosen_ = true;
+    letGoOfTheScreen();   // before the game window takes its memory
     emit chosen(choice);
     close();
+}
+
+void StartScreen::letGoOfTheScreen()
+{
+    // The start screen is never shown again: its picture and, once the event
+    // in hand is over, its window surface are given back before the game
+    // window takes its own.
+    picture_ = QImage();
+    QTimer::singleShot(0, this, [this] { destroy(); });
 }
 
 void StartScreen::paintEvent(QPaintEvent*)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "GameData.h"
+#include "ImageButton.h"
 
 namespace velko {
 
@@ -14,9 +15,11 @@ enum class StartChoice { NormalGame, ChallengeGame, Quit };
 class StartScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit StartScreen(const GameData& data, QWidget* parent = nullptr);
+    // The buttons take the game's pictures and click from `buttons`.
+    StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent = nullptr);
 
-    // The player's choice, taken once; the screen closes after reporting it.
+    // The player's choice, taken once. The screen gives back its picture and
+    // window surface first (it never shows again), then reports the choice and closes.
     void choose(StartChoice choice);
 
 signals:
@@ -29,7 +32,9 @@ protected:
 
 private:
     void addButton(const char* name, int top, int height, StartChoice choice);
+    void letGoOfTheScreen();
 
+    ButtonContext buttons_;
     QImage picture_;
     bool chosen_ = false;
 };

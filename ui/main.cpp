@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 #include <utility>
 
@@ -15,7 +16,7 @@
 #include "GameData.h"
 #include "GameWindow.h"
 #include "MessageDialog.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 #include "StartUp.h"
 
 namespace {
@@ -47,6 +48,11 @@ private:
 
 int main(int argc, char* argv[])
 {
+    // Pictures, window surfaces and decoded sounds are large blocks that come
+    // and go (the start screen's go for good): each gets its own mapping, so
+    // that what is freed goes back to the system at once instead of staying
+    // in the heap.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velko Lines"));
@@ -64,17 +70,18 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // The start screen shows first; the sound and the main window (its fonts
-    // and pictures) are made ready behind it, long before a player can choose.
+    // The start screen shows first, silent; the sound module (SDL and its
+    // decoders) is loaded behind it, long before a player can choose. Without
+    // the module the game plays quietly. The game window is built on the
+    // choice, once the start screen has let go of its picture.
+    velko::GameSound sound;
     std::unique_ptr<velko::GameWindow> gameWindow;
-    const auto mainWindow = [&gameWindow, &data]() -> velko::GameWindow& {
-        if (!gameWindow) {
-            velko::SoundStartup(velko::mediaFolder());
-            gameWindow = std::make_unique<velko::GameWindow>(data);
-        }
+    const auto mainWindow = [&gameWindow, &data, &sound]() -> velko::GameWindow& {
+        if (!gameWindow)
+            gameWindow = std::make_unique<velko::GameWindow>(data, sound);
         return *gameWindow;
     };
-    velko::StartScreen startScreen(data);
+    velko::StartScreen startScreen(data, velko::gameButtons(sound));
     QObject::connect(&startScreen, &velko::StartScreen::chosen, &startScreen, [&mainWindow](velko::StartChoice choice) {
         if (choice == velko::StartChoice::Quit)
             mainWindow().quitBeforePlaying();
@@ -82,7 +89,12 @@ int main(int argc, char* argv[])
             mainWindow().playFirstGame(choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal
                                                                                  : velko::GameKind::Challenge);
     });
-    const AfterFirstFrame readyTheGame(startScreen, [&mainWindow] { mainWindow(); });
+    const AfterFirstFrame readyTheSound(startScreen, [&sound] {
+        QString problem;
+        sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));
+        if (sound.silent())
+            qWarning("Playing without sound: %s", qUtf8Printable(problem));
+    });
     endFromOutside = [&mainWindow, &startScreen] {
         mainWindow().endQuietly();
         startScreen.close();   // before a choice this is the start screen's quit, which reads the levels first
@@ -96,8 +108,9 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &startScreen, [&endFromOutside] { endFromOutside(); });
     startScreen.show();
     if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &startScreen, [problems, &data] {
-            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok, velko::gameButtons());
+        QTimer::singleShot(0, &startScreen, [problems, &data, &sound] {
+            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
+                               velko::gameButtons(sound));
         });
     }
     return app.exec();

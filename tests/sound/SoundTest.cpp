@@ -1,10 +1,9 @@
-// The sound module as the player hears it, and the sound files that come with
+// The game's sound as the player hears it, and the sound files that come with
 // the game. Each test picks SDL's audio driver before start-up: "disk" writes
 // the mixed output to a file the test reads back, "dummy" mixes into nowhere,
 // and a driver that does not exist stands for a machine without audio.
 
-#include "RandomSource.h"
-#include "Sound.h"
+#include "SdlSoundPlayer.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -12,6 +11,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -25,15 +25,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const int kEffects[] = {0, 11, 12, 13, 14, 15, 20, 21, 24, 25, 76};
+const int kEffects[] = {0, 11, 12, 13, 14, 15, 25, 76};   // the ones the game plays
+const int kShippedEffects[] = {0, 11, 12, 13, 14, 15, 20, 21, 24, 25, 76};
 const QString kMedia = QStringLiteral(VELKO_MEDIAS_DIR);
 const std::string kDiskFile = (fs::temp_directory_path() / ("velko-sound-" + std::to_string(getpid()) + ".raw")).string();
-
-struct FixedRandom final : RandomSource {
-    explicit FixedRandom(float r) : r(r) {}
-    float next() override { return r; }
-    float r;
-};
 
 // The loudest sample the disk driver writes over the next stretch of time; -1 if it writes none.
 int peakOver(int milliseconds)
@@ -41,14 +36,14 @@ int peakOver(int milliseconds)
     const std::uintmax_t from = fs::file_size(kDiskFile);
     SDL_Delay(milliseconds);
     std::ifstream in(kDiskFile, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(from - from % 4));   // whole stereo frames
+    in.seekg(static_cast<std::streamoff>(from - from % 2));   // whole samples
     int peak = -1;
     for (std::int16_t s; in.read(reinterpret_cast<char*>(&s), sizeof s);)
         peak = std::max(peak, std::abs(static_cast<int>(s)));
     return peak;
 }
 
-// A shipped sound decoded for the mixer: 16-bit samples, left and right interleaved, at 44100 Hz.
+// A shipped sound decoded for the mixer: 16-bit samples at 44100 Hz, in the mixer's channels.
 struct Measured {
     double seconds = 0, rms = 0;
     int peak = 0;
@@ -72,7 +67,11 @@ Measured measure(const QString& name)
         m.peak = std::max(m.peak, std::abs(static_cast<int>(s[i])));
         m.rms += static_cast<double>(s[i]) * s[i];
     }
-    m.seconds = n / 2 / 44100.0;
+    int rate = 0, channels = 1;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    EXPECT_EQ(rate, 44100);
+    m.seconds = n / channels / 44100.0;
     m.rms = n ? std::sqrt(m.rms / n) : 0;
     Mix_FreeChunk(chunk);
     return m;
@@ -80,19 +79,21 @@ Measured measure(const QString& name)
 
 class SoundTest : public ::testing::Test {
 protected:
-    static void start(const char* driver, const QString& media = kMedia)
+    void start(const char* driver, const QString& media = kMedia)
     {
         setenv("SDL_AUDIODRIVER", driver, 1);
         setenv("SDL_DISKAUDIOFILE", kDiskFile.c_str(), 1);
-        SetEffectsLevel(50);
-        SetMusicLevel(50);
-        SoundStartup(media);
+        sound.reset();
+        sound = std::make_unique<SdlSoundPlayer>(QFile::encodeName(media));
     }
     void TearDown() override
     {
-        SoundShutdown();
+        sound.reset();
         std::remove(kDiskFile.c_str());
     }
+    double tuneAt() const { return Mix_GetMusicPosition(sound->tune()); }
+
+    std::unique_ptr<SdlSoundPlayer> sound;
 };
 
 class DiskOutput : public SoundTest {
@@ -100,20 +101,20 @@ protected:
     void SetUp() override
     {
         start("disk");
-        ASSERT_NE(Samples[15], nullptr) << "the disk driver did not open";
+        ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
     }
 };
 
 TEST_F(DiskOutput, AnEffectBreaksTheSilenceAndIsFarQuieterAtLevelOneThanAtFifty)
 {
     EXPECT_EQ(peakOver(150), 0);
-    PlaySound(13);
+    sound->playEffect(13);
     const int loud = peakOver(700);
     EXPECT_GT(loud, 8000);
     Mix_HaltChannel(-1);
     SDL_Delay(100);
-    SetEffectsLevel(1);
-    PlaySound(13);
+    sound->setEffectsLevel(1);
+    sound->playEffect(13);
     const int soft = peakOver(700);
     EXPECT_GT(soft, 0);
     EXPECT_LT(soft * 20, loud);   // 2 % of full volume against 100 %
@@ -123,87 +124,86 @@ TEST_F(DiskOutput, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 {
     int first = -1;
     for (int i = 0; i < 3; ++i) {
-        PlaySound(13);
+        sound->playEffect(13);
         first = i == 0 ? Mix_GroupNewer(13) : first;
         SDL_Delay(15);   // the mixer tells playbacks apart by the millisecond they started
     }
     EXPECT_EQ(Mix_Playing(-1), 3);
-    PlaySound(13);
-    EXPECT_EQ(EffectPlaybacks(13), 3);
+    sound->playEffect(13);
+    EXPECT_EQ(sound->effectPlaybacks(13), 3);
     EXPECT_EQ(Mix_GroupNewer(13), first) << "the playback that started first should be the one replaced";
-    PlaySound(15);   // other effects keep their own channels
-    EXPECT_EQ(EffectPlaybacks(15), 1);
+    sound->playEffect(15);   // other effects keep their own channels
+    EXPECT_EQ(sound->effectPlaybacks(15), 1);
     EXPECT_EQ(Mix_Playing(-1), 4);
 }
 
 TEST_F(DiskOutput, ATuneFollowsTheMusicBarAtOncePausesInSilenceResumesWhereItHaltedAndStopsForGood)
 {
-    FixedRandom random(0.1f);
-    PlayMusic(random);
-    ASSERT_NE(MusicChan, nullptr);
+    sound->startTune(4);
+    ASSERT_NE(sound->tune(), nullptr);
     EXPECT_GT(peakOver(400), 0);
     EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
-    SetMusicLevel(25);
+    sound->setMusicLevel(25);
     EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2);
-    SetEffectsLevel(3);
+    sound->setEffectsLevel(3);
     EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2) << "the effects bar leaves the tune alone";
-    PauseMusic();
+    sound->pauseTune();
     SDL_Delay(100);   // buffers already mixed drain out
-    const double haltedAt = Mix_GetMusicPosition(MusicChan);
+    const double haltedAt = tuneAt();
     EXPECT_EQ(peakOver(400), 0);
-    EXPECT_NEAR(Mix_GetMusicPosition(MusicChan), haltedAt, 0.02);
-    ResumeMusic();
+    EXPECT_NEAR(tuneAt(), haltedAt, 0.02);
+    sound->resumeTune();
     EXPECT_GT(peakOver(400), 0);
-    const double now = Mix_GetMusicPosition(MusicChan);
+    const double now = tuneAt();
     EXPECT_GT(now, haltedAt + 0.2);
     EXPECT_LT(now, haltedAt + 1.0) << "the tune should continue, not start again or skip ahead";
-    StopMusic();
-    EXPECT_EQ(MusicChan, nullptr);
-    ResumeMusic();
+    sound->stopTune();
+    EXPECT_EQ(sound->tune(), nullptr);
+    sound->resumeTune();
     SDL_Delay(100);
     EXPECT_EQ(peakOver(400), 0);
 }
 
 TEST_F(DiskOutput, WithNothingSoundingTheDeviceSleepsAndTheNextEffectOrTheHeldTuneWakesIt)
 {
-    FixedRandom random(0.1f);
-    PlayMusic(random);
-    PlaySound(13);
+    sound->startTune(4);
+    sound->playEffect(13);
     for (bool tuneResting : {false, true}) {
-        SleepIfSilent();
-        EXPECT_FALSE(SoundAsleep()) << (tuneResting ? "an effect" : "the tune") << " still sounds";
-        PauseMusic();
+        sound->sleepIfSilent();
+        EXPECT_FALSE(sound->asleep()) << (tuneResting ? "an effect" : "the tune") << " still sounds";
+        sound->pauseTune();
     }
     Mix_HaltChannel(-1);
-    const double heldAt = Mix_GetMusicPosition(MusicChan);
-    SleepIfSilent();
-    ASSERT_TRUE(SoundAsleep());
+    const double heldAt = tuneAt();
+    sound->sleepIfSilent();
+    ASSERT_TRUE(sound->asleep());
     EXPECT_EQ(peakOver(150), -1) << "a sleeping device writes nothing";
-    PlaySound(13);   // heard at once, while the tune stays where it rests
-    EXPECT_FALSE(SoundAsleep());
-    EXPECT_EQ(EffectPlaybacks(13), 1);
+    sound->playEffect(13);   // heard at once, while the tune stays where it rests
+    EXPECT_FALSE(sound->asleep());
+    EXPECT_EQ(sound->effectPlaybacks(13), 1);
     EXPECT_GT(peakOver(400), 8000);
     EXPECT_FALSE(Mix_PlayingMusic());
     Mix_HaltChannel(-1);
-    SleepIfSilent();
-    ASSERT_TRUE(SoundAsleep());
-    ResumeMusic();
+    sound->sleepIfSilent();
+    ASSERT_TRUE(sound->asleep());
+    sound->resumeTune();
     EXPECT_GT(peakOver(400), 0);
-    const double now = Mix_GetMusicPosition(MusicChan);
+    const double now = tuneAt();
     EXPECT_GT(now, heldAt + 0.2);
     EXPECT_LT(now, heldAt + 1.0) << "the tune continues where it halted";
 }
 
-TEST_F(SoundTest, StartUpLoadsTheElevenEffectsShutDownFreesThemAndItStartsAgain)
+TEST_F(SoundTest, StartUpLoadsTheEffectsTheGamePlaysShutDownFreesThemAndItStartsAgain)
 {
     for (int run = 0; run < 2; ++run) {
         start("dummy");
-        for (int n = 0; n < 100; ++n)
-            EXPECT_EQ(Samples[n] != nullptr, std::count(std::begin(kEffects), std::end(kEffects), n) == 1) << n;
-        PlaySound(25);
-        EXPECT_EQ(EffectPlaybacks(25), 1);
-        SoundShutdown();
-        EXPECT_EQ(std::count(Samples.begin(), Samples.end(), nullptr), 100);
+        for (int n = -1; n <= 100; ++n)
+            EXPECT_EQ(sound->effectLoaded(n), std::count(std::begin(kEffects), std::end(kEffects), n) == 1) << n;
+        sound->playEffect(25);
+        EXPECT_EQ(sound->effectPlaybacks(25), 1);
+        sound->shutDown();
+        for (int n : kEffects)
+            EXPECT_FALSE(sound->effectLoaded(n)) << n;
     }
 }
 
@@ -212,14 +212,41 @@ TEST_F(SoundTest, TheRandomValuePicksTheTuneTheLowestValuesTheLastTune)
     start("dummy");
     const struct { float r; int tune; } cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
     for (const auto& c : cases) {
-        FixedRandom random(c.r);
-        PlayMusic(random);
-        ASSERT_NE(MusicChan, nullptr) << "r = " << c.r;
+        EXPECT_EQ(tuneFor(c.r), c.tune) << "r = " << c.r;
+        sound->startTune(tuneFor(c.r));
+        ASSERT_NE(sound->tune(), nullptr) << "r = " << c.r;
         // Each shipped tune has its own length, which tells them apart.
         Mix_Music* expected = Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(c.tune)).constData());
-        EXPECT_DOUBLE_EQ(Mix_MusicDuration(MusicChan), Mix_MusicDuration(expected)) << "r = " << c.r;
+        EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected)) << "r = " << c.r;
         Mix_FreeMusic(expected);
     }
+}
+
+TEST_F(SoundTest, TheGamePlaysQuietlyUntilTheModuleIsLoadedWhichThenTakesOverTheLevels)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    GameSound game;
+    QString problem;
+    game.use(loadSoundModule(QStringLiteral("/no/such/folder/velko-sound.so"), kMedia, &problem));
+    EXPECT_TRUE(game.silent());
+    EXPECT_FALSE(problem.isEmpty());
+    game.setMusicLevel(7);
+    game.setEffectsLevel(60);
+    game.playEffect(13);
+    game.startTune(4);
+    EXPECT_EQ(game.effectsLevel(), 50);
+
+    game.use(loadSoundModule(QStringLiteral(VELKO_SOUND_MODULE), kMedia, &problem));
+    ASSERT_FALSE(game.silent()) << problem.toStdString();
+    EXPECT_EQ(game.musicLevel(), 7);
+    EXPECT_EQ(game.effectsLevel(), 50);
+    // The module's player sounds through the one mixer of the process.
+    game.playEffect(13);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    game.startTune(4);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 18) << "14 % of the mixer's 128";
+    game.shutDown();
 }
 
 TEST_F(SoundTest, MissingFilesAndUnknownEffectNumbersAreSilentAndHarmless)
@@ -228,39 +255,38 @@ TEST_F(SoundTest, MissingFilesAndUnknownEffectNumbersAreSilentAndHarmless)
     QFile::copy(kMedia + QStringLiteral("/0.ogg"), dir.filePath(QStringLiteral("0.ogg")));
     start("dummy", dir.path());
     for (int n : {11, 12, -1, 99, 100, 1000})
-        PlaySound(n);
+        sound->playEffect(n);
     EXPECT_EQ(Mix_Playing(-1), 0);
-    PlaySound(0);
+    sound->playEffect(0);
     EXPECT_EQ(Mix_Playing(-1), 1) << "the effects that did load still play";
-    FixedRandom random(0.5f);   // back2, missing
-    PlayMusic(random);
-    EXPECT_EQ(MusicChan, nullptr);
+    sound->startTune(2);   // missing
+    EXPECT_EQ(sound->tune(), nullptr);
     EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(SoundTest, WithoutAnAudioDeviceEveryCallIsHarmlessAndTheLevelsStillWork)
 {
     start("no-such-audio-driver");
-    EXPECT_EQ(std::count(Samples.begin(), Samples.end(), nullptr), 100);
-    FixedRandom random(0.5f);
-    PlaySound(13);
-    PlayMusic(random);
-    EXPECT_EQ(MusicChan, nullptr);
-    PauseMusic();
-    ResumeMusic();
-    StopMusic();
-    SetMusicLevel(0);
-    SetEffectsLevel(51);
-    EXPECT_EQ(MusicLevel(), 1);
-    EXPECT_EQ(EffectsLevel(), 50);
-    SoundShutdown();
+    EXPECT_FALSE(sound->open());
+    EXPECT_FALSE(sound->effectLoaded(13));
+    sound->playEffect(13);
+    sound->startTune(2);
+    EXPECT_EQ(sound->tune(), nullptr);
+    sound->pauseTune();
+    sound->resumeTune();
+    sound->stopTune();
+    sound->setMusicLevel(0);
+    sound->setEffectsLevel(51);
+    EXPECT_EQ(sound->musicLevel(), 1);
+    EXPECT_EQ(sound->effectsLevel(), 50);
+    sound->shutDown();
 }
 
 TEST_F(SoundTest, TheShippedSoundsAre44100HzAndTheTunesLongerAndQuieterThanEveryEffect)
 {
     start("dummy");
     std::vector<Measured> effects;
-    for (int n : kEffects)
+    for (int n : kShippedEffects)
         effects.push_back(measure(QString::number(n)));
     std::set<double> lengths;
     for (int t = 0; t < 5; ++t) {

@@ -77,7 +77,7 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
     }
 }
 
-TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
+TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimiseAndRestTheTune)
 {
     auto window = startedWindow();
     QTest::keyClick(part(*window, "newgame"), Qt::Key_A);
@@ -85,7 +85,9 @@ TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimise)
     for (QWidget* target : {part(*window, "newgame"), static_cast<QWidget*>(boardOf(*window)), part(*window, "min")}) {
         target->objectName() == "min" ? press(target) : QTest::keyClick(target, Qt::Key_Space);
         EXPECT_TRUE(window->isMinimized()) << target->objectName().toStdString();
+        EXPECT_EQ(sound.heard.back(), "pause");
         window->showNormal();
+        EXPECT_EQ(sound.heard.back(), "resume");
     }
 }
 
@@ -134,17 +136,23 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         data.highScores[0].points = 4321;
         data.kind = mode == 0 ? GameKind::Normal : GameKind::Challenge;
         auto window = makeWindow();
-        StartScreen about(data);
+        StartScreen start(data, window->buttons());
         // Wired as the program wires it.
-        QObject::connect(&about, &StartScreen::chosen, [&window](StartChoice choice) {
+        QObject::connect(&start, &StartScreen::chosen, [&window](StartChoice choice) {
             if (choice == StartChoice::Quit)
                 window->quitBeforePlaying();
             else
                 window->playFirstGame(choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge);
         });
-        about.show();
-        press(part(about, button));
-        EXPECT_FALSE(about.isVisible());
+        start.show();
+        sound.heard.clear();
+        press(part(start, button));
+        EXPECT_EQ(sound.heard.front(), "effect 76") << "the button's click";
+        // A new game sounds and starts a tune; the quit shuts the sound down.
+        const std::string& last = sound.heard.back();
+        EXPECT_TRUE(mode < 0 ? last == "shut down" : last.rfind("tune ", 0) == 0 && last.size() == 6) << last;
+        EXPECT_EQ(std::count(sound.heard.begin(), sound.heard.end(), "effect 11"), mode < 0 ? 0 : 1);
+        EXPECT_FALSE(start.isVisible());
         EXPECT_EQ(programEnds, mode < 0 ? 1 : 0) << button;
         EXPECT_TRUE(mode >= 0 || bothFilesWritten());
         EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
@@ -152,7 +160,11 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
             continue;
         EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
-        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && MusicLevel() == 9);
+        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 && sound.musicLevel() == 9);
+        // Each bar sets its own level.
+        QTest::mouseClick(part(*window, "musicBar"), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+        QTest::mouseClick(part(*window, "effectsBar"), Qt::LeftButton, Qt::NoModifier, QPoint(12, 5));
+        EXPECT_TRUE(sound.musicLevel() == 30 && sound.effectsLevel() == 12);
         expectBoardShowsGame(*window);
     }
 }

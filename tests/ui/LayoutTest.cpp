@@ -20,7 +20,7 @@ TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
     // The score's shadow lies behind the score.
     const QObjectList& order = window->children();
     EXPECT_LT(order.indexOf(part(*window, "scoreShadow")), order.indexOf(part(*window, "score")));
-    StartScreen start(data);
+    StartScreen start(data, window->buttons());
     expectPlaces("start", start, start);
     EXPECT_TRUE(start.windowFlags() & Qt::FramelessWindowHint);
 

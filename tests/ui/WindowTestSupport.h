@@ -20,12 +20,24 @@
 #include "GameWindow.h"
 #include "LevelBar.h"
 #include "Places.h"
-#include "Sound.h"
+#include "SoundPlayer.h"
 #include "StartScreen.h"
 #include "StartUp.h"
 #include "WebPages.h"
 
 namespace velko::test {
+
+// A sound that notes what the game asks of it: "effect 76", "tune 3", "stop",
+// "pause", "resume", "shut down".
+struct RecordingSound final : SilentSound {
+    void playEffect(int effect) override { heard.push_back("effect " + std::to_string(effect)); }
+    void startTune(int tune) override { heard.push_back("tune " + std::to_string(tune)); }
+    void stopTune() override { heard.push_back("stop"); }
+    void pauseTune() override { heard.push_back("pause"); }
+    void resumeTune() override { heard.push_back("resume"); }
+    void shutDown() override { heard.push_back("shut down"); }
+    std::vector<std::string> heard;
+};
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -41,7 +53,7 @@ protected:
     }
     std::unique_ptr<GameWindow> makeWindow()
     {
-        auto window = std::make_unique<GameWindow>(data);
+        auto window = std::make_unique<GameWindow>(data, sound);
         window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
                              [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
@@ -58,6 +70,7 @@ protected:
     static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
 
     GameData data;
+    RecordingSound sound;
     std::vector<int> sleeps;
     std::vector<QUrl> urls;
     bool opens = true;   // what the desktop answers to an open
