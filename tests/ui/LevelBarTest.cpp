@@ -64,13 +64,3 @@ TEST_F(LevelBarTest, ALevelSetInCodeIsClampedIsNotAPlayerChangeAndFillsThatManyC
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs this program outside CTest's environment too.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
