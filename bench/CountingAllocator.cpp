@@ -5,12 +5,15 @@
 #include <new>
 
 namespace {
-std::atomic<std::uint64_t> allocations{0};
+std::atomic<std::uint64_t> allocations {0};
 }
 
 namespace velko {
-std::uint64_t HeapAllocations() { return allocations.load(std::memory_order_relaxed); }
-} // namespace velko
+std::uint64_t HeapAllocations()
+{
+    return allocations.load(std::memory_order_relaxed);
+}
+}   // namespace velko
 
 void* operator new(std::size_t size)
 {
@@ -20,5 +23,11 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}

@@ -8,4 +8,4 @@ namespace velko {
 
 std::uint64_t HeapAllocations();
 
-} // namespace velko
+}   // namespace velko

@@ -21,13 +21,18 @@ struct Cell {
 enum class Colour : std::int8_t { Empty, Blue, Green, Purple, Cyan, Yellow, Orange, Joker, Red };
 
 // The colour numbered 1..8 in the order above (0 is empty).
-constexpr Colour ColourNumbered(int number) { return static_cast<Colour>(number); }
+constexpr Colour ColourNumbered(int number)
+{
+    return static_cast<Colour>(number);
+}
 // The number of a colour, 0 for an empty cell.
-constexpr int NumberOf(Colour colour) { return static_cast<int>(colour); }
+constexpr int NumberOf(Colour colour)
+{
+    return static_cast<int>(colour);
+}
 
 // A table with one entry per cell, indexed [column][row].
-template <typename T>
-using Grid = std::array<std::array<T, kCells>, kCells>;
+template <typename T> using Grid = std::array<std::array<T, kCells>, kCells>;
 
 // The four ways a ball steps, in the order the step choice tries them.
 enum class Step { None, Left, Up, Right, Down };
@@ -58,8 +63,8 @@ constexpr bool OnBoard(Cell cell)
 // Whether two cells share a side.
 constexpr bool Touch(Cell a, Cell b)
 {
-    return (a.column == b.column && (a.row == b.row + 1 || a.row + 1 == b.row)) ||
-           (a.row == b.row && (a.column == b.column + 1 || a.column + 1 == b.column));
+    return (a.column == b.column && (a.row == b.row + 1 || a.row + 1 == b.row))
+        || (a.row == b.row && (a.column == b.column + 1 || a.column + 1 == b.column));
 }
 
-} // namespace velko
+}   // namespace velko

@@ -3,7 +3,10 @@
 
 namespace velko {
 
-void Game::drawCell(Cell cell, Colour colour) { screen_.drawCell(cell, colour); }
+void Game::drawCell(Cell cell, Colour colour)
+{
+    screen_.drawCell(cell, colour);
+}
 
 int Game::emptyCellCount() const
 {
@@ -21,4 +24,4 @@ void Game::dropSelection()
     screen_.hideMarker();
 }
 
-} // namespace velko
+}   // namespace velko

@@ -4,7 +4,10 @@
 
 namespace velko {
 
-Game::Game(GameScreen& screen, RandomSource& random) : screen_(screen), random_(random) {}
+Game::Game(GameScreen& screen, RandomSource& random)
+    : screen_(screen)
+    , random_(random)
+{ }
 
 std::int32_t Game::drawBelow(std::int32_t n)
 {
@@ -14,6 +17,9 @@ std::int32_t Game::drawBelow(std::int32_t n)
     return static_cast<std::int32_t>(std::floor(product));
 }
 
-int Game::randomIndex() { return 8 - drawBelow(9); }
+int Game::randomIndex()
+{
+    return 8 - drawBelow(9);
+}
 
-} // namespace velko
+}   // namespace velko

@@ -60,4 +60,4 @@ public:
     virtual void newHighScore(std::int32_t score) = 0;
 };
 
-} // namespace velko
+}   // namespace velko

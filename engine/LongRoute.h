@@ -12,4 +12,4 @@ namespace velko {
 // in the order left, up, right, down wins. Allocates nothing.
 Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target);
 
-} // namespace velko
+}   // namespace velko

@@ -27,4 +27,4 @@ void Game::animateMove(Cell from, Cell to)
     }
 }
 
-} // namespace velko
+}   // namespace velko

@@ -37,4 +37,4 @@ void Game::startGame()
     screen_.setBoardEnabled(true);
 }
 
-} // namespace velko
+}   // namespace velko

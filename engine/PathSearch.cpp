@@ -14,7 +14,7 @@ namespace {
 constexpr std::int32_t kRouteBound = 47;
 constexpr Step kSteps[4] = {Step::Left, Step::Up, Step::Right, Step::Down};
 
-} // namespace
+}   // namespace
 
 bool Game::markReachable(Cell from)
 {
@@ -94,7 +94,7 @@ Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
     bestSteps_ = kRouteBound;
 
     // Scores indexed by Step; Step::None stays unused.
-    std::array<std::int32_t, 5> scores{kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
+    std::array<std::int32_t, 5> scores {kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
     for (const Step step : kSteps) {
         const Cell next = Neighbour(at, step);
         if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty)
@@ -120,4 +120,4 @@ Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
     return Step::Down;
 }
 
-} // namespace velko
+}   // namespace velko

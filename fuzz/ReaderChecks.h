@@ -17,4 +17,4 @@ inline QStringList checkAllReaders(const QByteArray& bytes)
     return checkSettingsReader(bytes) + checkGameInfoReader(bytes) + checkTextTableReader(bytes);
 }
 
-} // namespace velko
+}   // namespace velko

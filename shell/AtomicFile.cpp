@@ -14,16 +14,46 @@
 
 namespace velko {
 
-int FileLayer::open(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
-ssize_t FileLayer::read(int fd, void* buffer, size_t size) { return ::read(fd, buffer, size); }
-ssize_t FileLayer::write(int fd, const void* buffer, size_t size) { return ::write(fd, buffer, size); }
-int FileLayer::fstat(int fd, struct stat* info) { return ::fstat(fd, info); }
-int FileLayer::fdatasync(int fd) { return ::fdatasync(fd); }
-int FileLayer::fsync(int fd) { return ::fsync(fd); }
-int FileLayer::close(int fd) { return ::close(fd); }
-int FileLayer::rename(const char* from, const char* to) { return ::rename(from, to); }
-int FileLayer::unlink(const char* path) { return ::unlink(path); }
-int FileLayer::flock(int fd, int operation) { return ::flock(fd, operation); }
+int FileLayer::open(const char* path, int flags, mode_t mode)
+{
+    return ::open(path, flags, mode);
+}
+ssize_t FileLayer::read(int fd, void* buffer, size_t size)
+{
+    return ::read(fd, buffer, size);
+}
+ssize_t FileLayer::write(int fd, const void* buffer, size_t size)
+{
+    return ::write(fd, buffer, size);
+}
+int FileLayer::fstat(int fd, struct stat* info)
+{
+    return ::fstat(fd, info);
+}
+int FileLayer::fdatasync(int fd)
+{
+    return ::fdatasync(fd);
+}
+int FileLayer::fsync(int fd)
+{
+    return ::fsync(fd);
+}
+int FileLayer::close(int fd)
+{
+    return ::close(fd);
+}
+int FileLayer::rename(const char* from, const char* to)
+{
+    return ::rename(from, to);
+}
+int FileLayer::unlink(const char* path)
+{
+    return ::unlink(path);
+}
+int FileLayer::flock(int fd, int operation)
+{
+    return ::flock(fd, operation);
+}
 
 FileLayer& systemFiles()
 {
@@ -39,8 +69,7 @@ QString failure(const char* step)
 }
 
 // Retries a call that a signal interrupted.
-template <typename Call>
-auto retried(Call call)
+template <typename Call> auto retried(Call call)
 {
     for (;;) {
         const auto result = call();
@@ -51,17 +80,17 @@ auto retried(Call call)
 
 QByteArray temporaryName(const QByteArray& name)
 {
-    static std::atomic<unsigned> counter{0};
-    return kTemporaryPrefix + name + '.' + QByteArray::number(::getpid()) + '.'
-           + QByteArray::number(counter++);
+    static std::atomic<unsigned> counter {0};
+    return kTemporaryPrefix + name + '.' + QByteArray::number(::getpid()) + '.' + QByteArray::number(counter++);
 }
 
-} // namespace
+}   // namespace
 
 FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
 {
     FileRead result;
-    const int fd = retried([&] { return files.open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0); });
+    const int fd
+        = retried([&] { return files.open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0); });
     if (fd < 0) {
         if (errno == ENOENT)
             return result;
@@ -69,7 +98,7 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
         result.reason = failure("cannot be opened");
         return result;
     }
-    struct stat info {};
+    struct stat info { };
     if (files.fstat(fd, &info) != 0) {
         result.outcome = FileRead::Unreadable;
         result.reason = failure("cannot be examined");
@@ -102,23 +131,20 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
     return result;
 }
 
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name,
-                          const QByteArray& bytes)
+QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes)
 {
     const QByteArray target = folder + '/' + name;
     const QByteArray temporary = folder + '/' + temporaryName(name);
-    const int fd = retried([&] {
-        return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    });
+    const int fd
+        = retried([&] { return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
     if (fd < 0)
         return failure("cannot be created");
 
     QString problem;
     qsizetype done = 0;
     while (problem.isEmpty() && done < bytes.size()) {
-        const ssize_t wrote = retried([&] {
-            return files.write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        });
+        const ssize_t wrote = retried(
+            [&] { return files.write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done)); });
         if (wrote < 0)
             problem = failure("cannot be written");
         else if (wrote == 0) {
@@ -140,9 +166,7 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
     }
 
     // The new name must reach the disk as well, or a power cut could bring the old file back.
-    const int folderFd = retried([&] {
-        return files.open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-    });
+    const int folderFd = retried([&] { return files.open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
     if (folderFd < 0)
         return failure("was replaced, but its folder cannot be synced");
     if (retried([&] { return files.fsync(folderFd); }) != 0)
@@ -151,7 +175,8 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
     return problem;
 }
 
-FolderLock::FolderLock(FileLayer& files, const QByteArray& folder) : files_(files)
+FolderLock::FolderLock(FileLayer& files, const QByteArray& folder)
+    : files_(files)
 {
     if (folder.isEmpty())
         return;
@@ -183,9 +208,9 @@ void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder)
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    return replacePlayerFile(systemFiles(), QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()),
-                             bytes)
+    return replacePlayerFile(
+        systemFiles(), QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()), bytes)
         .isEmpty();
 }
 
-} // namespace velko
+}   // namespace velko

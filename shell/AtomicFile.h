@@ -41,8 +41,8 @@ inline constexpr char kLockFileName[] = ".velko-lines.lock";
 struct FileRead {
     enum Outcome { Missing, Read, Unreadable } outcome = Missing;
     QByteArray bytes;   // at most `limit` bytes of a regular file
-    qint64 size = 0;    // the whole file's size
-    QString reason;     // why an existing file could not be read
+    qint64 size = 0;   // the whole file's size
+    QString reason;   // why an existing file could not be read
 };
 // Opens without blocking (a FIFO or device never stalls the game) and reads
 // only a regular file.
@@ -50,8 +50,7 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit);
 
 // Replaces `folder`/`name` with `bytes`. Returns an empty string on success,
 // else the reason; the old file then stays and no temporary file is left.
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name,
-                          const QByteArray& bytes);
+QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes);
 
 // Holds the data folder's advisory lock while it lives (an empty folder holds nothing).
 class FolderLock {
@@ -72,4 +71,4 @@ void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder);
 // The path form: replacePlayerFile() for a path given as text.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes);
 
-} // namespace velko
+}   // namespace velko

@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -12,8 +12,11 @@
 namespace velko {
 
 namespace {
-bool hasMedia(const QString& folder) { return QFileInfo::exists(folder + "/medias/sysinfo.txt"); }
+bool hasMedia(const QString& folder)
+{
+    return QFileInfo::exists(folder + "/medias/sysinfo.txt");
 }
+}   // namespace
 
 QString applicationFolder()
 {
@@ -30,8 +33,14 @@ QString applicationFolder()
     return exeDir;
 }
 
-QString mediaFolder() { return applicationFolder() + "/medias"; }
-QString mediaPath(const QString& fileName) { return mediaFolder() + "/" + fileName; }
+QString mediaFolder()
+{
+    return applicationFolder() + "/medias";
+}
+QString mediaPath(const QString& fileName)
+{
+    return mediaFolder() + "/" + fileName;
+}
 
 QString soundModulePath()
 {
@@ -59,18 +68,21 @@ bool makePlayerFolder(const QByteArray& folder)
 {
     if (folder.isEmpty())
         return false;
-    for (qsizetype slash = folder.indexOf('/', 1); ; slash = folder.indexOf('/', slash + 1)) {
+    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
         const QByteArray part = slash < 0 ? folder : folder.left(slash);
         if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
             return false;
         if (slash < 0)
             break;
     }
-    struct stat info {};
+    struct stat info { };
     return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-QByteArray programFolder() { return QFile::encodeName(QCoreApplication::applicationDirPath()); }
+QByteArray programFolder()
+{
+    return QFile::encodeName(QCoreApplication::applicationDirPath());
+}
 
 QString userDataFolder()
 {
@@ -79,7 +91,13 @@ QString userDataFolder()
     return QFile::decodeName(folder);
 }
 
-QString settingsFilePath() { return userDataFolder() + "/mysetting.cfg"; }
-QString gameInfoFilePath() { return userDataFolder() + "/gameinfo.cfg"; }
+QString settingsFilePath()
+{
+    return userDataFolder() + "/mysetting.cfg";
+}
+QString gameInfoFilePath()
+{
+    return userDataFolder() + "/gameinfo.cfg";
+}
 
-} // namespace velko
+}   // namespace velko

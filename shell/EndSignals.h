@@ -12,4 +12,4 @@ namespace velko {
 // an ordinary write error of the save rather than the end of the program.
 void catchEndSignals(std::function<void()> onEnd);
 
-} // namespace velko
+}   // namespace velko

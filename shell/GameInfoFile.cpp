@@ -1,7 +1,7 @@
 #include "GameInfoFile.h"
 
-#include <QtEndian>
 #include <QStringDecoder>
+#include <QtEndian>
 #include <cstring>
 #include <iconv.h>
 
@@ -11,13 +11,15 @@ namespace {
 
 constexpr qsizetype kLongestName = 0xFFFF;   // the length field has two bytes
 constexpr qsizetype kRecordWithoutName = 2 + 4 + 8;
-constexpr qint64 kLargestTable =
-    static_cast<qint64>(std::tuple_size<ScoreTable>::value) * (kRecordWithoutName + kLongestName);
+constexpr qint64 kLargestTable
+    = static_cast<qint64>(std::tuple_size<ScoreTable>::value) * (kRecordWithoutName + kLongestName);
 
 // Reads the file's fields in order; a field that runs past the end is not read.
 class RecordReader {
 public:
-    explicit RecordReader(const QByteArray& bytes) : bytes_(bytes) {}
+    explicit RecordReader(const QByteArray& bytes)
+        : bytes_(bytes)
+    { }
 
     bool readRecord(ScoreRecord& record)
     {
@@ -88,7 +90,7 @@ bool readsAsChinese(const QString& text)
         if (u < 0x80)
             continue;
         const bool chinese = (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x4DBF)
-                             || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+            || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
         if (!chinese)
             return false;
         any = true;
@@ -96,15 +98,14 @@ bool readsAsChinese(const QString& text)
     return any;
 }
 
-template <typename T>
-void appendLittleEndian(QByteArray& out, T value)
+template <typename T> void appendLittleEndian(QByteArray& out, T value)
 {
     char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
     out.append(bytes, sizeof(T));
 }
 
-} // namespace
+}   // namespace
 
 QString decodeStoredName(const QByteArray& bytes)
 {
@@ -151,7 +152,9 @@ QByteArray formatGameInfo(const ScoreTable& table)
     return out;
 }
 
-qint64 largestGameInfo() { return kLargestTable; }
+qint64 largestGameInfo()
+{
+    return kLargestTable;
+}
 
-
-} // namespace velko
+}   // namespace velko

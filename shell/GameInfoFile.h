@@ -21,4 +21,4 @@ QString decodeStoredName(const QByteArray& bytes);
 // The bytes a record's name is stored with: those it was read with, else its UTF-8.
 QByteArray storedNameBytes(const ScoreRecord& record);
 
-} // namespace velko
+}   // namespace velko

@@ -54,7 +54,7 @@ QString longTimeFormat(const QLocale& locale)
     return kept.simplified();
 }
 
-} // namespace
+}   // namespace
 
 ScoreTable defaultScoreTable(const QString& name, double now)
 {
@@ -78,7 +78,7 @@ int insertScore(ScoreTable& table, const ScoreRecord& record)
         return -1;
     // After every entry with at least as many points: an older equal score stays above.
     const auto place = std::upper_bound(table.begin(), table.end() - 1, record.points,
-                                        [](std::int32_t points, const ScoreRecord& entry) { return points > entry.points; });
+        [](std::int32_t points, const ScoreRecord& entry) { return points > entry.points; });
     std::move_backward(place, table.end() - 1, table.end());
     *place = record;
     return static_cast<int>(place - table.begin());
@@ -107,7 +107,10 @@ QDateTime fromDateValue(double when)
     return moment;
 }
 
-double nowDateValue() { return toDateValue(QDateTime::currentDateTime()); }
+double nowDateValue()
+{
+    return toDateValue(QDateTime::currentDateTime());
+}
 
 QString generalDateText(double when)
 {
@@ -121,4 +124,4 @@ QString generalDateText(double when)
     return date + QLatin1Char(' ') + locale.toString(clock.time, longTimeFormat(locale));
 }
 
-} // namespace velko
+}   // namespace velko

@@ -25,4 +25,4 @@ double nowDateValue();
 // date that is not a real one.
 QString generalDateText(double when);
 
-} // namespace velko
+}   // namespace velko

@@ -15,18 +15,22 @@ namespace {
 const QByteArray kSettingsName = "mysetting.cfg";
 const QByteArray kGameInfoName = "gameinfo.cfg";
 
-QString shown(const QByteArray& path) { return QFile::decodeName(path); }
+QString shown(const QByteArray& path)
+{
+    return QFile::decodeName(path);
+}
 
 QString unreadable(const QByteArray& path, const QString& reason)
 {
     return QStringLiteral("The file %1 could not be read (%2). The game goes on without it "
-                          "and leaves it as it is.").arg(shown(path), reason);
+                          "and leaves it as it is.")
+        .arg(shown(path), reason);
 }
 
 bool sameRecord(const ScoreRecord& a, const ScoreRecord& b)
 {
     return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0
-           && storedNameBytes(a) == storedNameBytes(b);
+        && storedNameBytes(a) == storedNameBytes(b);
 }
 
 bool holds(const ScoreTable& table, const ScoreRecord& record)
@@ -38,7 +42,7 @@ bool holds(const ScoreTable& table, const ScoreRecord& record)
     return false;
 }
 
-} // namespace
+}   // namespace
 
 FileRead SavedFiles::readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const
 {
@@ -90,14 +94,13 @@ bool SavedFiles::readyToSave(QString& problem) const
     return true;
 }
 
-
 void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, FileLayer& files)
 {
     *this = SavedFiles();
     folder_ = playerFolder();
     if (folder_.isEmpty())
         problems_ << QStringLiteral("Neither XDG_DATA_HOME nor HOME names a folder, so high scores "
-                                         "and volume levels will not be saved.");
+                                    "and volume levels will not be saved.");
     {
         FolderLock lock(files, folder_);
         if (!folder_.isEmpty())
@@ -122,7 +125,10 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
     onDisk_ = table;
 }
 
-QString SavedFiles::readProblems() const { return problems_.join(QLatin1Char('\n')); }
+QString SavedFiles::readProblems() const
+{
+    return problems_.join(QLatin1Char('\n'));
+}
 
 VolumeLevels SavedFiles::loadVolumeLevels(FileLayer& files)
 {
@@ -161,4 +167,4 @@ QString SavedFiles::saveFiles(const VolumeLevels& levels, ScoreTable& table, Fil
     return problems.join(QLatin1Char('\n'));
 }
 
-} // namespace velko
+}   // namespace velko

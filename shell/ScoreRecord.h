@@ -19,4 +19,4 @@ struct ScoreRecord {
 };
 using ScoreTable = std::array<ScoreRecord, 8>;   // index 0 is the best
 
-} // namespace velko
+}   // namespace velko

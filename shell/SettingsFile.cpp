@@ -15,7 +15,10 @@ constexpr int kHighestLevel = 50;
 constexpr int kDefaultLevel = 50;
 constexpr qint64 kLargestFile = 64 * 1024;
 
-int clampLevel(int level) { return std::clamp(level, kLowestLevel, kHighestLevel); }
+int clampLevel(int level)
+{
+    return std::clamp(level, kLowestLevel, kHighestLevel);
+}
 
 // A level line: a number, rounded halves to even; anything else keeps the default.
 int readLevel(const QList<QByteArray>& lines, int index)
@@ -37,7 +40,7 @@ QByteArray printedLevel(int level)
     return " " + QByteArray::number(level) + " \r\n";
 }
 
-} // namespace
+}   // namespace
 
 VolumeLevels parseSettings(const QByteArray& bytes)
 {
@@ -53,7 +56,10 @@ QByteArray formatSettings(const VolumeLevels& levels)
     return printedLevel(clampLevel(levels.effects)) + printedLevel(clampLevel(levels.music));
 }
 
-qint64 largestSettings() { return kLargestFile; }
+qint64 largestSettings()
+{
+    return kLargestFile;
+}
 
 VolumeLevels settingsFromFile(const FileRead& read)
 {
@@ -78,4 +84,4 @@ bool writeSettings(const QString& path, const VolumeLevels& levels)
     return replaceFileAtomically(path, formatSettings(levels));
 }
 
-} // namespace velko
+}   // namespace velko

@@ -10,7 +10,7 @@ namespace velko {
 
 struct VolumeLevels {
     int effects = 50;   // 1..50
-    int music = 50;     // 1..50
+    int music = 50;   // 1..50
 };
 
 VolumeLevels parseSettings(const QByteArray& bytes);
@@ -20,4 +20,4 @@ VolumeLevels settingsFromFile(const FileRead& read);   // 50 and 50 for a file n
 VolumeLevels readSettings(const QString& path);   // a missing file gives 50 and 50
 bool writeSettings(const QString& path, const VolumeLevels& levels);   // replaces the file atomically
 
-} // namespace velko
+}   // namespace velko

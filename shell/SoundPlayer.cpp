@@ -6,7 +6,10 @@
 
 namespace velko {
 
-int tuneFor(float r) { return 4 - static_cast<int>(std::floor(5.0f * r)); }
+int tuneFor(float r)
+{
+    return 4 - static_cast<int>(std::floor(5.0f * r));
+}
 
 void GameSound::use(std::unique_ptr<SoundPlayer> player)
 {
@@ -30,4 +33,4 @@ std::unique_ptr<SoundPlayer> loadSoundModule(const QString& modulePath, const QS
     return std::unique_ptr<SoundPlayer>(open(QFile::encodeName(mediaFolder).constData()));
 }
 
-} // namespace velko
+}   // namespace velko

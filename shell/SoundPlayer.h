@@ -14,7 +14,10 @@ namespace velko {
 // Levels run 1..50; the volume is twice the level, in percent.
 constexpr int kLowestLevel = 1;
 constexpr int kHighestLevel = 50;
-inline int clampLevel(int level) { return std::clamp(level, kLowestLevel, kHighestLevel); }
+inline int clampLevel(int level)
+{
+    return std::clamp(level, kLowestLevel, kHighestLevel);
+}
 
 class SoundPlayer {
 public:
@@ -44,16 +47,16 @@ int tuneFor(float r);
 // Plays nothing and keeps the levels.
 class SilentSound : public SoundPlayer {
 public:
-    void playEffect(int) override {}
-    void startTune(int) override {}
-    void stopTune() override {}
-    void pauseTune() override {}
-    void resumeTune() override {}
+    void playEffect(int) override { }
+    void startTune(int) override { }
+    void stopTune() override { }
+    void pauseTune() override { }
+    void resumeTune() override { }
     void setEffectsLevel(int level) override { effects_ = clampLevel(level); }
     void setMusicLevel(int level) override { music_ = clampLevel(level); }
     int effectsLevel() const override { return effects_; }
     int musicLevel() const override { return music_; }
-    void shutDown() override {}
+    void shutDown() override { }
 
 private:
     int effects_ = kHighestLevel;
@@ -95,7 +98,7 @@ using OpenSoundFunction = SoundPlayer* (*)(const char* mediaFolder);
 
 // Loads the sound module from modulePath and opens its player on mediaFolder;
 // nullptr (and the reason in *problem) when the module cannot be loaded.
-std::unique_ptr<SoundPlayer> loadSoundModule(const QString& modulePath, const QString& mediaFolder,
-                                             QString* problem = nullptr);
+std::unique_ptr<SoundPlayer> loadSoundModule(
+    const QString& modulePath, const QString& mediaFolder, QString* problem = nullptr);
 
-} // namespace velko
+}   // namespace velko

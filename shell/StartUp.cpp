@@ -17,7 +17,7 @@ QString pictureProblem(const QString& mediaFolder, const QString& fileName)
     return QStringLiteral("The picture %1 is missing or cannot be read.\n(%2)").arg(fileName, path);
 }
 
-} // namespace
+}   // namespace
 
 QString runStartUp(const QString& mediaFolder, GameData& data)
 {
@@ -36,4 +36,4 @@ QString runStartUp(const QString& mediaFolder, GameData& data)
     return pictureProblem(mediaFolder, QStringLiteral("back.gif"));
 }
 
-} // namespace velko
+}   // namespace velko

@@ -12,4 +12,4 @@ namespace velko {
 // wrong and with which file. The sound is loaded apart, once the start screen shows.
 QString runStartUp(const QString& mediaFolder, GameData& data);
 
-} // namespace velko
+}   // namespace velko

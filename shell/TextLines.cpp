@@ -13,8 +13,8 @@ QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines, LineEnds 
         pos = 3;
     if (ends == LineEnds::AsWritten) {
         const QByteArray end = text.contains("\r\n") ? QByteArray("\r\n")
-                               : text.contains('\r')  ? QByteArray("\r")
-                                                      : QByteArray("\n");
+            : text.contains('\r')                    ? QByteArray("\r")
+                                                     : QByteArray("\n");
         while (pos < size && lines.size() < maxLines) {
             qsizetype found = text.indexOf(end, pos);
             if (found < 0)
@@ -38,9 +38,15 @@ QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines, LineEnds 
 }
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
 }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+}   // namespace
 
 bool readNumber(const QByteArray& line, double& value)
 {
@@ -102,4 +108,4 @@ double roundHalfToEven(double value)
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
-} // namespace velko
+}   // namespace velko

@@ -32,4 +32,4 @@ bool readNumber(const QByteArray& line, double& value);
 // Rounds to the nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4).
 double roundHalfToEven(double value);
 
-} // namespace velko
+}   // namespace velko

@@ -10,8 +10,8 @@ namespace velko {
 
 namespace {
 
-constexpr int kFirstTextLine = 1;     // line 2 of the file, counted from 0
-constexpr int kTextsInFile = 75;      // texts 0..74
+constexpr int kFirstTextLine = 1;   // line 2 of the file, counted from 0
+constexpr int kTextsInFile = 75;   // texts 0..74
 constexpr int kLinesNeeded = kFirstTextLine + kTextsInFile;
 constexpr qint64 kLargestFile = 4 * 1024 * 1024;
 
@@ -22,8 +22,7 @@ QString dropPrefix(const QByteArray& line)
     const QString text = QString::fromUtf8(line);
     qsizetype pos = 0;
     for (int dropped = 0; dropped < 2 && pos < text.size(); ++dropped) {
-        const bool pair = text[pos].isHighSurrogate() && pos + 1 < text.size()
-                          && text[pos + 1].isLowSurrogate();
+        const bool pair = text[pos].isHighSurrogate() && pos + 1 < text.size() && text[pos + 1].isLowSurrogate();
         pos += pair ? 2 : 1;
     }
     return text.mid(pos);
@@ -43,7 +42,10 @@ QString parseNamed(const QByteArray& bytes, TextTable& table, const QString& fil
     if (lines.size() < kLinesNeeded)
         return QStringLiteral("The text table %1 has %2 lines, but it needs %3: "
                               "the edition number and %4 texts.")
-            .arg(fileName).arg(lines.size()).arg(kLinesNeeded).arg(kTextsInFile);
+            .arg(fileName)
+            .arg(lines.size())
+            .arg(kLinesNeeded)
+            .arg(kTextsInFile);
 
     double number = 0.0;
     if (!readNumber(lines[0], number))
@@ -64,7 +66,7 @@ QString parseNamed(const QByteArray& bytes, TextTable& table, const QString& fil
     return QString();
 }
 
-} // namespace
+}   // namespace
 
 QString parseTextTable(const QByteArray& bytes, TextTable& table)
 {
@@ -84,4 +86,4 @@ QString readTextTable(const QString& path, TextTable& table)
     return parseNamed(bytes, table, shownName);
 }
 
-} // namespace velko
+}   // namespace velko

@@ -19,4 +19,4 @@ struct TextTable {
 QString parseTextTable(const QByteArray& bytes, TextTable& table);
 QString readTextTable(const QString& path, TextTable& table);
 
-} // namespace velko
+}   // namespace velko

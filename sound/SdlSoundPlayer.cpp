@@ -39,7 +39,7 @@ constexpr int kRate = 44100;
 constexpr int kChannels = 1;
 constexpr int kBufferFrames = 512;   // about 12 ms: a click is heard with the press
 
-constexpr int kSettleMs = 300;      // lets the last sound fade out of the device's buffers
+constexpr int kSettleMs = 300;   // lets the last sound fade out of the device's buffers
 
 // A level 1..50 is a volume of 2 x level percent of the mixer's full scale.
 int mixerVolume(int level)
@@ -47,9 +47,10 @@ int mixerVolume(int level)
     return static_cast<int>(std::lround(2.0 * level * MIX_MAX_VOLUME / 100.0));
 }
 
-} // namespace
+}   // namespace
 
-SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder) : mediaFolder_(mediaFolder)
+SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder)
+    : mediaFolder_(mediaFolder)
 {
     // The game never asks SDL for events, so SDL must not take over Ctrl+C
     // and kill requests: they would go unanswered.
@@ -68,7 +69,10 @@ SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder) : mediaFolder_(med
     checkSilenceSoon();
 }
 
-SdlSoundPlayer::~SdlSoundPlayer() { shutDown(); }
+SdlSoundPlayer::~SdlSoundPlayer()
+{
+    shutDown();
+}
 
 // Opens the device in exactly the format the effects were decoded for (SDL
 // converts if the hardware differs), with three channels per effect.
@@ -243,7 +247,7 @@ void SdlSoundPlayer::shutDown()
     open_ = false;
 }
 
-} // namespace velko
+}   // namespace velko
 
 // What the program looks up in the loaded module.
 extern "C" __attribute__((visibility("default"))) velko::SoundPlayer* velko_open_sound(const char* mediaFolder)

@@ -25,24 +25,30 @@ void RecordingScreen::note(const std::string& line)
 
 void RecordingScreen::drawCell(Cell cell, Colour colour)
 {
-    note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
-         std::to_string(NumberOf(colour)));
+    note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' '
+        + std::to_string(NumberOf(colour)));
 }
 
-void RecordingScreen::refreshBoard() { note("refresh"); }
+void RecordingScreen::refreshBoard()
+{
+    note("refresh");
+}
 
 void RecordingScreen::showPreview(int slot, Colour colour)
 {
     note("preview " + std::to_string(slot) + ' ' + std::to_string(NumberOf(colour)));
 }
 
-void RecordingScreen::refreshWindow() { note("refresh window"); }
+void RecordingScreen::refreshWindow()
+{
+    note("refresh window");
+}
 
 void RecordingScreen::showMarker(Cell cell, Colour colour)
 {
     markerShown = true;
-    note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
-         std::to_string(NumberOf(colour)));
+    note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' '
+        + std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::hideMarker()
@@ -56,11 +62,20 @@ void RecordingScreen::showEnding(Ending ending)
     note(ending == Ending::HighScore ? "wipe cmd.gif" : "wipe gameover.gif");
 }
 
-void RecordingScreen::sleepMs(int ms) { note("sleep " + std::to_string(ms)); }
+void RecordingScreen::sleepMs(int ms)
+{
+    note("sleep " + std::to_string(ms));
+}
 
-void RecordingScreen::playSound(Sound sound) { note("sound " + std::to_string(TraceNumberOf(sound))); }
+void RecordingScreen::playSound(Sound sound)
+{
+    note("sound " + std::to_string(TraceNumberOf(sound)));
+}
 
-void RecordingScreen::stopMusic() { note("music stop"); }
+void RecordingScreen::stopMusic()
+{
+    note("music stop");
+}
 
 void RecordingScreen::setBoardEnabled(bool on)
 {
@@ -80,6 +95,9 @@ void RecordingScreen::showScore(std::int32_t score)
     note("label " + labels);
 }
 
-void RecordingScreen::newHighScore(std::int32_t score) { note("highscore " + std::to_string(score)); }
+void RecordingScreen::newHighScore(std::int32_t score)
+{
+    note("highscore " + std::to_string(score));
+}
 
-} // namespace velko
+}   // namespace velko

@@ -20,7 +20,9 @@ int TraceNumberOf(Sound sound);
 class RecordingScreen final : public GameScreen {
 public:
     // Events go to the list below and, when given, to the stream as they happen.
-    explicit RecordingScreen(std::ostream* echo = nullptr) : echo_(echo) {}
+    explicit RecordingScreen(std::ostream* echo = nullptr)
+        : echo_(echo)
+    { }
 
     void drawCell(Cell cell, Colour colour) override;
     void refreshBoard() override;
@@ -56,4 +58,4 @@ private:
     std::int32_t lowestHighScore_ = 90;
 };
 
-} // namespace velko
+}   // namespace velko

@@ -47,7 +47,11 @@ bool ParseFloat(const std::string& word, float& value)
 
 class Scenario {
 public:
-    explicit Scenario(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
+    explicit Scenario(std::ostream& out)
+        : out_(out)
+        , screen_(&out)
+        , game_(screen_, random_)
+    { }
 
     // Returns the exit status; throws BadLine or RandomExhausted.
     void run(std::istream& in)
@@ -56,16 +60,26 @@ public:
         while (nextLine(in, text)) {
             const std::vector<std::string> words = Words(text);
             const std::string& verb = words[0];
-            if (verb == "mode") mode(words);
-            else if (verb == "board") board(in);
-            else if (verb == "next") next(words);
-            else if (verb == "score") score(words);
-            else if (verb == "hiscore") hiscore(words);
-            else if (verb == "random") random(words);
-            else if (verb == "click") click(words);
-            else if (verb == "tick") tick(words);
-            else if (verb == "dump") dump(words);
-            else fail("unknown command '" + verb + "'");
+            if (verb == "mode")
+                mode(words);
+            else if (verb == "board")
+                board(in);
+            else if (verb == "next")
+                next(words);
+            else if (verb == "score")
+                score(words);
+            else if (verb == "hiscore")
+                hiscore(words);
+            else if (verb == "random")
+                random(words);
+            else if (verb == "click")
+                click(words);
+            else if (verb == "tick")
+                tick(words);
+            else if (verb == "dump")
+                dump(words);
+            else
+                fail("unknown command '" + verb + "'");
         }
     }
 
@@ -86,7 +100,7 @@ private:
         return false;
     }
 
-    [[noreturn]] void fail(const std::string& reason) { throw BadLine{lineNumber_, reason}; }
+    [[noreturn]] void fail(const std::string& reason) { throw BadLine {lineNumber_, reason}; }
 
     long long integer(const std::string& word, long long low, long long high)
     {
@@ -100,8 +114,9 @@ private:
     {
         const std::size_t arguments = words.size() - 1;
         if (arguments < low || arguments > high)
-            fail(words[0] + " takes " + (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
-                 " values");
+            fail(words[0] + " takes "
+                + (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high))
+                + " values");
     }
 
     void mode(const std::vector<std::string>& words)
@@ -114,7 +129,7 @@ private:
 
     void board(std::istream& in)
     {
-        Grid<Colour> cells{};
+        Grid<Colour> cells {};
         for (int row = 0; row < kCells; ++row) {
             std::string text;
             if (!nextLine(in, text))
@@ -199,7 +214,7 @@ private:
         out_ << "score " << game_.score << '\n';
         // The selection as from-column, to-column, from-row, to-row; 255 when none.
         const std::optional<Selection>& selection = game_.selection;
-        const Cell to = selection && selection->to ? *selection->to : Cell{};
+        const Cell to = selection && selection->to ? *selection->to : Cell {};
         out_ << "sel " << (selection ? selection->from.column : 255) << ' ' << to.column << ' '
              << (selection ? selection->from.row : 0) << ' ' << to.row << '\n';
         out_ << "next " << NumberOf(game_.nextColours[0]) << ' ' << NumberOf(game_.nextColours[1]) << ' '
@@ -217,7 +232,7 @@ private:
     int lineNumber_ = 0;
 };
 
-} // namespace
+}   // namespace
 
 int RunScenario(std::istream& in, std::ostream& out)
 {
@@ -235,4 +250,4 @@ int RunScenario(std::istream& in, std::ostream& out)
     return kScenarioDone;
 }
 
-} // namespace velko
+}   // namespace velko

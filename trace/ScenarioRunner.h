@@ -15,4 +15,4 @@ constexpr int kScenarioRandomExhausted = 3;
 
 int RunScenario(std::istream& in, std::ostream& out);
 
-} // namespace velko
+}   // namespace velko

@@ -10,13 +10,17 @@
 namespace velko {
 
 struct RandomExhausted : std::runtime_error {
-    RandomExhausted() : std::runtime_error("random exhausted") {}
+    RandomExhausted()
+        : std::runtime_error("random exhausted")
+    { }
 };
 
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<float> values) : queue_(values) {}
+    ScriptedRandom(std::initializer_list<float> values)
+        : queue_(values)
+    { }
 
     void add(float value) { queue_.push_back(value); }
     void add(std::initializer_list<float> values) { queue_.insert(queue_.end(), values); }
@@ -39,4 +43,4 @@ private:
     std::size_t drawn_ = 0;
 };
 
-} // namespace velko
+}   // namespace velko

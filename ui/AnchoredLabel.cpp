@@ -5,7 +5,10 @@
 namespace velko {
 
 AnchoredLabel::AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& colour, QWidget* parent)
-    : QLabel(parent), anchor_(anchor), anchorX_(anchorX), top_(top)
+    : QLabel(parent)
+    , anchor_(anchor)
+    , anchorX_(anchorX)
+    , top_(top)
 {
     // No background of its own: the window's picture shows around the letters.
     setAutoFillBackground(false);
@@ -31,8 +34,17 @@ void AnchoredLabel::fitToText()
     move(left, top_);
 }
 
-void AnchoredLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void AnchoredLabel::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-void AnchoredLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void AnchoredLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+void AnchoredLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+void AnchoredLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
-} // namespace velko
+}   // namespace velko

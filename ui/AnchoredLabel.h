@@ -30,4 +30,4 @@ private:
     int top_;
 };
 
-} // namespace velko
+}   // namespace velko

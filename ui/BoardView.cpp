@@ -13,8 +13,9 @@
 namespace velko {
 
 BoardView::BoardView(QWidget* parent)
-    : QWidget(parent), scale_(pictureScale()),
-      image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
+    : QWidget(parent)
+    , scale_(pictureScale())
+    , image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
 {
     image_.setDevicePixelRatio(scale_);
     image_.fill(Qt::black);
@@ -40,13 +41,12 @@ void BoardView::paintCell(int x, int y, const QString& picture)
 void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRow)
 {
     // Rows are logical: on a dense surface one row is scale_ rows of pixels.
-    if (sourceRow < 0 || sourceRow * scale_ >= picture.height() || boardRow < 0
-        || boardRow * scale_ >= image_.height())
+    if (sourceRow < 0 || sourceRow * scale_ >= picture.height() || boardRow < 0 || boardRow * scale_ >= image_.height())
         return;   // past an edge: nothing to copy
     const int width = std::min(picture.width(), image_.width());
     for (int line = 0; line < scale_; ++line)
         std::memcpy(image_.scanLine(boardRow * scale_ + line), picture.constScanLine(sourceRow * scale_ + line),
-                    static_cast<size_t>(width) * sizeof(QRgb));
+            static_cast<size_t>(width) * sizeof(QRgb));
 }
 
 void BoardView::wipePicture(const QImage& picture)
@@ -56,8 +56,8 @@ void BoardView::wipePicture(const QImage& picture)
     QImage source = picture.convertToFormat(QImage::Format_RGB32);
     // A picture of another density is brought to the surface's pixels first.
     if (picture.devicePixelRatio() != scale_)
-        source = source.scaled(source.size() * (scale_ / picture.devicePixelRatio()), Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation);
+        source = source.scaled(
+            source.size() * (scale_ / picture.devicePixelRatio()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     for (int y1 = kBoardPixels; y1 >= 1; --y1) {
         copyPictureRow(source, y1, y1);
         for (int n = y1 - 1; n >= 1; --n)
@@ -66,7 +66,10 @@ void BoardView::wipePicture(const QImage& picture)
     }
 }
 
-void BoardView::refresh() { repaint(); }
+void BoardView::refresh()
+{
+    repaint();
+}
 
 void BoardView::paintEvent(QPaintEvent*)
 {
@@ -80,10 +83,16 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (onMouseDown)
         onMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                    static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+            static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-void BoardView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
-} // namespace velko
+}   // namespace velko

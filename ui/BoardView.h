@@ -42,4 +42,4 @@ private:
     QImage image_;
 };
 
-} // namespace velko
+}   // namespace velko

@@ -11,11 +11,11 @@ namespace {
 const QColor kDialogGround(216, 216, 216);
 const QColor kFrameLine(0, 0, 0);
 constexpr int kFrame = 1;
-} // namespace
+}   // namespace
 
 DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      client_(new QWidget(this))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , client_(new QWidget(this))
 {
     QPalette ground = palette();
     ground.setColor(QPalette::Window, kDialogGround);
@@ -54,4 +54,4 @@ void DialogFrame::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-} // namespace velko
+}   // namespace velko

@@ -25,9 +25,12 @@ QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& 
     return label;
 }
 
-} // namespace
+}   // namespace
 
-CaptionDrag::CaptionDrag(QWidget* window) : QObject(window), window_(window) {}
+CaptionDrag::CaptionDrag(QWidget* window)
+    : QObject(window)
+    , window_(window)
+{ }
 
 void CaptionDrag::addHandle(QWidget* handle)
 {
@@ -53,16 +56,15 @@ bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text,
-                             const QFont& titleFont, int exLeft, const ButtonContext& buttons)
+DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
+    const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip = pictureLabel(client, QStringLiteral("titleStrip"),
-                               buttons.pictureFolder + QStringLiteral("/tbk.gif"));
+    strip.strip
+        = pictureLabel(client, QStringLiteral("titleStrip"), buttons.pictureFolder + QStringLiteral("/tbk.gif"));
     strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
 
-    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"),
-                              buttons.pictureFolder + QStringLiteral("/tit.gif"));
+    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"), buttons.pictureFolder + QStringLiteral("/tit.gif"));
     strip.icon->setGeometry(4, 2, 16, 16);
 
     strip.title = new QLabel(text, client);
@@ -83,4 +85,4 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
     return strip;
 }
 
-} // namespace velko
+}   // namespace velko

@@ -43,7 +43,7 @@ struct DialogTitle {
 // Puts the strip on `client` (the window's inside, `window` the dialog that
 // moves). The pictures are tbk.gif and tit.gif of the button picture folder;
 // a missing picture just leaves its place empty.
-DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text,
-                             const QFont& titleFont, int exLeft, const ButtonContext& buttons);
+DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
+    const ButtonContext& buttons);
 
-} // namespace velko
+}   // namespace velko

@@ -17,4 +17,4 @@ void installFontSubstitutes();
 // A face by family name at a size in points (fractions of a point kept).
 QFont gameFont(const QString& family, double points);
 
-} // namespace velko
+}   // namespace velko

@@ -18,13 +18,13 @@
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
-#include "ScreenPlacement.h"
 #include "HighScoreWindow.h"
-#include "NameEntryDialog.h"
 #include "LevelBar.h"
 #include "MessageDialog.h"
+#include "NameEntryDialog.h"
 #include "Pictures.h"
 #include "SavedFiles.h"
+#include "ScreenPlacement.h"
 #include "SoundPlayer.h"
 #include "WebPages.h"
 
@@ -42,11 +42,11 @@ QImage cellPicture(const std::string& picture)
     return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture));
 }
 
-} // namespace
+}   // namespace
 
 ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
+    return ButtonContext {mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
 QIcon programIcon()
@@ -60,7 +60,10 @@ QIcon programIcon()
 }
 
 GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), data_(data), sound_(sound), game_(*this, random_)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , data_(data)
+    , sound_(sound)
+    , game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -168,7 +171,8 @@ void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
     connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
-    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(data_, buttons_); });
+    connect(
+        addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(data_, buttons_); });
     connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
     connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
     connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { showMinimized(); });
@@ -248,8 +252,8 @@ void GameWindow::pressHelp()
 
 void GameWindow::pressWebPage()
 {
-    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
-                  QStringLiteral("The web page"));
+    openForPlayer(
+        QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)), QStringLiteral("The web page"));
 }
 
 void GameWindow::openForPlayer(const QUrl& url, const QString& what)
@@ -257,15 +261,14 @@ void GameWindow::openForPlayer(const QUrl& url, const QString& what)
     const bool isFile = url.isLocalFile();
     if (isFile && !QFileInfo::exists(url.toLocalFile())) {
         tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
-                        .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-                    MessageButtons::Ok);
+                       .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
+            MessageButtons::Ok);
         return;
     }
     if (!desktop_.openUrl(url))
         tellPlayer(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
-                        .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile())
-                                          : url.toDisplayString()),
-                    MessageButtons::Ok);
+                       .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
+            MessageButtons::Ok);
 }
 
 void GameWindow::endRun()
@@ -285,7 +288,7 @@ QString GameWindow::saveNow()
     // saving them then would put 50 and 50 over the player's own.
     if (!levelsKnown_)
         return data_.savedFiles.saveHighScores(data_.highScores);
-    return data_.savedFiles.saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()}, data_.highScores);
+    return data_.savedFiles.saveFiles(VolumeLevels {effectsBar_->level(), musicBar_->level()}, data_.highScores);
 }
 
 Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
@@ -309,12 +312,15 @@ void GameWindow::drawCell(Cell cell, Colour colour)
 {
     // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
     const QString picture = colour != Colour::Empty ? QStringLiteral("I%1").arg(NumberOf(colour))
-                            : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
-                                                                : QStringLiteral("I0");
+        : (cell.column + cell.row) % 2 == 0         ? QStringLiteral("I00")
+                                                    : QStringLiteral("I0");
     board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
 }
 
-void GameWindow::refreshBoard() { board_->refresh(); }
+void GameWindow::refreshBoard()
+{
+    board_->refresh();
+}
 
 void GameWindow::showPreview(int slot, Colour colour)
 {
@@ -328,7 +334,10 @@ void GameWindow::showPreview(int slot, Colour colour)
     update(QRectF(QPointF(place.x, place.y), image.deviceIndependentSize()).toAlignedRect());
 }
 
-void GameWindow::refreshWindow() { repaint(); }
+void GameWindow::refreshWindow()
+{
+    repaint();
+}
 
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
@@ -338,7 +347,10 @@ void GameWindow::showMarker(Cell cell, Colour colour)
     marker_->show();
 }
 
-void GameWindow::hideMarker() { marker_->hide(); }
+void GameWindow::hideMarker()
+{
+    marker_->hide();
+}
 
 void GameWindow::showEnding(Ending ending)
 {
@@ -346,7 +358,10 @@ void GameWindow::showEnding(Ending ending)
     board_->wipePicture(loadPicture(mediaPath(picture)));
 }
 
-void GameWindow::sleepMs(int ms) { desktop_.sleep(ms); }
+void GameWindow::sleepMs(int ms)
+{
+    desktop_.sleep(ms);
+}
 void GameWindow::playSound(Sound sound)
 {
     // The numbers of the effect files in the media folder.
@@ -360,8 +375,14 @@ void GameWindow::playSound(Sound sound)
     case Sound::Step: sound_.playEffect(25); break;
     }
 }
-void GameWindow::stopMusic() { sound_.stopTune(); }
-void GameWindow::setBoardEnabled(bool on) { board_->setEnabled(on); }
+void GameWindow::stopMusic()
+{
+    sound_.stopTune();
+}
+void GameWindow::setBoardEnabled(bool on)
+{
+    board_->setEnabled(on);
+}
 
 void GameWindow::setScoreTimer(bool on)
 {
@@ -388,7 +409,10 @@ void GameWindow::showScore(std::int32_t points)
     scoreShadow_->setLabelText(score);
 }
 
-std::int32_t GameWindow::lowestHighScore() { return data_.highScores[7].points; }
+std::int32_t GameWindow::lowestHighScore()
+{
+    return data_.highScores[7].points;
+}
 
 void GameWindow::newHighScore(std::int32_t score)
 {
@@ -442,8 +466,8 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
     const QRect board = board_->geometry();
-    if (board_->isHidden() && p.x() > board.left() && p.y() > board.top()
-        && p.x() < board.left() + board.width() && p.y() < board.top() + board.height())
+    if (board_->isHidden() && p.x() > board.left() && p.y() > board.top() && p.x() < board.left() + board.width()
+        && p.y() < board.top() + board.height())
         board_->show();
 }
 
@@ -465,4 +489,4 @@ void GameWindow::closeEvent(QCloseEvent* event)
     endRun();
 }
 
-} // namespace velko
+}   // namespace velko

@@ -31,18 +31,22 @@ constexpr int kBoardLeft = 30;
 constexpr int kBoardTop = 38;
 
 // Window pixel positions of the three preview slots, and their picture family.
-struct PreviewPlace { int x; int y; char family; };
-constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
+struct PreviewPlace {
+    int x;
+    int y;
+    char family;
+};
+constexpr PreviewPlace kPreviewPlaces[kPreviewSlots] {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
 
 class GameWindow : public QWidget, public GameScreen {
     Q_OBJECT
 public:
     // What the window asks of the desktop. Tests put recorders in their place.
     struct Desktop {
-        std::function<void(int ms)> sleep;              // blocks the thread
-        std::function<bool(const QUrl&)> openUrl;       // help file and web pages; false when nothing opened it
-        std::function<void(QWidget* window)> startMove; // the system drags the window
-        std::function<void()> endProgram;               // after the end of the run
+        std::function<void(int ms)> sleep;   // blocks the thread
+        std::function<bool(const QUrl&)> openUrl;   // help file and web pages; false when nothing opened it
+        std::function<void(QWidget* window)> startMove;   // the system drags the window
+        std::function<void()> endProgram;   // after the end of the run
     };
 
     // Plays through the given sound, which outlives the window.
@@ -156,4 +160,4 @@ ButtonContext gameButtons(SoundPlayer& sound);
 // The program icon, in both its sizes.
 QIcon programIcon();
 
-} // namespace velko
+}   // namespace velko

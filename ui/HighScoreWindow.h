@@ -9,4 +9,4 @@ namespace velko {
 // Builds the window afresh from the high-score table and shows it modally.
 void showHighScores(const GameData& data, const ButtonContext& buttons);
 
-} // namespace velko
+}   // namespace velko

@@ -26,11 +26,12 @@ QCursor handCursor()
     return QCursor(hand, 5, 0);
 }
 
-
-} // namespace
+}   // namespace
 
 ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWidget* parent)
-    : QWidget(parent), name_(name), context_(context)
+    : QWidget(parent)
+    , name_(name)
+    , context_(context)
 {
     setObjectName(name);
     setMouseTracking(true);   // hover pictures need moves without a button down
@@ -70,8 +71,8 @@ void ImageButton::mousePressEvent(QMouseEvent* event)
     const QPointer<ImageButton> self(this);
     if (context_.clickSound)
         context_.clickSound();
-    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()),
-                   float(event->position().x()), float(event->position().y()));
+    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
+        float(event->position().y()));
     // The window's handler may have run a dialog that took this button with it.
     if (!self)
         return;
@@ -103,8 +104,7 @@ void ImageButton::mouseMoveEvent(QMouseEvent* event)
         if (button != 0)
             pressLost_ = true;
     }
-    emit moved(button, shiftCode(event->modifiers()),
-                   float(event->position().x()), float(event->position().y()));
+    emit moved(button, shiftCode(event->modifiers()), float(event->position().x()), float(event->position().y()));
 }
 
 void ImageButton::handOverTo(QMouseEvent* event)
@@ -115,8 +115,8 @@ void ImageButton::handOverTo(QMouseEvent* event)
     if (!other || other == this || !other->isEnabled())
         return;
     const QPointF at = other->mapFromGlobal(event->globalPosition());
-    QMouseEvent moved(QEvent::MouseMove, at, event->globalPosition(), Qt::NoButton, event->buttons(),
-                      event->modifiers());
+    QMouseEvent moved(
+        QEvent::MouseMove, at, event->globalPosition(), Qt::NoButton, event->buttons(), event->modifiers());
     QCoreApplication::sendEvent(other, &moved);
 }
 
@@ -130,8 +130,8 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event)
     }
     showFace(ButtonFace::Normal);
     // The handler may close the window holding this button: nothing after the emit.
-    emit released(buttonCode(event->button()), shiftCode(event->modifiers()),
-                 float(event->position().x()), float(event->position().y()));
+    emit released(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
+        float(event->position().y()));
 }
 
 void ImageButton::showEvent(QShowEvent* event)
@@ -168,4 +168,4 @@ void ImageButton::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, face_);
 }
 
-} // namespace velko
+}   // namespace velko

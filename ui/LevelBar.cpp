@@ -15,9 +15,10 @@ constexpr int kTrackWidth = 50;
 constexpr int kTrackHeight = 10;
 const QColor kTrackColour(255, 255, 255);
 const QColor kFillColour(209, 89, 30);
-} // namespace
+}   // namespace
 
-LevelBar::LevelBar(QWidget* parent) : QWidget(parent)
+LevelBar::LevelBar(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(kTrackWidth, kTrackHeight);
 }
@@ -70,4 +71,4 @@ void LevelBar::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(0, 0, level_, height()), kFillColour);
 }
 
-} // namespace velko
+}   // namespace velko

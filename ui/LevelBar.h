@@ -30,4 +30,4 @@ private:
     int level_ = 50;
 };
 
-} // namespace velko
+}   // namespace velko

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "DialogFrame.h"
-#include "Fonts.h"
 #include "DialogTitle.h"
+#include "Fonts.h"
 
 namespace velko {
 
@@ -19,7 +19,7 @@ constexpr int kClientWidth = 236;
 constexpr int kDesignClientHeight = 120;
 constexpr int kMessageWidth = 224;
 constexpr int kOuterHeightOverMessage = 990;   // twips
-constexpr int kButtonsTopOverMessage = 520;    // twips
+constexpr int kButtonsTopOverMessage = 520;   // twips
 
 int twipsToPixels(int twips)
 {
@@ -28,8 +28,7 @@ int twipsToPixels(int twips)
 
 class MessageWindow : public DialogFrame {
 public:
-    MessageWindow(const QString& caption, const QString& text, MessageButtons answers,
-                  const ButtonContext& buttons)
+    MessageWindow(const QString& caption, const QString& text, MessageButtons answers, const ButtonContext& buttons)
         : DialogFrame(kClientWidth, kDesignClientHeight)
     {
         setObjectName(QStringLiteral("messageDialog"));
@@ -41,8 +40,8 @@ public:
         message_->setWordWrap(true);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        const DialogTitle title =
-            buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
+        const DialogTitle title
+            = buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
         cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);
@@ -82,8 +81,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             closeBox();
             return true;
         }
@@ -91,8 +89,7 @@ protected:
     }
 
 private:
-    ImageButton* answerButton(const QString& name, int left, int width, Answer code,
-                          const ButtonContext& buttons)
+    ImageButton* answerButton(const QString& name, int left, int width, Answer code, const ButtonContext& buttons)
     {
         auto* button = new ImageButton(name, buttons, client());
         button->setGeometry(left, 0, width, 24);
@@ -127,14 +124,13 @@ private:
     ImageButton* cmdno_ = nullptr;
 };
 
-} // namespace
+}   // namespace
 
-Answer showMessage(const QString& title, const QString& text, MessageButtons answers,
-                   const ButtonContext& buttons)
+Answer showMessage(const QString& title, const QString& text, MessageButtons answers, const ButtonContext& buttons)
 {
     MessageWindow dialog(title, text, answers, buttons);
     dialog.exec();
     return dialog.answer();
 }
 
-} // namespace velko
+}   // namespace velko

@@ -13,7 +13,6 @@ enum class Answer { Ok, Yes, No };
 
 // Shows the dialog modally, captioned `title`, and returns the player's answer.
 // Closing it any other way answers OK in an OK dialog and No in a Yes/No one.
-Answer showMessage(const QString& title, const QString& text, MessageButtons answers,
-                   const ButtonContext& buttons);
+Answer showMessage(const QString& title, const QString& text, MessageButtons answers, const ButtonContext& buttons);
 
-} // namespace velko
+}   // namespace velko

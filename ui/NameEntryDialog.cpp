@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "DialogFrame.h"
-#include "Fonts.h"
 #include "DialogTitle.h"
+#include "Fonts.h"
 #include "HighScores.h"
 
 namespace velko {
@@ -17,14 +17,15 @@ constexpr int kLongestStoredName = 0xFFFF;
 
 class NameEntry : public DialogFrame {
 public:
-    NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
+    NameEntry(const GameData& data, const ButtonContext& buttons)
+        : DialogFrame(284, 121)
+        , data_(data)
     {
         setObjectName(QStringLiteral("nameEntry"));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
-        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
-                                                   gameFont(QStringLiteral("SimSun"), 9), 268,
-                                                   buttons);
+        const DialogTitle title = buildDialogTitle(
+            this, client(), data.text(Text::Title), gameFont(QStringLiteral("SimSun"), 9), 268, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
         auto* prompt = new QLabel(data.text(Text::NamePrompt), client());
@@ -71,7 +72,7 @@ private:
     QLineEdit* name_ = nullptr;
 };
 
-} // namespace
+}   // namespace
 
 void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons)
 {
@@ -86,4 +87,4 @@ void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& but
     insertScore(data.highScores, record);
 }
 
-} // namespace velko
+}   // namespace velko

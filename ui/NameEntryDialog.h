@@ -12,4 +12,4 @@ namespace velko {
 // the score into the high-score table at its rank, dated now.
 void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons);
 
-} // namespace velko
+}   // namespace velko

@@ -42,4 +42,4 @@ QPixmap loadPixmap(const QString& path, int scale)
     return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }
 
-} // namespace velko
+}   // namespace velko

@@ -24,4 +24,4 @@ QString scaledPicturePath(const QString& path, int scale);
 QImage loadPicture(const QString& path, int scale = pictureScale());
 QPixmap loadPixmap(const QString& path, int scale = pictureScale());
 
-} // namespace velko
+}   // namespace velko

@@ -15,4 +15,4 @@ void centreOnScreen(QWidget* window)
     window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
 }
 
-} // namespace velko
+}   // namespace velko

@@ -9,4 +9,4 @@ namespace velko {
 // screen before it has one), clear of the desktop's panels.
 void centreOnScreen(QWidget* window);
 
-} // namespace velko
+}   // namespace velko

@@ -39,4 +39,4 @@ private:
     bool chosen_ = false;
 };
 
-} // namespace velko
+}   // namespace velko

@@ -16,4 +16,4 @@ inline constexpr const char* kMakerPage = VELKO_MAKER_URL;
 inline constexpr const char* kMakerPage = "https://example.org/";
 #endif
 
-} // namespace velko
+}   // namespace velko

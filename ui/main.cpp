@@ -9,14 +9,14 @@
 #include <memory>
 #include <utility>
 
-#include "StartScreen.h"
 #include "DataPaths.h"
-#include "Fonts.h"
 #include "EndSignals.h"
+#include "Fonts.h"
 #include "GameData.h"
 #include "GameWindow.h"
 #include "MessageDialog.h"
 #include "SoundPlayer.h"
+#include "StartScreen.h"
 #include "StartUp.h"
 
 namespace {
@@ -24,7 +24,8 @@ namespace {
 // Runs a piece of work once, right after a window has painted its first frame.
 class AfterFirstFrame : public QObject {
 public:
-    AfterFirstFrame(QWidget& window, std::function<void()> work) : work_(std::move(work))
+    AfterFirstFrame(QWidget& window, std::function<void()> work)
+        : work_(std::move(work))
     {
         window.installEventFilter(this);
     }
@@ -44,7 +45,7 @@ private:
     std::function<void()> work_;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char* argv[])
 {
@@ -86,8 +87,8 @@ int main(int argc, char* argv[])
         if (choice == velko::StartChoice::Quit)
             mainWindow().quitBeforePlaying();
         else
-            mainWindow().playFirstGame(choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal
-                                                                                 : velko::GameKind::Challenge);
+            mainWindow().playFirstGame(
+                choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal : velko::GameKind::Challenge);
     });
     const AfterFirstFrame readyTheSound(startScreen, [&sound] {
         QString problem;
@@ -109,8 +110,8 @@ int main(int argc, char* argv[])
     startScreen.show();
     if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
         QTimer::singleShot(0, &startScreen, [problems, &data, &sound] {
-            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
-                               velko::gameButtons(sound));
+            velko::showMessage(
+                data.text(velko::Text::Title), problems, velko::MessageButtons::Ok, velko::gameButtons(sound));
         });
     }
     return app.exec();

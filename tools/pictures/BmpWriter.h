@@ -12,4 +12,4 @@ namespace velko::pictures {
 // keeps the balls' gradients smooth at 32 levels per channel.
 QByteArray encodeBmp555(const QImage& image, bool dither);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -14,7 +14,8 @@ namespace velko::pictures {
 
 namespace pal = palette;
 
-std::vector<ButtonDesign> allButtonDesigns() {
+std::vector<ButtonDesign> allButtonDesigns()
+{
     const QColor dark = pal::kPanel;
     const QColor grey = pal::kDialogGrey;
     return {
@@ -39,18 +40,19 @@ struct StateColours {
     QColor top, bottom, border, caption;
 };
 
-StateColours coloursFor(int state) {
+StateColours coloursFor(int state)
+{
     const QColor white(255, 255, 255), black(0, 0, 0);
     switch (state) {
     case 1:   // hover: lighter, the gold brighter
-        return {mix(pal::kPanelLight, white, 0.18), mix(pal::kPanel, pal::kPanelLight, 0.45),
-                pal::kGold, pal::kGoldPale};
+        return {
+            mix(pal::kPanelLight, white, 0.18), mix(pal::kPanel, pal::kPanelLight, 0.45), pal::kGold, pal::kGoldPale};
     case 2:   // pressed: darker, sunk
-        return {mix(pal::kPanel, black, 0.3), mix(pal::kPanel, pal::kPanelShadow, 0.2),
-                pal::kGoldDark, mix(pal::kGold, pal::kGoldDark, 0.3)};
+        return {mix(pal::kPanel, black, 0.3), mix(pal::kPanel, pal::kPanelShadow, 0.2), pal::kGoldDark,
+            mix(pal::kGold, pal::kGoldDark, 0.3)};
     default:
         return {mix(pal::kPanelLight, pal::kPanel, 0.15), mix(pal::kPanel, pal::kPanelShadow, 0.3),
-                mix(pal::kGoldDark, pal::kPanel, 0.25), pal::kGold};
+            mix(pal::kGoldDark, pal::kPanel, 0.25), pal::kGold};
     }
 }
 
@@ -59,19 +61,22 @@ StateColours coloursFor(int state) {
 constexpr double kCaptionSqueeze = 0.86;
 
 // The largest bold caption that fits the face with a small margin.
-QFont fittingFont(const QString& caption, double wanted, const QSizeF& face) {
+QFont fittingFont(const QString& caption, double wanted, const QSizeF& face)
+{
     const double room = face.width() - std::min(10.0, face.width() * 0.12);
     for (double pixels = wanted; pixels > 6; pixels -= 0.5) {
         const QFont font = captionFont(pixels);
         QPainterPath path;
         path.addText(QPointF(0, 0), font, caption);
-        if (path.boundingRect().width() * kCaptionSqueeze <= room) return font;
+        if (path.boundingRect().width() * kCaptionSqueeze <= room)
+            return font;
     }
     return captionFont(6);
 }
 
 // The caption's outline, narrowed and centred on the face.
-QPainterPath captionPath(const QString& caption, const QFont& font, QPointF centre) {
+QPainterPath captionPath(const QString& caption, const QFont& font, QPointF centre)
+{
     QPainterPath text;
     text.addText(QPointF(0, 0), font, caption);
     const QRectF box = text.boundingRect();
@@ -82,9 +87,10 @@ QPainterPath captionPath(const QString& caption, const QFont& font, QPointF cent
     return place.map(text);
 }
 
-}  // namespace
+}   // namespace
 
-QImage drawButton(const ButtonDesign& design, int state) {
+QImage drawButton(const ButtonDesign& design, int state)
+{
     const int w = design.size.width();
     const int h = design.size.height();
     Canvas canvas(w, h);
@@ -154,14 +160,14 @@ QImage drawButton(const ButtonDesign& design, int state) {
         pen.setCapStyle(Qt::RoundCap);
         p.setPen(pen);
         const double inset = 2.3;
-        p.drawLine(QPointF(face.left() + inset, face.top() + inset),
-                   QPointF(face.right() - inset, face.bottom() - inset));
-        p.drawLine(QPointF(face.right() - inset, face.top() + inset),
-                   QPointF(face.left() + inset, face.bottom() - inset));
+        p.drawLine(
+            QPointF(face.left() + inset, face.top() + inset), QPointF(face.right() - inset, face.bottom() - inset));
+        p.drawLine(
+            QPointF(face.right() - inset, face.top() + inset), QPointF(face.left() + inset, face.bottom() - inset));
         break;
     }
     }
     return flattenOnto(canvas.finish(), design.ground);
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -14,11 +14,11 @@ namespace velko::pictures {
 enum class ButtonSymbol { Caption, Bar, Cross };
 
 struct ButtonDesign {
-    QString name;        // the control name, which is also the file name stem
+    QString name;   // the control name, which is also the file name stem
     QSize size;
-    QString caption;     // for ButtonSymbol::Caption
+    QString caption;   // for ButtonSymbol::Caption
     ButtonSymbol symbol;
-    QColor ground;       // the colour around the rounded corners
+    QColor ground;   // the colour around the rounded corners
     double captionPixels = 13;   // wanted caption size; shrunk only if it must
 };
 
@@ -28,4 +28,4 @@ std::vector<ButtonDesign> allButtonDesigns();
 // state: 0 normal, 1 hover, 2 pressed.
 QImage drawButton(const ButtonDesign& design, int state);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

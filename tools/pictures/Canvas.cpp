@@ -4,11 +4,17 @@ namespace velko::pictures {
 
 int Canvas::outputScale_ = 1;
 
-int Canvas::outputScale() { return outputScale_; }
+int Canvas::outputScale()
+{
+    return outputScale_;
+}
 
 Canvas::Canvas(int width, int height, int scale)
-    : width_(width), height_(height), scale_(scale),
-      big_(width * scale * outputScale_, height * scale * outputScale_, QImage::Format_ARGB32_Premultiplied) {
+    : width_(width)
+    , height_(height)
+    , scale_(scale)
+    , big_(width * scale * outputScale_, height * scale * outputScale_, QImage::Format_ARGB32_Premultiplied)
+{
     big_.fill(Qt::transparent);
     painter_ = std::make_unique<QPainter>(&big_);
     painter_->setRenderHint(QPainter::Antialiasing, true);
@@ -19,7 +25,8 @@ Canvas::Canvas(int width, int height, int scale)
 
 Canvas::~Canvas() = default;
 
-QImage Canvas::finish() {
+QImage Canvas::finish()
+{
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -27,7 +34,8 @@ QImage Canvas::finish() {
     return shrinkByAveraging(big_, scale_);
 }
 
-QImage shrinkByAveraging(const QImage& big, int scale) {
+QImage shrinkByAveraging(const QImage& big, int scale)
+{
     const QImage source = big.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int width = source.width() / scale;
     const int height = source.height() / scale;
@@ -48,14 +56,14 @@ QImage shrinkByAveraging(const QImage& big, int scale) {
                 }
             }
             const int half = samples / 2;
-            out[x] = qRgba((r + half) / samples, (g + half) / samples, (b + half) / samples,
-                           (a + half) / samples);
+            out[x] = qRgba((r + half) / samples, (g + half) / samples, (b + half) / samples, (a + half) / samples);
         }
     }
     return small;
 }
 
-QImage flattenOnto(const QImage& picture, const QColor& ground) {
+QImage flattenOnto(const QImage& picture, const QColor& ground)
+{
     QImage flat(picture.size(), QImage::Format_RGB32);
     flat.fill(ground);
     QPainter p(&flat);
@@ -64,4 +72,4 @@ QImage flattenOnto(const QImage& picture, const QColor& ground) {
     return flat;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

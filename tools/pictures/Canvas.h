@@ -43,7 +43,11 @@ private:
 // While it lives, every canvas draws its picture `scale` times larger.
 class OutputScale {
 public:
-    explicit OutputScale(int scale) : previous_(Canvas::outputScale_) { Canvas::outputScale_ = scale; }
+    explicit OutputScale(int scale)
+        : previous_(Canvas::outputScale_)
+    {
+        Canvas::outputScale_ = scale;
+    }
     ~OutputScale() { Canvas::outputScale_ = previous_; }
     OutputScale(const OutputScale&) = delete;
     OutputScale& operator=(const OutputScale&) = delete;
@@ -58,4 +62,4 @@ QImage shrinkByAveraging(const QImage& big, int scale);
 // Puts a finished picture (with alpha) over an opaque ground colour.
 QImage flattenOnto(const QImage& picture, const QColor& ground);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -16,7 +16,8 @@ const QRectF kCell(0, 0, kCellPixels, kCellPixels);
 const QPointF kBallCentre(22.5, 21.8);
 constexpr double kBallRadius = 18.0;   // the ball fills about 80 % of the cell
 
-BallLook lookOf(int value) {
+BallLook lookOf(int value)
+{
     BallLook look;
     look.colour = pal::kBall[size_t(value)];
     look.joker = value == pal::kJoker;
@@ -27,9 +28,10 @@ BallLook lookOf(int value) {
     return look;
 }
 
-}  // namespace
+}   // namespace
 
-QImage drawEmptyCell(int rings) {
+QImage drawEmptyCell(int rings)
+{
     Canvas canvas(kCellPixels, kCellPixels);
     QPainter& p = canvas.painter();
     paintCellGround(p, kCell, pal::kCellGrey);
@@ -44,7 +46,8 @@ QImage drawEmptyCell(int rings) {
     return canvas.finish();
 }
 
-QImage drawBoardBall(int value) {
+QImage drawBoardBall(int value)
+{
     Canvas canvas(kCellPixels, kCellPixels);
     QPainter& p = canvas.painter();
     paintCellGround(p, kCell, pal::kCellGrey);
@@ -53,7 +56,8 @@ QImage drawBoardBall(int value) {
     return canvas.finish();
 }
 
-QImage drawSelectedBall(int value) {
+QImage drawSelectedBall(int value)
+{
     Canvas canvas(kCellPixels, kCellPixels);
     QPainter& p = canvas.painter();
     // A warm, gold-lit ground so the selection stands out at once.
@@ -82,7 +86,8 @@ QImage drawSelectedBall(int value) {
     return canvas.finish();
 }
 
-QImage drawPreviewBall(char slot, int value) {
+QImage drawPreviewBall(char slot, int value)
+{
     const QColor ring = slot == 'A' ? pal::kRingA : slot == 'B' ? pal::kRingB : pal::kRingC;
     Canvas canvas(kCellPixels, kCellPixels);
     QPainter& p = canvas.painter();
@@ -102,16 +107,19 @@ QImage drawPreviewBall(char slot, int value) {
     return canvas.finish();
 }
 
-std::vector<NamedPicture> drawAllCells() {
+std::vector<NamedPicture> drawAllCells()
+{
     std::vector<NamedPicture> cells;
     cells.push_back({"I0", drawEmptyCell(1)});
     cells.push_back({"I00", drawEmptyCell(3)});
-    for (int v = 1; v <= 8; ++v) cells.push_back({QString("I%1").arg(v), drawBoardBall(v)});
-    for (int v = 1; v <= 8; ++v) cells.push_back({QString("T%1").arg(v), drawSelectedBall(v)});
+    for (int v = 1; v <= 8; ++v)
+        cells.push_back({QString("I%1").arg(v), drawBoardBall(v)});
+    for (int v = 1; v <= 8; ++v)
+        cells.push_back({QString("T%1").arg(v), drawSelectedBall(v)});
     for (char slot : {'A', 'B', 'C'})
         for (int v = 1; v <= 8; ++v)
             cells.push_back({QString("%1%2").arg(QChar(slot)).arg(v), drawPreviewBall(slot, v)});
     return cells;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

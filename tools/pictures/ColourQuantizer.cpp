@@ -15,20 +15,24 @@ struct Swatch {
     std::uint64_t count;
 };
 
-int channel(QRgb c, int axis) {
+int channel(QRgb c, int axis)
+{
     return axis == 0 ? qRed(c) : axis == 1 ? qGreen(c) : qBlue(c);
 }
 
 struct Box {
     std::vector<Swatch> swatches;
 
-    std::uint64_t pixels() const {
+    std::uint64_t pixels() const
+    {
         std::uint64_t n = 0;
-        for (const auto& s : swatches) n += s.count;
+        for (const auto& s : swatches)
+            n += s.count;
         return n;
     }
     // The channel with the widest spread and that spread.
-    std::pair<int, int> widestAxis() const {
+    std::pair<int, int> widestAxis() const
+    {
         int best = 0, bestRange = -1;
         for (int axis = 0; axis < 3; ++axis) {
             int lo = 255, hi = 0;
@@ -45,7 +49,8 @@ struct Box {
         }
         return {best, bestRange};
     }
-    QRgb average() const {
+    QRgb average() const
+    {
         double r = 0, g = 0, b = 0, n = 0;
         for (const auto& s : swatches) {
             r += double(qRed(s.colour)) * s.count;
@@ -57,35 +62,38 @@ struct Box {
     }
 };
 
-std::vector<QRgb> medianCut(const std::map<QRgb, std::uint64_t>& histogram, size_t wanted) {
+std::vector<QRgb> medianCut(const std::map<QRgb, std::uint64_t>& histogram, size_t wanted)
+{
     std::vector<Box> boxes(1);
-    for (const auto& [colour, count] : histogram) boxes[0].swatches.push_back({colour, count});
+    for (const auto& [colour, count] : histogram)
+        boxes[0].swatches.push_back({colour, count});
     while (boxes.size() < wanted) {
         // Split the box whose spread, weighted by how much it is used, is largest.
         int pick = -1;
         double bestScore = 0;
         for (size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].swatches.size() < 2) continue;
+            if (boxes[i].swatches.size() < 2)
+                continue;
             const double score = boxes[i].widestAxis().second * std::sqrt(double(boxes[i].pixels()));
             if (score > bestScore) {
                 bestScore = score;
                 pick = int(i);
             }
         }
-        if (pick < 0) break;
+        if (pick < 0)
+            break;
         Box& box = boxes[size_t(pick)];
         const int axis = box.widestAxis().first;
         std::stable_sort(box.swatches.begin(), box.swatches.end(),
-                         [axis](const Swatch& a, const Swatch& b) {
-                             return channel(a.colour, axis) < channel(b.colour, axis);
-                         });
+            [axis](const Swatch& a, const Swatch& b) { return channel(a.colour, axis) < channel(b.colour, axis); });
         const std::uint64_t half = box.pixels() / 2;
         std::uint64_t running = 0;
         size_t cut = 1;
         for (size_t i = 0; i + 1 < box.swatches.size(); ++i) {
             running += box.swatches[i].count;
             cut = i + 1;
-            if (running >= half) break;
+            if (running >= half)
+                break;
         }
         Box upper;
         upper.swatches.assign(box.swatches.begin() + long(cut), box.swatches.end());
@@ -93,23 +101,27 @@ std::vector<QRgb> medianCut(const std::map<QRgb, std::uint64_t>& histogram, size
         boxes.push_back(std::move(upper));
     }
     std::vector<QRgb> palette;
-    for (const auto& box : boxes) palette.push_back(box.average());
+    for (const auto& box : boxes)
+        palette.push_back(box.average());
     return palette;
 }
 
 class NearestColour {
 public:
-    explicit NearestColour(const std::vector<QRgb>& palette) : palette_(palette) {}
+    explicit NearestColour(const std::vector<QRgb>& palette)
+        : palette_(palette)
+    { }
 
-    std::uint8_t find(int r, int g, int b) {
+    std::uint8_t find(int r, int g, int b)
+    {
         const QRgb key = qRgb(r, g, b);
         const auto hit = cache_.find(key);
-        if (hit != cache_.end()) return hit->second;
+        if (hit != cache_.end())
+            return hit->second;
         int best = 0;
         long bestDistance = -1;
         for (size_t i = 0; i < palette_.size(); ++i) {
-            const long dr = qRed(palette_[i]) - r, dg = qGreen(palette_[i]) - g,
-                       db = qBlue(palette_[i]) - b;
+            const long dr = qRed(palette_[i]) - r, dg = qGreen(palette_[i]) - g, db = qBlue(palette_[i]) - b;
             const long distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
             if (bestDistance < 0 || distance < bestDistance) {
                 bestDistance = distance;
@@ -125,9 +137,10 @@ private:
     std::unordered_map<QRgb, std::uint8_t> cache_;
 };
 
-}  // namespace
+}   // namespace
 
-IndexedPicture quantize(const QImage& image, bool dither) {
+IndexedPicture quantize(const QImage& image, bool dither)
+{
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedPicture out;
     out.width = rgb.width();
@@ -137,7 +150,8 @@ IndexedPicture quantize(const QImage& image, bool dither) {
     std::map<QRgb, std::uint64_t> histogram;
     for (int y = 0; y < out.height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < out.width; ++x) ++histogram[line[x] | 0xFF000000u];
+        for (int x = 0; x < out.width; ++x)
+            ++histogram[line[x] | 0xFF000000u];
     }
 
     if (histogram.size() <= 256) {
@@ -161,7 +175,7 @@ IndexedPicture quantize(const QImage& image, bool dither) {
     std::vector<std::array<double, 3>> current(size_t(out.width) + 2), next(size_t(out.width) + 2);
     const double strength = dither ? 0.85 : 0.0;
     for (int y = 0; y < out.height; ++y) {
-        std::fill(next.begin(), next.end(), std::array<double, 3>{0, 0, 0});
+        std::fill(next.begin(), next.end(), std::array<double, 3> {0, 0, 0});
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         const bool leftToRight = y % 2 == 0;
         for (int step = 0; step < out.width; ++step) {
@@ -189,4 +203,4 @@ IndexedPicture quantize(const QImage& image, bool dither) {
     return out;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

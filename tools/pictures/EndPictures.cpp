@@ -16,14 +16,23 @@ constexpr int kBoardPixels = 9 * kCellPixels;
 
 // A game board late in play; a fixed pattern so every run draws the same.
 const char* const kLateBoard[9] = {
-    "1.38..26.", "4.2.51.8.", ".63..4.12", "2..871.5.", ".5.2..36.",
-    "81..4.2.7", ".2.36..18", "5.1..82..", "3.4.6.1.5",
+    "1.38..26.",
+    "4.2.51.8.",
+    ".63..4.12",
+    "2..871.5.",
+    ".5.2..36.",
+    "81..4.2.7",
+    ".2.36..18",
+    "5.1..82..",
+    "3.4.6.1.5",
 };
 
-void paintLateBoard(QPainter& p) {
+void paintLateBoard(QPainter& p)
+{
     const QImage empty[2] = {drawEmptyCell(3), drawEmptyCell(1)};
     QImage balls[9];
-    for (int v = 1; v <= 8; ++v) balls[v] = drawBoardBall(v);
+    for (int v = 1; v <= 8; ++v)
+        balls[v] = drawBoardBall(v);
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
             const char c = kLateBoard[row][column];
@@ -33,9 +42,10 @@ void paintLateBoard(QPainter& p) {
     }
 }
 
-}  // namespace
+}   // namespace
 
-QImage drawEndPicture(bool newRecord) {
+QImage drawEndPicture(bool newRecord)
+{
     Canvas canvas(kBoardPixels, kBoardPixels);
     QPainter& p = canvas.painter();
     const QRectF all(0, 0, kBoardPixels, kBoardPixels);
@@ -84,4 +94,4 @@ QImage drawEndPicture(bool newRecord) {
     return flattenOnto(canvas.finish(), pal::kBackBottom);
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

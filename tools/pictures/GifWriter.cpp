@@ -6,7 +6,8 @@ namespace velko::pictures {
 
 namespace {
 
-void putLE16(QByteArray& out, int value) {
+void putLE16(QByteArray& out, int value)
+{
     out.append(char(value & 0xFF));
     out.append(char((value >> 8) & 0xFF));
 }
@@ -14,9 +15,12 @@ void putLE16(QByteArray& out, int value) {
 // Packs variable-width codes least significant bit first into 255-byte blocks.
 class CodeStream {
 public:
-    explicit CodeStream(QByteArray& out) : out_(out) {}
+    explicit CodeStream(QByteArray& out)
+        : out_(out)
+    { }
 
-    void put(int code, int width) {
+    void put(int code, int width)
+    {
         bits_ |= quint32(code) << count_;
         count_ += width;
         while (count_ >= 8) {
@@ -25,8 +29,10 @@ public:
             count_ -= 8;
         }
     }
-    void finish() {
-        if (count_ > 0) pushByte(char(bits_ & 0xFF));
+    void finish()
+    {
+        if (count_ > 0)
+            pushByte(char(bits_ & 0xFF));
         bits_ = 0;
         count_ = 0;
         flushBlock();
@@ -34,12 +40,16 @@ public:
     }
 
 private:
-    void pushByte(char byte) {
+    void pushByte(char byte)
+    {
         block_.append(byte);
-        if (block_.size() == 255) flushBlock();
+        if (block_.size() == 255)
+            flushBlock();
     }
-    void flushBlock() {
-        if (block_.isEmpty()) return;
+    void flushBlock()
+    {
+        if (block_.isEmpty())
+            return;
         out_.append(char(block_.size()));
         out_.append(block_);
         block_.clear();
@@ -51,7 +61,8 @@ private:
     int count_ = 0;
 };
 
-void compress(QByteArray& out, const std::vector<std::uint8_t>& indices) {
+void compress(QByteArray& out, const std::vector<std::uint8_t>& indices)
+{
     constexpr int kMinCodeSize = 8;
     constexpr int kClear = 1 << kMinCodeSize;
     constexpr int kEnd = kClear + 1;
@@ -80,7 +91,8 @@ void compress(QByteArray& out, const std::vector<std::uint8_t>& indices) {
         stream.put(prefix, width);
         table.emplace(key, next++);
         // The reader widens its codes one entry later than we add them.
-        if (next > (1 << width) && width < 12) ++width;
+        if (next > (1 << width) && width < 12)
+            ++width;
         if (next >= kMaxCodes - 1) {
             // Table nearly full: tell the reader to start afresh, and do so.
             stream.put(kClear, width);
@@ -93,21 +105,23 @@ void compress(QByteArray& out, const std::vector<std::uint8_t>& indices) {
     stream.put(prefix, width);
     // The reader adds one more entry on this last code before it reads the end.
     ++next;
-    if (next > (1 << width) && width < 12) ++width;
+    if (next > (1 << width) && width < 12)
+        ++width;
     stream.put(kEnd, width);
     stream.finish();
 }
 
-}  // namespace
+}   // namespace
 
-QByteArray encodeGif(const IndexedPicture& picture) {
+QByteArray encodeGif(const IndexedPicture& picture)
+{
     QByteArray out;
     out.append("GIF89a", 6);
     putLE16(out, picture.width);
     putLE16(out, picture.height);
     out.append(char(0xF7));   // global colour table of 256 entries, 8-bit colour
-    out.append('\0');         // background colour index
-    out.append('\0');         // square pixels
+    out.append('\0');   // background colour index
+    out.append('\0');   // square pixels
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < int(picture.palette.size()) ? picture.palette[size_t(i)] : qRgb(0, 0, 0);
         out.append(char(qRed(c)));
@@ -119,14 +133,15 @@ QByteArray encodeGif(const IndexedPicture& picture) {
     putLE16(out, 0);
     putLE16(out, picture.width);
     putLE16(out, picture.height);
-    out.append('\0');         // no local table, not interlaced
+    out.append('\0');   // no local table, not interlaced
     compress(out, picture.indices);
     out.append(char(0x3B));   // trailer
     return out;
 }
 
-QByteArray encodeGif(const QImage& image, bool dither) {
+QByteArray encodeGif(const QImage& image, bool dither)
+{
     return encodeGif(quantize(image, dither));
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -12,4 +12,4 @@ namespace velko::pictures {
 QByteArray encodeGif(const IndexedPicture& picture);
 QByteArray encodeGif(const QImage& image, bool dither);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -6,7 +6,8 @@
 
 namespace velko::pictures {
 
-QImage drawHandCursor() {
+QImage drawHandCursor()
+{
     Canvas canvas(kCursorPixels, kCursorPixels);
     QPainter& p = canvas.painter();
 
@@ -14,16 +15,16 @@ QImage drawHandCursor() {
     QPainterPath hand;
     hand.moveTo(3.5, 15.5);
     hand.lineTo(3.5, 2.5);
-    hand.cubicTo(3.5, -0.2, 7.5, -0.2, 7.5, 2.5);         // finger tip at (5, 0)
+    hand.cubicTo(3.5, -0.2, 7.5, -0.2, 7.5, 2.5);   // finger tip at (5, 0)
     hand.lineTo(7.5, 10.5);
-    hand.cubicTo(7.5, 8.5, 11.5, 8.5, 11.5, 10.5);        // middle finger knuckle
-    hand.cubicTo(11.5, 9.0, 15.5, 9.0, 15.5, 11.5);       // ring finger knuckle
-    hand.cubicTo(15.5, 10.0, 19.5, 10.0, 19.5, 12.5);     // little finger knuckle
+    hand.cubicTo(7.5, 8.5, 11.5, 8.5, 11.5, 10.5);   // middle finger knuckle
+    hand.cubicTo(11.5, 9.0, 15.5, 9.0, 15.5, 11.5);   // ring finger knuckle
+    hand.cubicTo(15.5, 10.0, 19.5, 10.0, 19.5, 12.5);   // little finger knuckle
     hand.lineTo(19.5, 19.5);
-    hand.cubicTo(19.5, 22.0, 18.0, 23.5, 17.5, 25.5);     // heel of the hand
+    hand.cubicTo(19.5, 22.0, 18.0, 23.5, 17.5, 25.5);   // heel of the hand
     hand.lineTo(6.5, 25.5);
-    hand.cubicTo(5.5, 23.0, 2.5, 21.5, 1.0, 18.0);        // thumb side
-    hand.cubicTo(0.0, 15.5, 2.0, 14.5, 3.5, 15.5);        // thumb tip
+    hand.cubicTo(5.5, 23.0, 2.5, 21.5, 1.0, 18.0);   // thumb side
+    hand.cubicTo(0.0, 15.5, 2.0, 14.5, 3.5, 15.5);   // thumb tip
     hand.closeSubpath();
 
     QPainterPath cuff;
@@ -43,4 +44,4 @@ QImage drawHandCursor() {
     return canvas.finish();
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

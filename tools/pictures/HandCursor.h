@@ -12,4 +12,4 @@ inline const QPoint kCursorHotSpot(5, 0);
 
 QImage drawHandCursor();
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

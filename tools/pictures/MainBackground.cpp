@@ -15,7 +15,8 @@ namespace lay = layout;
 namespace {
 
 // The gold-edged, bevelled frame around the board's place.
-void paintBoardFrame(QPainter& p, const QRectF& board) {
+void paintBoardFrame(QPainter& p, const QRectF& board)
+{
     const QRectF outer = board.adjusted(-10, -10, 10, 10);
     p.save();
     p.setPen(Qt::NoPen);
@@ -49,19 +50,20 @@ void paintBoardFrame(QPainter& p, const QRectF& board) {
 }
 
 // What lies under the board: seen when the board is put aside.
-void paintUnderBoard(QPainter& p, const QRectF& board) {
+void paintUnderBoard(QPainter& p, const QRectF& board)
+{
     p.save();
     p.setClipRect(board);
     p.setPen(QPen(QColor(255, 255, 255, 10), 1));
     for (int i = 1; i < 9; ++i) {
-        p.drawLine(QPointF(board.left() + i * 45 + 0.5, board.top()),
-                   QPointF(board.left() + i * 45 + 0.5, board.bottom()));
-        p.drawLine(QPointF(board.left(), board.top() + i * 45 + 0.5),
-                   QPointF(board.right(), board.top() + i * 45 + 0.5));
+        p.drawLine(
+            QPointF(board.left() + i * 45 + 0.5, board.top()), QPointF(board.left() + i * 45 + 0.5, board.bottom()));
+        p.drawLine(
+            QPointF(board.left(), board.top() + i * 45 + 0.5), QPointF(board.right(), board.top() + i * 45 + 0.5));
     }
     const QFont heading = captionFont(26);
     paintGoldText(p, "How to play", heading,
-                  centredBaseline("How to play", heading, QPointF(board.center().x(), board.top() + 70)), 2);
+        centredBaseline("How to play", heading, QPointF(board.center().x(), board.top() + 70)), 2);
     const QFont body = captionFont(13, false);
     const char* lines[] = {
         "Click a ball to pick it up,",
@@ -82,15 +84,15 @@ void paintUnderBoard(QPainter& p, const QRectF& board) {
     for (const char* text : lines) {
         if (*text) {
             const QString line = QString::fromUtf8(text);
-            paintSolidText(p, line, body, centredBaseline(line, body, QPointF(board.center().x(), y)),
-                           pal::kText, 1.2);
+            paintSolidText(p, line, body, centredBaseline(line, body, QPointF(board.center().x(), y)), pal::kText, 1.2);
         }
         y += 20;
     }
     p.restore();
 }
 
-void paintSocket(QPainter& p, const QPoint& place) {
+void paintSocket(QPainter& p, const QPoint& place)
+{
     const QRectF cell(place, QSizeF(45, 45));
     const QRectF rim = cell.adjusted(-3, -3, 3, 3);
     p.save();
@@ -113,7 +115,8 @@ void paintSocket(QPainter& p, const QPoint& place) {
     p.restore();
 }
 
-QPainterPath notePath(QPointF at) {
+QPainterPath notePath(QPointF at)
+{
     // A quaver: head, stem and flag.
     QPainterPath note;
     note.addEllipse(QPointF(at.x() - 2.2, at.y() + 3.6), 2.8, 2.1);
@@ -126,7 +129,8 @@ QPainterPath notePath(QPointF at) {
     return note.united(flag);
 }
 
-void paintSpeaker(QPainter& p, QPointF at) {
+void paintSpeaker(QPainter& p, QPointF at)
+{
     QPainterPath body;
     body.moveTo(at.x() - 6, at.y() - 2.2);
     body.lineTo(at.x() - 3.5, at.y() - 2.2);
@@ -147,7 +151,8 @@ void paintSpeaker(QPainter& p, QPointF at) {
     p.setPen(Qt::NoPen);
 }
 
-void paintLevelPanel(QPainter& p) {
+void paintLevelPanel(QPainter& p)
+{
     const QRectF panel(522, 426, 106, 52);
     paintPanel(p, panel, 8, pal::kPanel);
     for (const QRect& bar : {lay::kMusicBar, lay::kEffectsBar})
@@ -160,7 +165,8 @@ void paintLevelPanel(QPainter& p) {
     p.restore();
 }
 
-void paintScorePanel(QPainter& p) {
+void paintScorePanel(QPainter& p)
+{
     // One panel holds the scores and the buttons; the buttons sit on its flat fill.
     const QRectF panel(482, 40, 150, 203);
     paintPanel(p, panel, 10, pal::kPanel);
@@ -181,9 +187,10 @@ void paintScorePanel(QPainter& p) {
     p.drawRect(QRectF(well.left() + 8, 68, well.width() - 16, 1));
 }
 
-}  // namespace
+}   // namespace
 
-QImage drawMainBackground() {
+QImage drawMainBackground()
+{
     Canvas canvas(lay::kWindowWidth, lay::kWindowHeight);
     QPainter& p = canvas.painter();
     paintBackdrop(p, QRectF(0, 0, lay::kWindowWidth, lay::kWindowHeight));
@@ -199,7 +206,8 @@ QImage drawMainBackground() {
     paintPanel(p, QRectF(590, 0, 43, 20), 5, pal::kPanel);
 
     paintScorePanel(p);
-    for (const QPoint& place : lay::kPreview) paintSocket(p, place);
+    for (const QPoint& place : lay::kPreview)
+        paintSocket(p, place);
     const QFont next = captionFont(12);
     paintSolidText(p, "NEXT", next, centredBaseline("NEXT", next, QPointF(598, 272)), pal::kGold, 1);
     paintLevelPanel(p);
@@ -209,4 +217,4 @@ QImage drawMainBackground() {
     return canvas.finish();
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

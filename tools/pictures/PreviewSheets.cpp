@@ -22,11 +22,12 @@ struct Sources {
     QImage media(const QString& name) const { return QImage(root + "/medias/" + name); }
 };
 
-QImage mainWindow(const Sources& in) {
+QImage mainWindow(const Sources& in)
+{
     QImage window = in.media("back.gif").convertToFormat(QImage::Format_RGB32);
     QPainter p(&window);
-    const char* board[9] = {"..1......", ".....4...", "..8.....2", "....7....", ".3.......",
-                            "......5..", "..6......", "...2....1", "5......3."};
+    const char* board[9] = {"..1......", ".....4...", "..8.....2", "....7....", ".3.......", "......5..", "..6......",
+        "...2....1", "5......3."};
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c) {
             const char v = board[r][c];
@@ -37,10 +38,14 @@ QImage mainWindow(const Sources& in) {
     p.drawImage(lay::kPreview[0], in.cell("A4"));
     p.drawImage(lay::kPreview[1], in.cell("B8"));
     p.drawImage(lay::kPreview[2], in.cell("C2"));
-    const struct { const char* name; QRect at; int state; } buttons[] = {
-        {"newgame", lay::kNewGame, 1}, {"phbt", lay::kScores, 0}, {"web", lay::kWeb, 0},
+    const struct {
+        const char* name;
+        QRect at;
+        int state;
+    } buttons[] = {{"newgame", lay::kNewGame, 1}, {"phbt", lay::kScores, 0}, {"web", lay::kWeb, 0},
         {"help", lay::kHelp, 2}, {"min", lay::kMinimise, 0}, {"ex", lay::kClose, 0}};
-    for (const auto& b : buttons) p.drawImage(b.at.topLeft(), in.media(QString("%1%2.gif").arg(b.name).arg(b.state)));
+    for (const auto& b : buttons)
+        p.drawImage(b.at.topLeft(), in.media(QString("%1%2.gif").arg(b.name).arg(b.state)));
     QFont tahoma("DejaVu Sans");
     tahoma.setPixelSize(12);
     p.setFont(tahoma);
@@ -57,14 +62,15 @@ QImage mainWindow(const Sources& in) {
     p.setFont(score);
     p.setPen(palette::kScore);
     p.drawText(scoreBox, Qt::AlignHCenter | Qt::AlignTop, "1284");
-    for (const auto& [bar, level] : {std::pair{lay::kMusicBar, 30}, std::pair{lay::kEffectsBar, 44}}) {
+    for (const auto& [bar, level] : {std::pair {lay::kMusicBar, 30}, std::pair {lay::kEffectsBar, 44}}) {
         p.fillRect(bar, Qt::white);
         p.fillRect(QRect(bar.topLeft(), QSize(level, bar.height())), QColor(209, 89, 30));
     }
     return window;
 }
 
-QImage startScreen(const Sources& in) {
+QImage startScreen(const Sources& in)
+{
     QImage window = in.media("game.gif").convertToFormat(QImage::Format_RGB32);
     QPainter p(&window);
     p.drawImage(lay::kNormalGame.topLeft(), in.media("ptms1.gif"));
@@ -73,7 +79,8 @@ QImage startScreen(const Sources& in) {
     return window;
 }
 
-QImage dialog(const Sources& in, int width, int height) {
+QImage dialog(const Sources& in, int width, int height)
+{
     QImage window(width + 2, height + 2, QImage::Format_RGB32);
     window.fill(Qt::black);
     QPainter p(&window);
@@ -97,18 +104,23 @@ QImage dialog(const Sources& in, int width, int height) {
 }
 
 // Every cell and every button, each at twice its size, on one sheet.
-QImage catalogue(const Sources& in) {
+QImage catalogue(const Sources& in)
+{
     QImage sheet(1000, 1000, QImage::Format_RGB32);
     sheet.fill(QColor(40, 44, 52));
     QPainter p(&sheet);
-    QStringList cells{"I0", "I00"};
+    QStringList cells {"I0", "I00"};
     for (const char* family : {"I", "T", "A", "B", "C"})
-        for (int v = 1; v <= 8; ++v) cells << QString("%1%2").arg(family).arg(v);
+        for (int v = 1; v <= 8; ++v)
+            cells << QString("%1%2").arg(family).arg(v);
     int x = 10, y = 10;
     for (const QString& name : cells) {
         p.drawImage(QRect(x, y, 90, 90), in.cell(name));
         x += 96;
-        if (x + 90 > 1000) { x = 10; y += 96; }
+        if (x + 90 > 1000) {
+            x = 10;
+            y += 96;
+        }
     }
     y += 100;
     x = 10;
@@ -116,7 +128,10 @@ QImage catalogue(const Sources& in) {
         for (int state = 0; state < 3; ++state) {
             const QImage face = in.media(QString("%1%2.gif").arg(design.name).arg(state));
             const QSize big = face.size() * 2;
-            if (x + big.width() > 990) { x = 10; y += 96; }
+            if (x + big.width() > 990) {
+                x = 10;
+                y += 96;
+            }
             p.drawImage(QRect(QPoint(x, y), big), face);
             x += big.width() + 8;
         }
@@ -125,7 +140,8 @@ QImage catalogue(const Sources& in) {
     return sheet;
 }
 
-QImage smallPictures(const Sources& in) {
+QImage smallPictures(const Sources& in)
+{
     QImage sheet(900, 430, QImage::Format_RGB32);
     sheet.fill(QColor(90, 96, 110));
     QPainter p(&sheet);
@@ -144,11 +160,12 @@ QImage smallPictures(const Sources& in) {
     return sheet;
 }
 
-}  // namespace
+}   // namespace
 
-bool writePreviewSheets(const QString& sourceRoot, const QString& folder) {
+bool writePreviewSheets(const QString& sourceRoot, const QString& folder)
+{
     QDir().mkpath(folder);
-    const Sources in{sourceRoot};
+    const Sources in {sourceRoot};
     bool ok = true;
     ok &= mainWindow(in).save(folder + "/main-window.png");
     ok &= startScreen(in).save(folder + "/start-screen.png");
@@ -158,4 +175,4 @@ bool writePreviewSheets(const QString& sourceRoot, const QString& folder) {
     return ok;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

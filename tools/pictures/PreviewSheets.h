@@ -10,4 +10,4 @@ namespace velko::pictures {
 // PNG mock-ups into folder.
 bool writePreviewSheets(const QString& sourceRoot, const QString& folder);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

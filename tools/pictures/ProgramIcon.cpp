@@ -6,7 +6,8 @@
 
 namespace velko::pictures {
 
-QImage drawProgramIcon(int size) {
+QImage drawProgramIcon(int size)
+{
     // Small icons are drawn at a higher multiple, so their few pixels are exact averages.
     Canvas canvas(size, size, size <= 64 ? 8 : 4);
     QPainter& p = canvas.painter();
@@ -22,4 +23,4 @@ QImage drawProgramIcon(int size) {
     return canvas.finish();
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

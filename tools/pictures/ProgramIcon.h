@@ -7,4 +7,4 @@ namespace velko::pictures {
 
 QImage drawProgramIcon(int size);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -2,7 +2,8 @@
 
 namespace velko::pictures {
 
-QString resourceList(const QStringList& cellNames) {
+QString resourceList(const QStringList& cellNames)
+{
     QString out;
     out += "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n";
     out += "  <qresource prefix=\"/cells\">\n";
@@ -23,4 +24,4 @@ QString resourceList(const QStringList& cellNames) {
     return out;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

@@ -11,4 +11,4 @@ namespace velko::pictures {
 // dense screens, cells/<name>@2x.bmp, twice the size.
 QString resourceList(const QStringList& cellNames);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

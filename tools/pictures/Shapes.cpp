@@ -12,19 +12,22 @@ namespace velko::pictures {
 
 namespace pal = palette;
 
-QColor mix(const QColor& a, const QColor& b, double amount) {
+QColor mix(const QColor& a, const QColor& b, double amount)
+{
     auto channel = [amount](int x, int y) { return int(std::lround(x + (y - x) * amount)); };
-    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
-                  channel(a.blue(), b.blue()), channel(a.alpha(), b.alpha()));
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()),
+        channel(a.alpha(), b.alpha()));
 }
 
-QColor withAlpha(const QColor& c, int alpha) {
+QColor withAlpha(const QColor& c, int alpha)
+{
     QColor out = c;
     out.setAlpha(alpha);
     return out;
 }
 
-QFont captionFont(double pixelSize, bool bold) {
+QFont captionFont(double pixelSize, bool bold)
+{
     QFont font(pal::kFontFamily);
     font.setPixelSize(int(std::lround(pixelSize)));
     font.setBold(bold);
@@ -34,7 +37,8 @@ QFont captionFont(double pixelSize, bool bold) {
     return font;
 }
 
-void paintContactShadow(QPainter& p, QPointF centre, double radius) {
+void paintContactShadow(QPainter& p, QPointF centre, double radius)
+{
     const QPointF at = centre + QPointF(0.12 * radius, 0.88 * radius);
     QRadialGradient shade(at, 1.0);
     shade.setColorAt(0.0, QColor(0, 0, 0, 120));
@@ -50,7 +54,8 @@ void paintContactShadow(QPainter& p, QPointF centre, double radius) {
     p.restore();
 }
 
-void paintEyes(QPainter& p, QPointF centre, double r, double lookX, double lookY, double scale) {
+void paintEyes(QPainter& p, QPointF centre, double r, double lookX, double lookY, double scale)
+{
     const double eyeY = centre.y() + 0.06 * r;
     const double spread = 0.29 * r * std::sqrt(scale);
     const double rx = 0.19 * r * scale, ry = 0.25 * r * scale;
@@ -77,25 +82,29 @@ void paintEyes(QPainter& p, QPointF centre, double r, double lookX, double lookY
 // The colour's own pattern on the ball's body, in the ball's units (r the
 // radius). Drawn as a see-through shade or light, so the body's lighting still
 // shows through it and the ball keeps its round, glossy look.
-static void paintMark(QPainter& p, QPointF c, double r, int mark) {
-    if (mark == kNoMark) return;
+static void paintMark(QPainter& p, QPointF c, double r, int mark)
+{
+    if (mark == kNoMark)
+        return;
     const QColor dark(0, 0, 0, 105);
     const QColor light(255, 255, 255, 150);
     auto at = [&](double x, double y) { return c + QPointF(x * r, y * r); };
     p.save();
     p.setPen(Qt::NoPen);
     // Spots leave the light spot at the top left and the eyes clear.
-    const QPointF spots[] = {at(0.5, -0.58), at(-0.72, 0.08), at(0.75, 0.12), at(-0.42, 0.66),
-                             at(0.38, 0.7), at(0.02, -0.86)};
+    const QPointF spots[]
+        = {at(0.5, -0.58), at(-0.72, 0.08), at(0.75, 0.12), at(-0.42, 0.66), at(0.38, 0.7), at(0.02, -0.86)};
     switch (mark) {
     case kDarkBands:
         p.setBrush(dark);
-        for (double y : {-0.62, 0.0, 0.62}) p.drawRect(QRectF(c.x() - r, c.y() + (y - 0.13) * r, 2 * r, 0.26 * r));
+        for (double y : {-0.62, 0.0, 0.62})
+            p.drawRect(QRectF(c.x() - r, c.y() + (y - 0.13) * r, 2 * r, 0.26 * r));
         break;
     case kLightSpots:
     case kDarkSpots:
         p.setBrush(mark == kLightSpots ? light : dark);
-        for (const QPointF& spot : spots) p.drawEllipse(spot, 0.19 * r, 0.19 * r);
+        for (const QPointF& spot : spots)
+            p.drawEllipse(spot, 0.19 * r, 0.19 * r);
         break;
     case kLightStripes:
         // Lines of longitude: seen from the front, half ellipses between the poles.
@@ -122,18 +131,17 @@ static void paintMark(QPainter& p, QPointF c, double r, int mark) {
         p.setBrush(dark);
         p.drawEllipse(at(0, 0.62), 0.2 * r, 0.14 * r);
         break;
-    case kJokerStar:
-        paintStar(p, at(0, 0.6), 0.34 * r, 0.15 * r);
-        break;
-    default:
-        break;
+    case kJokerStar: paintStar(p, at(0, 0.6), 0.34 * r, 0.15 * r); break;
+    default: break;
     }
     p.restore();
 }
 
-void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
+void paintBall(QPainter& p, QPointF c, double r, const BallLook& look)
+{
     QColor base = look.colour;
-    if (look.bright) base = mix(base, QColor(255, 255, 255), 0.22);
+    if (look.bright)
+        base = mix(base, QColor(255, 255, 255), 0.22);
     const QColor white(255, 255, 255);
     const QColor deep = mix(base, QColor(0, 0, 0), look.joker ? 0.45 : 0.55);
 
@@ -153,14 +161,15 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     p.drawPath(ball);
 
     p.setClipPath(ball);
-    if (look.mark != kJokerStar) paintMark(p, c, r, look.mark);
+    if (look.mark != kJokerStar)
+        paintMark(p, c, r, look.mark);
     if (look.joker) {
         // The joker's rainbow sheen, soft enough to keep it silver.
         QConicalGradient rainbow(c, 30);
-        const QColor hues[] = {QColor(255, 80, 80), QColor(255, 200, 60), QColor(90, 220, 90),
-                               QColor(70, 200, 255), QColor(120, 110, 255), QColor(230, 90, 230),
-                               QColor(255, 80, 80)};
-        for (int i = 0; i < 7; ++i) rainbow.setColorAt(i / 6.0, withAlpha(hues[i], 62));
+        const QColor hues[] = {QColor(255, 80, 80), QColor(255, 200, 60), QColor(90, 220, 90), QColor(70, 200, 255),
+            QColor(120, 110, 255), QColor(230, 90, 230), QColor(255, 80, 80)};
+        for (int i = 0; i < 7; ++i)
+            rainbow.setColorAt(i / 6.0, withAlpha(hues[i], 62));
         p.setBrush(rainbow);
         p.drawPath(ball);
         QRadialGradient fade(c + QPointF(-0.3 * r, -0.35 * r), 0.9 * r);
@@ -175,7 +184,8 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     bounce.setColorAt(1.0, withAlpha(mix(base, white, 0.45), 0));
     p.setBrush(bounce);
     p.drawPath(ball);
-    if (look.mark == kJokerStar) paintMark(p, c, r, look.mark);
+    if (look.mark == kJokerStar)
+        paintMark(p, c, r, look.mark);
     p.setClipping(false);
 
     // Soft window highlight and a sharp specular dot.
@@ -199,12 +209,14 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look) {
     p.drawEllipse(c, r - 0.025 * r, r - 0.025 * r);
     p.restore();
 
-    if (look.eyes) paintEyes(p, c, r, look.lookX, look.lookY, look.eyeScale);
+    if (look.eyes)
+        paintEyes(p, c, r, look.lookX, look.lookY, look.eyeScale);
 }
 
 // A one-pixel bevel round a cell: light above and left, dark below and right.
 // The painter has no pen.
-static void paintBevel(QPainter& p, const QRectF& cell, const QColor& light, const QColor& dark) {
+static void paintBevel(QPainter& p, const QRectF& cell, const QColor& light, const QColor& dark)
+{
     p.setBrush(light);
     p.drawRect(QRectF(cell.left(), cell.top(), cell.width() - 1, 1));
     p.drawRect(QRectF(cell.left(), cell.top(), 1, cell.height() - 1));
@@ -213,7 +225,8 @@ static void paintBevel(QPainter& p, const QRectF& cell, const QColor& light, con
     p.drawRect(QRectF(cell.right() - 1, cell.top() + 1, 1, cell.height() - 1));
 }
 
-void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey) {
+void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey)
+{
     p.save();
     p.setPen(Qt::NoPen);
     QLinearGradient face(cell.topLeft(), cell.bottomRight());
@@ -227,7 +240,8 @@ void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey) {
     p.restore();
 }
 
-void paintEngravedRing(QPainter& p, QPointF c, double radius, double width) {
+void paintEngravedRing(QPainter& p, QPointF c, double radius, double width)
+{
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(pal::kRingLight, width));
@@ -237,7 +251,8 @@ void paintEngravedRing(QPainter& p, QPointF c, double radius, double width) {
     p.restore();
 }
 
-void paintWeaveGround(QPainter& p, const QRectF& cell) {
+void paintWeaveGround(QPainter& p, const QRectF& cell)
+{
     p.save();
     p.setClipRect(cell);
     p.setPen(Qt::NoPen);
@@ -267,7 +282,8 @@ void paintWeaveGround(QPainter& p, const QRectF& cell) {
     p.restore();
 }
 
-void paintColouredRing(QPainter& p, QPointF c, double radius, double width, const QColor& colour) {
+void paintColouredRing(QPainter& p, QPointF c, double radius, double width, const QColor& colour)
+{
     p.save();
     p.setBrush(Qt::NoBrush);
     // Shadow under the ring, the ring, then a highlight on its upper left.
@@ -285,13 +301,17 @@ void paintColouredRing(QPainter& p, QPointF c, double radius, double width, cons
     p.restore();
 }
 
-void paintStar(QPainter& p, QPointF c, double outer, double inner, double rotation) {
+void paintStar(QPainter& p, QPointF c, double outer, double inner, double rotation)
+{
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
         const double angle = (rotation - 90 + i * 36) * M_PI / 180.0;
         const double radius = (i % 2 == 0) ? outer : inner;
         const QPointF point(c.x() + radius * std::cos(angle), c.y() + radius * std::sin(angle));
-        if (i == 0) star.moveTo(point); else star.lineTo(point);
+        if (i == 0)
+            star.moveTo(point);
+        else
+            star.lineTo(point);
     }
     star.closeSubpath();
     p.save();
@@ -307,7 +327,8 @@ void paintStar(QPainter& p, QPointF c, double outer, double inner, double rotati
     p.restore();
 }
 
-void paintPanel(QPainter& p, const QRectF& rect, double radius, const QColor& fill) {
+void paintPanel(QPainter& p, const QRectF& rect, double radius, const QColor& fill)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
@@ -321,7 +342,8 @@ void paintPanel(QPainter& p, const QRectF& rect, double radius, const QColor& fi
     p.restore();
 }
 
-void paintWell(QPainter& p, const QRectF& rect, double radius, const QColor& fill) {
+void paintWell(QPainter& p, const QRectF& rect, double radius, const QColor& fill)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(pal::kPanelLight);
@@ -333,14 +355,17 @@ void paintWell(QPainter& p, const QRectF& rect, double radius, const QColor& fil
     p.restore();
 }
 
-static QPainterPath textPath(const QString& text, const QFont& font, QPointF baseline) {
+static QPainterPath textPath(const QString& text, const QFont& font, QPointF baseline)
+{
     QPainterPath path;
     path.addText(baseline, font, text);
     return path;
 }
 
-static void paintSoftShadow(QPainter& p, const QPainterPath& path, double size) {
-    if (size <= 0) return;
+static void paintSoftShadow(QPainter& p, const QPainterPath& path, double size)
+{
+    if (size <= 0)
+        return;
     p.save();
     p.setBrush(Qt::NoBrush);
     const QPointF offset(size * 0.45, size * 0.6);
@@ -356,8 +381,8 @@ static void paintSoftShadow(QPainter& p, const QPainterPath& path, double size) 
     p.restore();
 }
 
-void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
-                   double shadowSize) {
+void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF baseline, double shadowSize)
+{
     const QPainterPath path = textPath(text, font, baseline);
     const QRectF box = path.boundingRect();
     paintSoftShadow(p, path, shadowSize);
@@ -378,14 +403,16 @@ void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF 
     p.restore();
 }
 
-QPointF centredBaseline(const QString& text, const QFont& font, QPointF centre) {
+QPointF centredBaseline(const QString& text, const QFont& font, QPointF centre)
+{
     const QPainterPath path = textPath(text, font, QPointF(0, 0));
     const QRectF box = path.boundingRect();
     return QPointF(centre.x() - box.center().x(), centre.y() - box.center().y());
 }
 
-void paintSolidText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
-                    const QColor& colour, double shadowSize) {
+void paintSolidText(
+    QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour, double shadowSize)
+{
     const QPainterPath path = textPath(text, font, baseline);
     paintSoftShadow(p, path, shadowSize);
     p.save();
@@ -395,7 +422,8 @@ void paintSolidText(QPainter& p, const QString& text, const QFont& font, QPointF
     p.restore();
 }
 
-void paintBackdrop(QPainter& p, const QRectF& rect) {
+void paintBackdrop(QPainter& p, const QRectF& rect)
+{
     p.save();
     p.setPen(Qt::NoPen);
     QLinearGradient deep(rect.topLeft(), rect.bottomLeft());
@@ -403,8 +431,7 @@ void paintBackdrop(QPainter& p, const QRectF& rect) {
     deep.setColorAt(1.0, pal::kBackBottom);
     p.setBrush(deep);
     p.drawRect(rect);
-    QRadialGradient light(rect.topLeft() + QPointF(rect.width() * 0.2, rect.height() * 0.05),
-                          rect.width() * 0.75);
+    QRadialGradient light(rect.topLeft() + QPointF(rect.width() * 0.2, rect.height() * 0.05), rect.width() * 0.75);
     light.setColorAt(0.0, QColor(120, 150, 230, 46));
     light.setColorAt(1.0, QColor(120, 150, 230, 0));
     p.setBrush(light);
@@ -412,4 +439,4 @@ void paintBackdrop(QPainter& p, const QRectF& rect) {
     p.restore();
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

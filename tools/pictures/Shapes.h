@@ -14,12 +14,12 @@ namespace velko::pictures {
 
 struct BallLook {
     QColor colour;
-    bool bright = false;    // the selected ball: lighter and livelier
-    bool joker = false;     // silver with a rainbow sheen
+    bool bright = false;   // the selected ball: lighter and livelier
+    bool joker = false;   // silver with a rainbow sheen
     bool eyes = true;
-    double lookX = 0.0;     // where the pupils look, -1..1
+    double lookX = 0.0;   // where the pupils look, -1..1
     double lookY = -0.6;
-    double eyeScale = 1.0;  // larger eyes keep tiny balls readable
+    double eyeScale = 1.0;   // larger eyes keep tiny balls readable
     // The colour's own pattern (see BallMark), so that a ball is known by more
     // than its hue; 0 for none.
     int mark = 0;
@@ -30,14 +30,14 @@ struct BallLook {
 // see some colours alike.
 enum BallMark {
     kNoMark = 0,
-    kDarkBands = 1,        // blue: dark bands round the ball
-    kLightSpots = 2,       // green: light spots
-    kLightStripes = 3,     // purple: light stripes from pole to pole
-    kDarkSpots = 4,        // cyan: dark spots
-    kDarkSlants = 5,       // yellow: dark slanting stripes
-    kLightRing = 6,        // orange: a light ring round the middle
-    kJokerStar = 7,        // silver joker: a gold star
-    kDarkRing = 8,         // red: a dark ring and a dark middle, like a target
+    kDarkBands = 1,   // blue: dark bands round the ball
+    kLightSpots = 2,   // green: light spots
+    kLightStripes = 3,   // purple: light stripes from pole to pole
+    kDarkSpots = 4,   // cyan: dark spots
+    kDarkSlants = 5,   // yellow: dark slanting stripes
+    kLightRing = 6,   // orange: a light ring round the middle
+    kJokerStar = 7,   // silver joker: a gold star
+    kDarkRing = 8,   // red: a dark ring and a dark middle, like a target
 };
 
 // Mixes two colours; amount 0 gives a, 1 gives b.
@@ -48,8 +48,7 @@ QFont captionFont(double pixelSize, bool bold = true);
 
 void paintContactShadow(QPainter& p, QPointF centre, double radius);
 void paintBall(QPainter& p, QPointF centre, double radius, const BallLook& look);
-void paintEyes(QPainter& p, QPointF centre, double radius, double lookX, double lookY,
-               double scale = 1.0);
+void paintEyes(QPainter& p, QPointF centre, double radius, double lookX, double lookY, double scale = 1.0);
 
 // The grey square of an empty cell with its one-pixel bevel.
 void paintCellGround(QPainter& p, const QRectF& cell, const QColor& grey);
@@ -68,14 +67,13 @@ void paintPanel(QPainter& p, const QRectF& rect, double radius, const QColor& fi
 void paintWell(QPainter& p, const QRectF& rect, double radius, const QColor& fill);
 
 // Lettering in gold with a dark rim and a soft shadow, placed by its baseline.
-void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
-                   double shadowSize);
+void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF baseline, double shadowSize);
 // Lettering centred on a point, in gold (above) or any solid colour with a shadow.
 QPointF centredBaseline(const QString& text, const QFont& font, QPointF centre);
-void paintSolidText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
-                    const QColor& colour, double shadowSize);
+void paintSolidText(
+    QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour, double shadowSize);
 
 // The deep background gradient with a soft light from the top left.
 void paintBackdrop(QPainter& p, const QRectF& rect);
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

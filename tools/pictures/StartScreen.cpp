@@ -20,16 +20,27 @@ struct Ball {
 
 // Balls around the title, all peeking at it.
 const Ball kBalls[] = {
-    {50, 60, 27, 1},   {596, 56, 24, 8},  {118, 178, 17, 5}, {530, 178, 20, 2},
-    {96, 318, 34, 6},  {548, 326, 30, 3}, {175, 425, 22, 4}, {476, 436, 20, 5},
-    {40, 440, 15, 2},  {608, 424, 17, 7}, {40, 220, 12, 4},  {610, 232, 13, 1},
+    {50, 60, 27, 1},
+    {596, 56, 24, 8},
+    {118, 178, 17, 5},
+    {530, 178, 20, 2},
+    {96, 318, 34, 6},
+    {548, 326, 30, 3},
+    {175, 425, 22, 4},
+    {476, 436, 20, 5},
+    {40, 440, 15, 2},
+    {608, 424, 17, 7},
+    {40, 220, 12, 4},
+    {610, 232, 13, 1},
 };
 
-void paintFaintRings(QPainter& p) {
+void paintFaintRings(QPainter& p)
+{
     p.save();
     p.setBrush(Qt::NoBrush);
-    const struct { double x, y, r; } rings[] = {
-        {320, 150, 250}, {320, 150, 200}, {60, 440, 140}, {600, 40, 110}};
+    const struct {
+        double x, y, r;
+    } rings[] = {{320, 150, 250}, {320, 150, 200}, {60, 440, 140}, {600, 40, 110}};
     for (const auto& ring : rings) {
         p.setPen(QPen(QColor(140, 170, 255, 16), 10));
         p.drawEllipse(QPointF(ring.x, ring.y), ring.r, ring.r);
@@ -37,9 +48,10 @@ void paintFaintRings(QPainter& p) {
     p.restore();
 }
 
-}  // namespace
+}   // namespace
 
-QImage drawStartScreen() {
+QImage drawStartScreen()
+{
     Canvas canvas(lay::kWindowWidth, lay::kWindowHeight);
     QPainter& p = canvas.painter();
     const QRectF window(0, 0, lay::kWindowWidth, lay::kWindowHeight);
@@ -69,8 +81,7 @@ QImage drawStartScreen() {
     paintGoldText(p, "Velko Lines", title, centredBaseline("Velko Lines", title, QPointF(320, 118)), 5);
     const QFont subtitle = captionFont(17, false);
     const QString line = "Line up five balls of a colour";
-    paintSolidText(p, line, subtitle, centredBaseline(line, subtitle, QPointF(320, 176)),
-                   pal::kTextSoft, 1.5);
+    paintSolidText(p, line, subtitle, centredBaseline(line, subtitle, QPointF(320, 176)), pal::kTextSoft, 1.5);
 
     // Five balls in a row: the whole game in one picture.
     for (int i = 0; i < 5; ++i) {
@@ -85,9 +96,8 @@ QImage drawStartScreen() {
     }
 
     // The clear panel that holds the three buttons.
-    const QRectF panel(lay::kNormalGame.left() - 16, lay::kNormalGame.top() - 14,
-                       lay::kNormalGame.width() + 32,
-                       lay::kQuit.bottom() + 1 - lay::kNormalGame.top() + 28);
+    const QRectF panel(lay::kNormalGame.left() - 16, lay::kNormalGame.top() - 14, lay::kNormalGame.width() + 32,
+        lay::kQuit.bottom() + 1 - lay::kNormalGame.top() + 28);
     paintPanel(p, panel, 12, pal::kPanel);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(pal::kGoldDark, 170), 1.0));
@@ -95,4 +105,4 @@ QImage drawStartScreen() {
     return canvas.finish();
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

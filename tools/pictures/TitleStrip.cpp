@@ -11,7 +11,8 @@ namespace velko::pictures {
 namespace pal = palette;
 namespace lay = layout;
 
-QImage drawTitleStrip() {
+QImage drawTitleStrip()
+{
     const int w = lay::kStripWidest;
     const int h = lay::kStripHeight;
     Canvas canvas(w, h);
@@ -40,12 +41,13 @@ QImage drawTitleStrip() {
     return flattenOnto(canvas.finish(), pal::kPanel);
 }
 
-QImage drawTitleIcon(const QImage& strip) {
+QImage drawTitleIcon(const QImage& strip)
+{
     const int size = lay::kTitleIconSize;
     // The icon's ground is the strip itself at the icon's place.
     const int at = Canvas::outputScale();
-    const QImage ground = strip.copy(lay::kTitleIcon.x() * at, (lay::kTitleIcon.y() - lay::kStripTop) * at,
-                                     size * at, size * at);
+    const QImage ground
+        = strip.copy(lay::kTitleIcon.x() * at, (lay::kTitleIcon.y() - lay::kStripTop) * at, size * at, size * at);
     Canvas canvas(size, size, 8);
     QPainter& p = canvas.painter();
     BallLook look;
@@ -61,4 +63,4 @@ QImage drawTitleIcon(const QImage& strip) {
     return icon;
 }
 
-}  // namespace velko::pictures
+}   // namespace velko::pictures

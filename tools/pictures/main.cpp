@@ -27,7 +27,8 @@ using namespace velko::pictures;
 
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
@@ -37,7 +38,8 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
-QByteArray pngBytes(const QImage& image) {
+QByteArray pngBytes(const QImage& image)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -47,13 +49,15 @@ QByteArray pngBytes(const QImage& image) {
 
 // The file name of a picture at the output scale now in force: name.ext at
 // 1x, name@2x.ext beside it at 2x.
-QString scaled(const QString& stem, const char* extension) {
+QString scaled(const QString& stem, const char* extension)
+{
     const int scale = Canvas::outputScale();
     return scale == 1 ? QString("%1.%2").arg(stem, extension)
                       : QString("%1@%2x.%3").arg(stem).arg(scale).arg(extension);
 }
 
-bool writeResources(const QString& root) {
+bool writeResources(const QString& root)
+{
     bool ok = true;
     for (const NamedPicture& cell : drawAllCells())
         ok &= writeFile(root + "/resources/cells/" + scaled(cell.name, "bmp"), encodeBmp555(cell.image, true));
@@ -61,18 +65,21 @@ bool writeResources(const QString& root) {
     for (int size : {48, 32, 256})
         if (onlyAt1x || size != 256)   // the large icon is large enough for any screen
             ok &= writeFile(root + "/resources/icons/" + scaled(QString("velko-lines-%1").arg(size), "png"),
-                            pngBytes(drawProgramIcon(size)));
+                pngBytes(drawProgramIcon(size)));
     ok &= writeFile(root + "/resources/cursors/" + scaled("hand", "png"), pngBytes(drawHandCursor()));
     return ok;
 }
 
-bool writeResourceList(const QString& root) {
+bool writeResourceList(const QString& root)
+{
     QStringList names;
-    for (const NamedPicture& cell : drawAllCells()) names << cell.name;
+    for (const NamedPicture& cell : drawAllCells())
+        names << cell.name;
     return writeFile(root + "/resources/resources.qrc", resourceList(names).toUtf8());
 }
 
-bool writeMedias(const QString& root) {
+bool writeMedias(const QString& root)
+{
     const QString medias = root + "/medias/";
     bool ok = true;
     ok &= writeFile(medias + scaled("game", "gif"), encodeGif(drawStartScreen(), true));
@@ -85,15 +92,17 @@ bool writeMedias(const QString& root) {
     for (const ButtonDesign& design : allButtonDesigns())
         for (int state = 0; state < 3; ++state)
             ok &= writeFile(medias + scaled(design.name + QString::number(state), "gif"),
-                            encodeGif(drawButton(design, state), false));
+                encodeGif(drawButton(design, state), false));
     return ok;
 }
 
-}  // namespace
+}   // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // Drawing needs fonts but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "--preview")) {
@@ -108,6 +117,7 @@ int main(int argc, char** argv) {
         const OutputScale drawing(scale);
         ok = ok && writeResources(root) && writeMedias(root);
     }
-    if (ok && args.size() == 4) ok = writePreviewSheets(root, args[3]);
+    if (ok && args.size() == 4)
+        ok = writePreviewSheets(root, args[3]);
     return ok ? 0 : 1;
 }

@@ -3,7 +3,6 @@
 
 #include "Effects.h"
 
-
 namespace velko::sounds {
 
 namespace {
@@ -115,7 +114,7 @@ PcmBuffer spareTone(double note)
     return finish(s, 0.15);
 }
 
-} // namespace
+}   // namespace
 
 std::vector<Effect> renderEffects()
 {
@@ -134,4 +133,4 @@ std::vector<Effect> renderEffects()
     return effects;
 }
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

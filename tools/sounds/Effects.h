@@ -8,10 +8,10 @@
 namespace velko::sounds {
 
 struct Effect {
-    int number;          // the file is number.ogg
+    int number;   // the file is number.ogg
     PcmBuffer sound;
 };
 
 std::vector<Effect> renderEffects();
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

@@ -12,7 +12,10 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-double partial(double frequency, double t) { return std::sin(kTwoPi * frequency * t); }
+double partial(double frequency, double t)
+{
+    return std::sin(kTwoPi * frequency * t);
+}
 
 // A raised-cosine rise over the first `attack` seconds.
 double rise(double t, double attack)
@@ -42,9 +45,9 @@ double decayingEnd(Timbre timbre, double t, double held)
 double marimba(double f, double t)
 {
     const double decay = 0.35 * std::pow(440.0 / f, 0.35);
-    return rise(t, 0.003) * (std::exp(-t / decay) * partial(f, t)
-                             + 0.22 * std::exp(-t / 0.04) * partial(3.93 * f, t)
-                             + 0.08 * std::exp(-t / 0.02) * partial(9.2 * f, t));
+    return rise(t, 0.003)
+        * (std::exp(-t / decay) * partial(f, t) + 0.22 * std::exp(-t / 0.04) * partial(3.93 * f, t)
+            + 0.08 * std::exp(-t / 0.02) * partial(9.2 * f, t));
 }
 
 double bell(double f, double t)
@@ -71,8 +74,7 @@ double pluck(double f, double t)
 
 double pad(double f, double t, double held)
 {
-    const double body = partial(f, t) + partial(f * 1.004, t) + partial(f * 0.996, t)
-                        + 0.25 * partial(2.0 * f, t);
+    const double body = partial(f, t) + partial(f * 1.004, t) + partial(f * 0.996, t) + 0.25 * partial(2.0 * f, t);
     return rise(t, 0.45) * fall(t, held, 0.8) * body * 0.3;
 }
 
@@ -104,13 +106,15 @@ double buzz(double f, double t, double held)
 
 double tick(double f, double t)
 {
-    return rise(t, 0.0015) * (std::exp(-t / 0.012) * partial(f, t)
-                              + 0.4 * std::exp(-t / 0.006) * partial(2.7 * f, t));
+    return rise(t, 0.0015) * (std::exp(-t / 0.012) * partial(f, t) + 0.4 * std::exp(-t / 0.006) * partial(2.7 * f, t));
 }
 
-} // namespace
+}   // namespace
 
-double midiToHz(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
+double midiToHz(double note)
+{
+    return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
+}
 
 double ringTime(Timbre timbre, double held)
 {
@@ -144,4 +148,4 @@ double voice(Timbre timbre, double frequency, double t, double held)
     return 0.0;
 }
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

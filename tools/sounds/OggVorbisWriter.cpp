@@ -18,7 +18,7 @@ bool writePage(std::FILE* file, const ogg_page& page)
         && std::fwrite(page.body, 1, page.body_len, file) == static_cast<std::size_t>(page.body_len);
 }
 
-} // namespace
+}   // namespace
 
 bool writeOggVorbis(const std::string& path, const std::vector<float>& samples, float quality)
 {
@@ -99,4 +99,4 @@ bool writeOggVorbis(const std::string& path, const std::vector<float>& samples, 
     return std::fclose(file) == 0 && ok;
 }
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

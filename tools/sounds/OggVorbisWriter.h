@@ -10,4 +10,4 @@ namespace velko::sounds {
 // fixed so the same sound always gives the same file. Returns false on failure.
 bool writeOggVorbis(const std::string& path, const std::vector<float>& samples, float quality);
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

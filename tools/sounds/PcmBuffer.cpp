@@ -8,8 +8,14 @@ namespace velko::sounds {
 
 namespace {
 
-double toDb(double linear) { return 20.0 * std::log10(std::max(linear, 1e-12)); }
-double fromDb(double db) { return std::pow(10.0, db / 20.0); }
+double toDb(double linear)
+{
+    return 20.0 * std::log10(std::max(linear, 1e-12));
+}
+double fromDb(double db)
+{
+    return std::pow(10.0, db / 20.0);
+}
 
 // Schroeder's reverberator: four parallel combs into two allpasses.
 class Room {
@@ -50,18 +56,18 @@ public:
 
 private:
     std::array<std::vector<double>, 4> combs_;
-    std::array<std::size_t, 4> combAt_{};
-    std::array<double, 4> damped_{};
+    std::array<std::size_t, 4> combAt_ {};
+    std::array<double, 4> damped_ {};
     std::array<std::vector<double>, 2> allpasses_;
-    std::array<std::size_t, 2> allpassAt_{};
+    std::array<std::size_t, 2> allpassAt_ {};
 };
 
-} // namespace
+}   // namespace
 
 PcmBuffer::PcmBuffer(double seconds, bool looping)
-    : samples_(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0f), looping_(looping)
-{
-}
+    : samples_(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0f)
+    , looping_(looping)
+{ }
 
 void PcmBuffer::addNote(Timbre timbre, double note, double start, double held, double gain)
 {
@@ -131,7 +137,10 @@ void PcmBuffer::scale(double factor)
         s = static_cast<float>(s * factor);
 }
 
-void PcmBuffer::scaleToPeak(double dbfs) { scale(fromDb(dbfs - peakDbfs())); }
+void PcmBuffer::scaleToPeak(double dbfs)
+{
+    scale(fromDb(dbfs - peakDbfs()));
+}
 
 void PcmBuffer::scaleToRms(double dbfs, double peakCeilingDbfs)
 {
@@ -140,4 +149,4 @@ void PcmBuffer::scaleToRms(double dbfs, double peakCeilingDbfs)
         scaleToPeak(peakCeilingDbfs);
 }
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

@@ -40,4 +40,4 @@ private:
     bool looping_;
 };
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

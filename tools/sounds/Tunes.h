@@ -9,11 +9,11 @@
 namespace velko::sounds {
 
 struct Tune {
-    int number;          // the file is back<number>.ogg
+    int number;   // the file is back<number>.ogg
     double bpm;
     PcmBuffer sound;
 };
 
 std::vector<Tune> renderTunes();
 
-} // namespace velko::sounds
+}   // namespace velko::sounds

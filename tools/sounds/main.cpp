@@ -20,12 +20,12 @@ constexpr float kTuneQuality = 0.0f;   // mono background music needs little
 bool save(const std::string& path, const PcmBuffer& sound, float quality)
 {
     const bool ok = writeOggVorbis(path, sound.samples(), quality);
-    std::printf("%-28s %6.2f s  peak %6.2f dBFS  rms %6.2f dBFS%s\n", path.c_str(), sound.seconds(),
-                sound.peakDbfs(), sound.rmsDbfs(), ok ? "" : "  WRITE FAILED");
+    std::printf("%-28s %6.2f s  peak %6.2f dBFS  rms %6.2f dBFS%s\n", path.c_str(), sound.seconds(), sound.peakDbfs(),
+        sound.rmsDbfs(), ok ? "" : "  WRITE FAILED");
     return ok;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
