@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,17 +35,9 @@ TEST(TraceTool, GoldenScenariosReplayByteForByte)
     for (const auto& entry : fs::directory_iterator(VELKO_GOLDEN_DIR)) {
         if (entry.path().extension() != ".txt")
             continue;
-        // The built tool, the scenario on its standard input.
-        const std::string command = std::string("'") + VELKO_TRACE_EXE + "' < '" + entry.path().string() + "'";
-        FILE* pipe = popen(command.c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string output;
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        const int status = pclose(pipe);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << entry.path();
-        EXPECT_EQ(output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
+        const Outcome run = RunText(ReadFile(entry.path()));
+        EXPECT_EQ(run.status, 0) << entry.path();
+        EXPECT_EQ(run.output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
         ++cases;
     }
     EXPECT_EQ(cases, 9);
@@ -67,10 +56,8 @@ TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
         EXPECT_EQ(run.status, kScenarioBadLine) << scenario;
         EXPECT_EQ(run.output.rfind(error, 0), 0u) << run.output;
     }
-    std::string board;
-    for (int row = 0; row < 9; ++row)
-        board += row == 4 ? "....1....\n" : ".........\n";
-    const Outcome exhausted = RunText("board\n" + board + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
+    const std::string four = ".........\n.........\n.........\n.........\n";
+    const Outcome exhausted = RunText("board\n" + four + "....1....\n" + four + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
     EXPECT_EQ(exhausted.status, kScenarioRandomExhausted);
     EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")), "draw 8 8 1\nrefresh\nerror random exhausted\n")
         << "events up to the missing draw come out first";

@@ -36,11 +36,8 @@ QStringList cellNames() {
 
 // A media picture, checked to be a real GIF that Qt reads.
 QImage gif(const QString& name) {
-    const QString path = sourceDir("medias/") + name;
-    const QByteArray bytes = readAll(path);
-    EXPECT_TRUE(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) << name.toStdString();
-    QImageReader reader(path);
-    EXPECT_EQ(reader.format(), "gif") << name.toStdString();
+    QImageReader reader(sourceDir("medias/") + name);
+    EXPECT_EQ(reader.format(), "gif") << name.toStdString();   // by its contents, not its name
     const QImage image = reader.read();
     EXPECT_FALSE(image.isNull()) << name.toStdString() << ": " << reader.errorString().toStdString();
     return image.convertToFormat(QImage::Format_RGB32);

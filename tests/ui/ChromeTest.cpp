@@ -59,14 +59,9 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
 {
     auto window = startedWindow();
     const auto drag = [&](Qt::MouseButtons held, int moves) {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(470, 460), window->mapToGlobal(QPointF(470, 460)),
-                          Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(window.get(), &press);
-        for (int step = 1; step <= moves; ++step) {
-            const QPointF at(470 + step, 460);
-            QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
-            QApplication::sendEvent(window.get(), &move);
-        }
+        mouse(window.get(), QEvent::MouseButtonPress, {470, 460}, Qt::LeftButton, held);
+        for (int step = 1; step <= moves; ++step)
+            moveTo(window.get(), {470.0 + step, 460}, held);
     };
     const struct { Qt::MouseButtons held; int moves, windowMoves; } drags[] = {
         {Qt::LeftButton, 5, 1}, {Qt::LeftButton, 1, 1}, {Qt::RightButton, 3, 0}, {Qt::LeftButton | Qt::RightButton, 3, 0}};
@@ -100,11 +95,9 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
     // With nothing on the desktop to open it, the player is told which page failed.
     opens = false;
     QString told;
-    QTimer::singleShot(0, [&told] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        told = part<QLabel>(*dialog, "Message")->text();
-        press(part(*dialog, "cmdok"));
+    whenModalShows([&told](QDialog& dialog) {
+        told = part<QLabel>(dialog, "Message")->text();
+        press(part(dialog, "cmdok"));
     });
     press(part(*window, "web"));
     EXPECT_TRUE(told.contains(QUrl(QString::fromLatin1(kMakerPage)).toDisplayString())) << told.toStdString();

@@ -3,7 +3,6 @@
 // its 2x partner and reach the screen pixel for pixel, at the same logical place.
 
 #include "ImageButton.h"
-#include "Pictures.h"
 #include "WindowTestSupport.h"
 
 namespace velko::test {
@@ -44,14 +43,7 @@ TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
     EXPECT_EQ(board->size(), QSize(405, 405));
 
     setBoard(*window, [](int column, int row) { return (column + row) % 9; });
-    const QImage shown = pixels(board);
-    const int cell = kCellSize * scale;
-    for (int c = 0; c < kCells * kCells; ++c) {
-        const int column = c / kCells, row = c % kCells, value = (column + row) % 9;
-        const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
-        EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), rgb(loadPicture(":/cells/" + name, scale)))
-            << column << ", " << row;
-    }
+    expectBoardShowsGame(*window, scale);
     auto* button = part<ImageButton>(*window, "phbt");
     EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
 

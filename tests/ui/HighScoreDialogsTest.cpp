@@ -77,20 +77,18 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
             data.highScores[i].when = toDateValue(QDateTime(QDate(2024, 12, 28), QTime(22, 48, 34)));
         }
         open([&](QDialog& dialog) {
-            const auto span = [&](const char* name) {
+            // Each column's lines fit it, each column ends before the next begins; the
+            // points of any width end flush right, the dates inside the window.
+            int end = -1;
+            for (auto [name, least, most] : {std::tuple{"ranks", 0, 999}, {"names", 0, 999}, {"points", 184, 184},
+                                             {"dates", 0, 341}}) {
                 auto* label = part<QLabel>(dialog, name);
                 for (const QString& line : label->text().split(QLatin1Char('\n')))
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
-                return std::pair(label->x(), label->x() + label->width());
-            };
-            const auto [namesLeft, namesRight] = span("names");
-            const auto [pointsLeft, pointsRight] = span("points");
-            const auto [datesLeft, datesRight] = span("dates");
-            EXPECT_LT(span("ranks").second, namesLeft);
-            EXPECT_LT(namesRight, pointsLeft) << best;
-            EXPECT_LT(pointsRight, datesLeft);
-            EXPECT_EQ(pointsRight, 184);   // points of any width end flush right
-            EXPECT_LE(datesRight, 341);
+                EXPECT_LT(end, label->x()) << name << " " << best;
+                end = label->x() + label->width();
+                EXPECT_TRUE(end >= least && end <= most) << name << " ends at " << end;
+            }
             const QStringList shown = part<QLabel>(dialog, "names")->text().split(QLatin1Char('\n'));
             EXPECT_EQ(shown[4], names[3]);                     // a short name whole
             EXPECT_TRUE(shown[2].endsWith(QChar(0x2026)));   // a long one cut with an ellipsis

@@ -1,6 +1,8 @@
 // The image button: which picture it shows, when it clicks, and which of its
 // presses reach the window as a release.
 
+#include <QSignalSpy>
+
 #include "ImageButton.h"
 #include "WindowTestSupport.h"
 
@@ -164,9 +166,8 @@ TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndIts
         button->move(left, 0);
     }
     window.show();
-    std::vector<Event> firstUps, secondUps;
-    QObject::connect(first.get(), &ImageButton::released, [&] { firstUps.push_back({}); });
-    QObject::connect(second.get(), &ImageButton::released, [&] { secondUps.push_back({}); });
+    QSignalSpy firstUps(first.get(), &ImageButton::released), secondUps(second.get(), &ImageButton::released);
+    const auto holder = [&] { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get(); };
     // Moves are in the window's pixels; they reach the button that holds the
     // pointer, as the window system sends them, else the pressed one.
     const struct { const char* path; std::vector<int> slide; Qt::MouseButtons held; QColor firstFace, secondFace;
@@ -180,17 +181,13 @@ TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndIts
         firstUps.clear();
         secondUps.clear();
         pressAt(first.get(), {5, 5});
-        QWidget* holder = first.get();
-        for (int x : c.slide) {
-            holder = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get();
-            moveTo(holder, holder->mapFrom(&window, QPointF(x, 5)), c.held);
-        }
+        for (int x : c.slide)
+            moveTo(holder(), holder()->mapFrom(&window, QPointF(x, 5)), c.held);
         EXPECT_EQ(faceAt(*first), c.firstFace) << c.path;
         EXPECT_EQ(faceAt(*second), c.secondFace) << c.path;
-        holder = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get();
-        release(holder, holder->mapFrom(&window, QPointF(c.slide.back(), 5)));
-        EXPECT_EQ(firstUps.size(), size_t(c.firstReleases)) << c.path;
-        EXPECT_EQ(secondUps.size(), size_t(c.secondReleases)) << c.path;
+        release(holder(), holder()->mapFrom(&window, QPointF(c.slide.back(), 5)));
+        EXPECT_EQ(firstUps.count(), c.firstReleases) << c.path;
+        EXPECT_EQ(secondUps.count(), c.secondReleases) << c.path;
         moveTo(&window, {75, 15});   // the pointer rests outside both
         if (QWidget::mouseGrabber())
             QWidget::mouseGrabber()->releaseMouse();

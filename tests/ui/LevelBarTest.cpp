@@ -1,12 +1,8 @@
 // The volume bar as the player drives it: presses and drags on a real widget.
 
-#include "LevelBar.h"
-
-#include <QApplication>
-#include <QImage>
-#include <QMouseEvent>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
 
 using velko::LevelBar;
 
@@ -15,12 +11,6 @@ namespace {
 class LevelBarTest : public ::testing::Test {
 protected:
     LevelBarTest() : changes(&bar, &LevelBar::levelChanged) { bar.show(); }
-    void send(QEvent::Type type, double x, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        const QPointF at(x, 5.0);
-        QMouseEvent event(type, at, bar.mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&bar, &event);
-    }
     LevelBar bar;
     QSignalSpy changes;
 };
@@ -39,7 +29,7 @@ TEST_F(LevelBarTest, OnlyTheLeftButtonAloneSetsTheLevelHalvesRoundToEvenAndTheEn
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         const int before = bar.level();
-        send(step.type, step.x, step.button, step.held);
+        velko::test::mouse(&bar, step.type, {step.x, 5.0}, step.button, step.held);
         EXPECT_EQ(bar.level(), step.level ? step.level : before);
         ASSERT_EQ(changes.count(), step.level ? 1 : 0);
         EXPECT_EQ(changes.isEmpty() ? 0 : changes.takeFirst().at(0).toInt(), step.level);

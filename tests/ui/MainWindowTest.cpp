@@ -84,6 +84,7 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
     auto window = startedWindow();
     QTimer* clock = clockOf(*window);
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
+    EXPECT_EQ(clock->interval(), 40) << "a point every 40 ms";
     const auto expectShown = [&](int points) {
         for (const char* name : {"score", "scoreShadow"}) {
             auto* label = part<QLabel>(*window, name);

@@ -3,12 +3,7 @@
 // only takes notes, mouse events sent straight to real widgets, hands for
 // modal dialogs, pictures to compare with, and the table of control places.
 
-#include <QApplication>
-#include <QLabel>
-#include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtWidgets>
 #include <functional>
 #include <gtest/gtest.h>
@@ -19,6 +14,7 @@
 #include "GameData.h"
 #include "GameWindow.h"
 #include "LevelBar.h"
+#include "Pictures.h"
 #include "Places.h"
 #include "SoundPlayer.h"
 #include "StartScreen.h"
@@ -114,15 +110,10 @@ inline void expectPlaces(const char* windowName, QWidget& window, QWidget& insid
     EXPECT_GT(checked, 0) << windowName;
 }
 
-// The cell picture as the board shows it: on black.
-inline QImage cellPicture(const QString& name)
+// The cell picture at the given density, as the board shows it.
+inline QImage cellPicture(const QString& name, int scale = 1)
 {
-    const QImage picture(QStringLiteral(":/cells/") + name);
-    EXPECT_FALSE(picture.isNull()) << "no cell picture " << name.toStdString();
-    QImage cell(kCellSize, kCellSize, QImage::Format_RGB32);
-    cell.fill(Qt::black);
-    QPainter(&cell).drawImage(0, 0, picture);
-    return cell;
+    return rgb(loadPicture(QStringLiteral(":/cells/") + name, scale));
 }
 
 // Fills the board with value(column, row), drawn, nothing selected.
@@ -136,13 +127,14 @@ inline void setBoard(GameWindow& window, const std::function<int(int, int)>& val
 }
 
 // Every cell on the screen shows the picture of its Board value.
-inline void expectBoardShowsGame(GameWindow& window)
+inline void expectBoardShowsGame(GameWindow& window, int scale = 1)
 {
     const QImage shown = pixels(boardOf(window));
+    const int cell = kCellSize * scale;
     for (int c = 0; c < kCells * kCells; ++c) {
         const int column = c / kCells, row = c % kCells, value = NumberOf(window.game().board[column][row]);
         const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
-        EXPECT_EQ(shown.copy(column * 45, row * 45, 45, 45), cellPicture(name)) << column << ", " << row;
+        EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), cellPicture(name, scale)) << column << ", " << row;
     }
 }
 
