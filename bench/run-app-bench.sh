@@ -17,7 +17,7 @@ g++ -O2 -fPIC -DWITH_AUDIO -o "$work/minimal-window-audio" "$here/minimal_window
     $(pkg-config --cflags --libs Qt6Widgets SDL2_mixer)
 
 display=${VELKO_BENCH_DISPLAY:-:$(( 150 + RANDOM % 40 ))}
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/data"
 # A window manager, when there is one, so that the game can be minimised.
@@ -89,20 +89,20 @@ sleep 2
 min_wake=($(wakeups "$gpid"))
 kill "$gpid"; wait "$gpid" 2>/dev/null || true
 
-"$work/minimal-window" >/dev/null 2>&1 &
-mpid=$!
-xdotool search --sync --onlyvisible --pid "$mpid" >/dev/null 2>&1
-sleep 3
-base_kb=$(awk '/VmHWM/ {print $2}' "/proc/$mpid/status")
-base_wake=($(wakeups "$mpid"))
-kill "$mpid"; wait "$mpid" 2>/dev/null || true
-
-"$work/minimal-window-audio" >/dev/null 2>&1 &
-apid=$!
-xdotool search --sync --onlyvisible --pid "$apid" >/dev/null 2>&1
-sleep 3
-audio_kb=$(awk '/VmHWM/ {print $2}' "/proc/$apid/status")
-kill "$apid"; wait "$apid" 2>/dev/null || true
+# Peak memory in KiB of the program $1 once its window shows, and with
+# "wake" as $2, its wake-ups: "peak main-thread whole-process".
+settled() {
+    local pid wake=""
+    "$1" >/dev/null 2>&1 &
+    pid=$!
+    xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1
+    sleep 3
+    [ "${2:-}" = wake ] && wake=$(wakeups "$pid")
+    echo "$(awk '/VmHWM/ {print $2}' "/proc/$pid/status") $wake"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+base=($(settled "$work/minimal-window" wake)); base_kb=${base[0]}; base_wake=("${base[@]:1}")
+audio=($(settled "$work/minimal-window-audio")); audio_kb=${audio[0]}
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
