@@ -140,6 +140,7 @@ TEST_F(DiskOutput, ATuneRestsWhileTheDeviceSleepsResumesWhereItHaltedAndFollowsO
 {
     sound->startTune(4);
     ASSERT_NE(sound->tune(), nullptr);
+    EXPECT_GT(peakOver(500), 0);
     sound->playEffect(13);
     for (const char* still : {"the tune", "an effect"}) {
         sound->sleepIfSilent();
