@@ -2,40 +2,21 @@
 // SIGTERM: a FIFO in place of either file never stalls the start and is left
 // as it was, and a table from an older game survives byte for byte.
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
-#include <gtest/gtest.h>
+#include "files/PlayerHome.h"
 
+#include <QProcess>
+#include <QThread>
 #include <sys/stat.h>
 
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A record as gameinfo.cfg holds it, dated day 45000.
-QByteArray record(const QByteArray& name, qint32 points)
-{
-    QByteArray out;
-    out.append(char(name.size() & 0xFF)).append(char(name.size() >> 8)).append(name);
-    for (int i = 0; i < 4; ++i)
-        out.append(char((points >> (8 * i)) & 0xFF));
-    return out.append("\x00\x00\x00\x00\x00\xF0\xE5\x40", 8);
-}
-
-} // namespace
+using namespace velko;
+using namespace velko::test;
 
 TEST(ProgramFiles, AFifoNeverStallsTheStartAndNamesFromOldCodePagesSurviveByteForByte)
 {
-    QByteArray table = record("Jos\xE9 M\xFC" "ller", 900) + record("\xD5\xC5\xCE\xB0", 800);
-    for (int i = 0; i < 6; ++i)
-        table += record("Ana", 700 - 100 * i);
+    ScoreTable scores = defaultScoreTable(QStringLiteral("Ana"), 45000);
+    scores[0].nameBytes = "Jos\xE9 M\xFCller";
+    scores[1].nameBytes = "\xD5\xC5\xCE\xB0";
+    const QByteArray table = formatGameInfo(scores);
     // The file put in place (a FIFO, or the old table), and what mysetting.cfg holds after.
     const struct { const char* name; bool fifo; QByteArray settingsAfter; } cases[] = {
         {"gameinfo.cfg", true, " 50 \r\n 50 \r\n"}, {"mysetting.cfg", true, {}}, {"gameinfo.cfg", false, " 50 \r\n 50 \r\n"}};
@@ -44,10 +25,10 @@ TEST(ProgramFiles, AFifoNeverStallsTheStartAndNamesFromOldCodePagesSurviveByteFo
         QTemporaryDir home;
         ASSERT_TRUE(QDir(home.path()).mkpath("velko-lines"));
         const QString path = home.filePath(QStringLiteral("velko-lines/") + c.name);
-        QFile file(path);
-        ASSERT_TRUE(c.fifo ? mkfifo(QFile::encodeName(path).constData(), 0644) == 0
-                           : file.open(QIODevice::WriteOnly) && file.write(table) == table.size());
-        file.close();
+        if (c.fifo)
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else
+            writeBytes(path, table);
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the saved-file tests: whole-file reads and writes, and a fresh
+// Shared by the tests of the player's files: whole-file reads and writes, and a fresh
 // home and data folder for each test, never the player's real ones.
 
 #include <QDir>
@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "DataPaths.h"
+#include "GameInfoFile.h"
+#include "HighScores.h"
 #include "SavedFiles.h"
 
 namespace velko::test {

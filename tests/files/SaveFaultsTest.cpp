@@ -4,11 +4,7 @@
 // file outlives the next start, and the player is told. Also the merge of two
 // copies of the game and the names kept from old Windows code pages.
 
-#include "AtomicFile.h"
-#include "GameInfoFile.h"
-#include "HighScores.h"
 #include "PlayerHome.h"
-#include "SavedFiles.h"
 
 #include <QProcess>
 

@@ -2,12 +2,7 @@
 // and loading and saving both files in the player's own folder. Every test that saves runs
 // with its own home and data folder, never the real ones.
 
-#include "AtomicFile.h"
-#include "GameInfoFile.h"
-#include "HighScores.h"
 #include "PlayerHome.h"
-#include "SavedFiles.h"
-
 
 using namespace velko;
 using namespace velko::test;

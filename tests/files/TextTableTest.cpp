@@ -1,14 +1,12 @@
 // Reading medias/sysinfo.txt: the edition number, the 75 texts, and the
 // start-up errors for a file the game cannot use.
 
+#include "PlayerHome.h"
 #include "TextLines.h"
 #include "TextTable.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace velko;
+using velko::test::writeBytes;
 
 namespace {
 
@@ -99,13 +97,9 @@ TEST(TextTable, ReadsFromDiskAndReportsFilesItCannotUse)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sysinfo.txt"));
     TextTable table;
-    const auto write = [&](const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-    };
-    write(tableFile("9", 80));
+    writeBytes(path, tableFile("9", 80));
     EXPECT_TRUE(readTextTable(path, table).isEmpty());
-    write("256\r\n");
+    writeBytes(path, "256\r\n");
     EXPECT_TRUE(readTextTable(path, table).contains(path));
     EXPECT_EQ(table.edition, 9) << "a rejected file leaves the table as it was";
     EXPECT_EQ(table.texts[74], QStringLiteral("text 74"));
