@@ -5,7 +5,7 @@
 #include <new>
 
 namespace {
-std::atomic<std::uint64_t> allocations {0};
+std::atomic<std::uint64_t> allocations{0};
 }
 
 namespace velko {

@@ -14,26 +14,26 @@ namespace {
 
 class SilentScreen final : public GameScreen {
 public:
-    void drawCell(Cell, Colour) override { }
-    void refreshBoard() override { }
-    void showPreview(int, Colour) override { }
-    void refreshWindow() override { }
-    void showMarker(Cell, Colour) override { }
-    void hideMarker() override { }
-    void showEnding(Ending) override { }
-    void sleepMs(int) override { }
-    void playSound(Sound) override { }
-    void stopMusic() override { }
-    void setBoardEnabled(bool) override { }
-    void setScoreTimer(bool) override { }
-    void showScore(std::int32_t) override { }
+    void drawCell(Cell, Colour) override {}
+    void refreshBoard() override {}
+    void showPreview(int, Colour) override {}
+    void refreshWindow() override {}
+    void showMarker(Cell, Colour) override {}
+    void hideMarker() override {}
+    void showEnding(Ending) override {}
+    void sleepMs(int) override {}
+    void playSound(Sound) override {}
+    void stopMusic() override {}
+    void setBoardEnabled(bool) override {}
+    void setScoreTimer(bool) override {}
+    void showScore(std::int32_t) override {}
     std::int32_t lowestHighScore() override { return 0; }
-    void newHighScore(std::int32_t) override { }
+    void newHighScore(std::int32_t) override {}
 };
 
 Grid<Colour> BoardFrom(const std::vector<std::string>& rows)
 {
-    Grid<Colour> board {};
+    Grid<Colour> board{};
     for (int row = 0; row < kCells; ++row)
         for (int column = 0; column < kCells; ++column)
             board[column][row] = rows[row][column] == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
@@ -62,8 +62,8 @@ void RunStepChoices(benchmark::State& state, const std::vector<Journey>& journey
         benchmark::DoNotOptimize(game.chooseStep(journey.from, Step::None, journey.to));
         next = next + 1 == journeys.size() ? 0 : next + 1;
     }
-    state.counters["allocs_per_step"] = benchmark::Counter(
-        static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_step"] = benchmark::Counter(static_cast<double>(HeapAllocations() - allocationsBefore),
+                                                           benchmark::Counter::kAvgIterations);
 }
 
 Journey WithTarget(Grid<Colour> board, int fc, int fr, int tc, int tr)
@@ -74,7 +74,7 @@ Journey WithTarget(Grid<Colour> board, int fc, int fr, int tc, int tr)
 
 void BM_StepChoiceEmptyBoard(benchmark::State& state)
 {
-    Grid<Colour> board {};
+    Grid<Colour> board{};
     board[0][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
 }
@@ -83,7 +83,7 @@ BENCHMARK(BM_StepChoiceEmptyBoard);
 // Walls with alternating gaps: one winding corridor, 47 steps from (1,0) to
 // (8,8) (the longest the search looks), 48 from (0,0) (past it).
 const std::vector<std::string> kCorridor = {".........", "23232323.", ".........", ".32323232", ".........",
-    "23232323.", ".........", ".32323232", "........."};
+                                            "23232323.", ".........", ".32323232", "........."};
 
 void BM_StepChoiceCorridor47(benchmark::State& state)
 {
@@ -106,7 +106,7 @@ BENCHMARK(BM_StepChoiceCorridor48);
 void BM_StepChoiceSparseWalls(benchmark::State& state)
 {
     Grid<Colour> board = BoardFrom({".........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
-        ".........", ".3.2.3.2.", "........."});
+                                    ".........", ".3.2.3.2.", "........."});
     board[0][0] = Colour::Blue;
     RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
 }
@@ -118,7 +118,7 @@ int Distance(const Grid<Colour>& board, int fc, int fr, int tc, int tr)
     Grid<int> distance;
     for (auto& column : distance)
         column.fill(-1);
-    std::vector<std::pair<int, int>> queue {{fc, fr}};
+    std::vector<std::pair<int, int>> queue{{fc, fr}};
     distance[fc][fr] = 0;
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const auto [c, r] = queue[head];
@@ -143,7 +143,7 @@ std::vector<Journey> MidGameJourneys()
     std::mt19937 generator(2026);
     std::vector<Journey> journeys;
     while (journeys.size() < 64) {
-        Grid<Colour> board {};
+        Grid<Colour> board{};
         const int balls = 20 + static_cast<int>(generator() % 30);
         for (int n = 0; n < balls; ++n)
             board[generator() % 9][generator() % 9] = ColourNumbered(1 + static_cast<int>(generator() % 5));
@@ -172,7 +172,7 @@ void BM_WholeMove(benchmark::State& state)
     SystemRandom random(7);
     Game game(screen, random);
     Grid<Colour> board = BoardFrom({"1........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
-        ".........", ".3.2.3.2.", "........."});
+                                    ".........", ".3.2.3.2.", "........."});
     const std::uint64_t allocationsBefore = HeapAllocations();
     for (auto _ : state) {
         game.board = board;
@@ -181,8 +181,8 @@ void BM_WholeMove(benchmark::State& state)
         game.pressBoard(kLeftButton, 380.0f, 380.0f);
         benchmark::DoNotOptimize(game.board);
     }
-    state.counters["allocs_per_move"] = benchmark::Counter(
-        static_cast<double>(HeapAllocations() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_move"] = benchmark::Counter(static_cast<double>(HeapAllocations() - allocationsBefore),
+                                                           benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeMove);
 

@@ -32,7 +32,8 @@ constexpr int NumberOf(Colour colour)
 }
 
 // A table with one entry per cell, indexed [column][row].
-template <typename T> using Grid = std::array<std::array<T, kCells>, kCells>;
+template <typename T>
+using Grid = std::array<std::array<T, kCells>, kCells>;
 
 // The four ways a ball steps, in the order the step choice tries them.
 enum class Step { None, Left, Up, Right, Down };
@@ -63,8 +64,8 @@ constexpr bool OnBoard(Cell cell)
 // Whether two cells share a side.
 constexpr bool Touch(Cell a, Cell b)
 {
-    return (a.column == b.column && (a.row == b.row + 1 || a.row + 1 == b.row))
-        || (a.row == b.row && (a.column == b.column + 1 || a.column + 1 == b.column));
+    return (a.column == b.column && (a.row == b.row + 1 || a.row + 1 == b.row)) ||
+           (a.row == b.row && (a.column == b.column + 1 || a.column + 1 == b.column));
 }
 
 }   // namespace velko

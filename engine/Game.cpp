@@ -4,10 +4,7 @@
 
 namespace velko {
 
-Game::Game(GameScreen& screen, RandomSource& random)
-    : screen_(screen)
-    , random_(random)
-{ }
+Game::Game(GameScreen& screen, RandomSource& random) : screen_(screen), random_(random) {}
 
 std::int32_t Game::drawBelow(std::int32_t n)
 {

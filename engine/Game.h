@@ -40,10 +40,10 @@ public:
     Game(GameScreen& screen, RandomSource& random);
 
     // --- state of the running game ---
-    Grid<Colour> board {};
+    Grid<Colour> board{};
     GameKind kind = GameKind::Normal;
     std::optional<Selection> selection;
-    std::array<Colour, kPreviewSlots> nextColours {Colour::Blue, Colour::Blue, Colour::Blue};
+    std::array<Colour, kPreviewSlots> nextColours{Colour::Blue, Colour::Blue, Colour::Blue};
     std::int32_t score = 0;
     std::int32_t shownScore = 0;   // the number the score labels show
     // The cells the line check found, one entry per ball of every line: a
@@ -54,11 +54,11 @@ public:
     std::int64_t linesFound = 0;
 
     // Scratch marks of the reachability flood and the joker's spread.
-    Grid<bool> marked {};
+    Grid<bool> marked{};
     // Balls of the moving colour the last flood touched; the target counts as one.
-    Grid<bool> reached {};
+    Grid<bool> reached{};
     // The ball whose colour the flood looks for.
-    Cell floodStart {};
+    Cell floodStart{};
 
     // --- cells ---
     // Draws a cell with the given colour (the board itself is not changed).
@@ -128,8 +128,8 @@ private:
 
     GameScreen& screen_;
     RandomSource& random_;
-    Grid<std::int32_t> stepMemo_ {};   // route-length search memory
-    std::int32_t bestSteps_ = 0;   // route-length search bound
+    Grid<std::int32_t> stepMemo_{};   // route-length search memory
+    std::int32_t bestSteps_ = 0;      // route-length search bound
 };
 
 }   // namespace velko

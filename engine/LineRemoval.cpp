@@ -16,7 +16,7 @@ void Game::collectLinesThrough(Cell cell)
     // A joker hands the check on to the balls around it.
     static constexpr int kAround[8][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, -1}, {1, 1}, {-1, 1}, {1, -1}};
     for (const auto& offset : kAround) {
-        const Cell next {cell.column + offset[0], cell.row + offset[1]};
+        const Cell next{cell.column + offset[0], cell.row + offset[1]};
         if (!OnBoard(next))
             continue;
         if (!marked[next.column][next.row] && board[next.column][next.row] != Colour::Empty) {
@@ -37,7 +37,7 @@ void Game::collectLinesAt(Cell cell)
 
     for (int line = 0; line < 4; ++line) {
         auto cellAt = [&](int j) {
-            return line == 1 ? Cell {cell.column, j} : Cell {j, rowBase[line] + rowSlope[line] * j};
+            return line == 1 ? Cell{cell.column, j} : Cell{j, rowBase[line] + rowSlope[line] * j};
         };
         int run = 0;
         for (int j = 0; j < kCells; ++j) {

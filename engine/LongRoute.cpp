@@ -14,7 +14,7 @@ Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
     Grid<int> distance;
     for (auto& column : distance)
         column.fill(kFar);
-    std::array<Cell, kCells * kCells> queue {};
+    std::array<Cell, kCells * kCells> queue{};
     std::size_t head = 0, tail = 0;
     distance[target.column][target.row] = 0;
     queue[tail++] = target;
@@ -22,8 +22,8 @@ Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
         const Cell at = queue[head++];
         for (const Step step : kSteps) {
             const Cell next = Neighbour(at, step);
-            if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty
-                || distance[next.column][next.row] != kFar)
+            if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty ||
+                distance[next.column][next.row] != kFar)
                 continue;
             distance[next.column][next.row] = distance[at.column][at.row] + 1;
             queue[tail++] = next;

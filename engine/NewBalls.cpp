@@ -35,10 +35,10 @@ void Game::dropNewBalls(int count)
         return;
     }
 
-    std::array<Cell, kPreviewSlots> placed {};
+    std::array<Cell, kPreviewSlots> placed{};
     int dropped = 0;
     while (dropped < wanted) {
-        const Cell cell {randomIndex(), randomIndex()};
+        const Cell cell{randomIndex(), randomIndex()};
         if (board[cell.column][cell.row] != Colour::Empty)
             continue;
         const Colour colour = nextColours[dropped];

@@ -94,7 +94,7 @@ Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
     bestSteps_ = kRouteBound;
 
     // Scores indexed by Step; Step::None stays unused.
-    std::array<std::int32_t, 5> scores {kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
+    std::array<std::int32_t, 5> scores{kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
     for (const Step step : kSteps) {
         const Cell next = Neighbour(at, step);
         if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty)

@@ -16,12 +16,8 @@ public:
 
 class SystemRandom final : public RandomSource {
 public:
-    SystemRandom()
-        : generator_(std::random_device {}())
-    { }
-    explicit SystemRandom(std::uint32_t seed)
-        : generator_(seed)
-    { }
+    SystemRandom() : generator_(std::random_device{}()) {}
+    explicit SystemRandom(std::uint32_t seed) : generator_(seed) {}
     // 24 random bits over 2^24: every value is exact in a float and below 1.
     float next() override { return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f); }
 

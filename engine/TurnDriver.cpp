@@ -31,7 +31,7 @@ void Game::pressBoard(int button, float x, float y)
         return;
     }
 
-    const Cell cell {CellIndexAt(x), CellIndexAt(y)};
+    const Cell cell{CellIndexAt(x), CellIndexAt(y)};
     if (cell.column < 0 || cell.row < 0)
         return;   // the board surface is exactly 9 cells wide and high
 
@@ -56,7 +56,7 @@ void Game::pressBoard(int button, float x, float y)
 
 void Game::pickUp(Cell cell)
 {
-    selection = Selection {cell, std::nullopt};
+    selection = Selection{cell, std::nullopt};
     screen_.showMarker(cell, board[cell.column][cell.row]);
 }
 

@@ -32,7 +32,7 @@ QStringList checkSettingsReader(const QByteArray& bytes)
     require(broken, levels.music >= 1 && levels.music <= 50, QStringLiteral("music level outside 1..50"));
     const VolumeLevels again = parseSettings(formatSettings(levels));
     require(broken, again.effects == levels.effects && again.music == levels.music,
-        QStringLiteral("levels change when written and read again"));
+            QStringLiteral("levels change when written and read again"));
     return broken;
 }
 
@@ -46,7 +46,7 @@ QStringList checkGameInfoReader(const QByteArray& bytes)
         // A date the game cannot show is shown as nothing, never as garbage.
         const bool shown = !generalDateText(record.when).isEmpty();
         require(broken, shown == fromDateValue(record.when).isValid(),
-            QStringLiteral("date text and date disagree for %1").arg(record.when));
+                QStringLiteral("date text and date disagree for %1").arg(record.when));
     }
     // Every name character comes from at least one byte of the file.
     require(broken, nameUnits <= bytes.size(), QStringLiteral("names longer than the file"));
@@ -60,9 +60,9 @@ QStringList checkGameInfoReader(const QByteArray& bytes)
     const ScoreTable again = parseGameInfo(written);
     for (std::size_t i = 0; i < table.size(); ++i) {
         require(broken,
-            again[i].name == table[i].name && again[i].nameBytes == table[i].nameBytes
-                && again[i].points == table[i].points && sameBits(again[i].when, table[i].when),
-            QStringLiteral("record %1 changes when written and read again").arg(i));
+                again[i].name == table[i].name && again[i].nameBytes == table[i].nameBytes &&
+                    again[i].points == table[i].points && sameBits(again[i].when, table[i].when),
+                QStringLiteral("record %1 changes when written and read again").arg(i));
     }
     return broken;
 }

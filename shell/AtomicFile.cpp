@@ -69,7 +69,8 @@ QString failure(const char* step)
 }
 
 // Retries a call that a signal interrupted.
-template <typename Call> auto retried(Call call)
+template <typename Call>
+auto retried(Call call)
 {
     for (;;) {
         const auto result = call();
@@ -80,7 +81,7 @@ template <typename Call> auto retried(Call call)
 
 QByteArray temporaryName(const QByteArray& name)
 {
-    static std::atomic<unsigned> counter {0};
+    static std::atomic<unsigned> counter{0};
     return kTemporaryPrefix + name + '.' + QByteArray::number(::getpid()) + '.' + QByteArray::number(counter++);
 }
 
@@ -89,8 +90,8 @@ QByteArray temporaryName(const QByteArray& name)
 FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
 {
     FileRead result;
-    const int fd
-        = retried([&] { return files.open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0); });
+    const int fd =
+        retried([&] { return files.open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0); });
     if (fd < 0) {
         if (errno == ENOENT)
             return result;
@@ -98,7 +99,7 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
         result.reason = failure("cannot be opened");
         return result;
     }
-    struct stat info { };
+    struct stat info {};
     if (files.fstat(fd, &info) != 0) {
         result.outcome = FileRead::Unreadable;
         result.reason = failure("cannot be examined");
@@ -135,8 +136,8 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
 {
     const QByteArray target = folder + '/' + name;
     const QByteArray temporary = folder + '/' + temporaryName(name);
-    const int fd
-        = retried([&] { return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
+    const int fd =
+        retried([&] { return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
     if (fd < 0)
         return failure("cannot be created");
 
@@ -175,8 +176,7 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
     return problem;
 }
 
-FolderLock::FolderLock(FileLayer& files, const QByteArray& folder)
-    : files_(files)
+FolderLock::FolderLock(FileLayer& files, const QByteArray& folder) : files_(files)
 {
     if (folder.isEmpty())
         return;
@@ -208,8 +208,8 @@ void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder)
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    return replacePlayerFile(
-        systemFiles(), QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()), bytes)
+    return replacePlayerFile(systemFiles(), QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()),
+                             bytes)
         .isEmpty();
 }
 

@@ -41,8 +41,8 @@ inline constexpr char kLockFileName[] = ".velko-lines.lock";
 struct FileRead {
     enum Outcome { Missing, Read, Unreadable } outcome = Missing;
     QByteArray bytes;   // at most `limit` bytes of a regular file
-    qint64 size = 0;   // the whole file's size
-    QString reason;   // why an existing file could not be read
+    qint64 size = 0;    // the whole file's size
+    QString reason;     // why an existing file could not be read
 };
 // Opens without blocking (a FIFO or device never stalls the game) and reads
 // only a regular file.

@@ -75,7 +75,7 @@ bool makePlayerFolder(const QByteArray& folder)
         if (slash < 0)
             break;
     }
-    struct stat info { };
+    struct stat info {};
     return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -10,7 +10,7 @@ namespace velko {
 // run from the build tree, else the installed data folder (found relative to
 // the executable first, so a relocated prefix works too).
 QString applicationFolder();
-QString mediaFolder();   // applicationFolder() + "/medias"
+QString mediaFolder();                        // applicationFolder() + "/medias"
 QString mediaPath(const QString& fileName);   // mediaFolder() + "/" + fileName
 // The sound module: beside the executable in the build tree, else in the
 // program's library folder of the installed prefix, wherever it was moved.

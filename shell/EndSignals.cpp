@@ -32,10 +32,10 @@ void catchEndSignals(std::function<void()> onEnd)
     auto* notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [onEnd = std::move(onEnd)] {
         char bytes[16];
-        while (::read(wakeUp[0], bytes, sizeof bytes) > 0) { }
+        while (::read(wakeUp[0], bytes, sizeof bytes) > 0) {}
         onEnd();
     });
-    struct sigaction action { };
+    struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -16,11 +16,11 @@ namespace velko {
 // The entries of the text table the game shows, by their number in sysinfo.txt.
 enum class Text {
     DefaultPlayer = 0,   // the name in the first high-score table
-    Title = 1,   // window and dialog captions
-    NamesHeading = 6,   // the high-score columns
+    Title = 1,           // window and dialog captions
+    NamesHeading = 6,    // the high-score columns
     PointsHeading = 7,
     DatesHeading = 8,
-    NamePrompt = 13,   // asks a new record's name
+    NamePrompt = 13,       // asks a new record's name
     NamelessPlayer = 14,   // the name of a record left unnamed
     QuitQuestion = 15,
     HighScoresTitle = 26,

@@ -11,15 +11,13 @@ namespace {
 
 constexpr qsizetype kLongestName = 0xFFFF;   // the length field has two bytes
 constexpr qsizetype kRecordWithoutName = 2 + 4 + 8;
-constexpr qint64 kLargestTable
-    = static_cast<qint64>(std::tuple_size<ScoreTable>::value) * (kRecordWithoutName + kLongestName);
+constexpr qint64 kLargestTable =
+    static_cast<qint64>(std::tuple_size<ScoreTable>::value) * (kRecordWithoutName + kLongestName);
 
 // Reads the file's fields in order; a field that runs past the end is not read.
 class RecordReader {
 public:
-    explicit RecordReader(const QByteArray& bytes)
-        : bytes_(bytes)
-    { }
+    explicit RecordReader(const QByteArray& bytes) : bytes_(bytes) {}
 
     bool readRecord(ScoreRecord& record)
     {
@@ -89,8 +87,8 @@ bool readsAsChinese(const QString& text)
         const char16_t u = c.unicode();
         if (u < 0x80)
             continue;
-        const bool chinese = (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x4DBF)
-            || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+        const bool chinese = (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x4DBF) ||
+                             (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
         if (!chinese)
             return false;
         any = true;
@@ -98,7 +96,8 @@ bool readsAsChinese(const QString& text)
     return any;
 }
 
-template <typename T> void appendLittleEndian(QByteArray& out, T value)
+template <typename T>
+void appendLittleEndian(QByteArray& out, T value)
 {
     char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);

@@ -77,8 +77,9 @@ int insertScore(ScoreTable& table, const ScoreRecord& record)
     if (!qualifies(table, record.points))
         return -1;
     // After every entry with at least as many points: an older equal score stays above.
-    const auto place = std::upper_bound(table.begin(), table.end() - 1, record.points,
-        [](std::int32_t points, const ScoreRecord& entry) { return points > entry.points; });
+    const auto place =
+        std::upper_bound(table.begin(), table.end() - 1, record.points,
+                         [](std::int32_t points, const ScoreRecord& entry) { return points > entry.points; });
     std::move_backward(place, table.end() - 1, table.end());
     *place = record;
     return static_cast<int>(place - table.begin());

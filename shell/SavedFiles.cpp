@@ -29,8 +29,8 @@ QString unreadable(const QByteArray& path, const QString& reason)
 
 bool sameRecord(const ScoreRecord& a, const ScoreRecord& b)
 {
-    return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0
-        && storedNameBytes(a) == storedNameBytes(b);
+    return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0 &&
+           storedNameBytes(a) == storedNameBytes(b);
 }
 
 bool holds(const ScoreTable& table, const ScoreRecord& record)

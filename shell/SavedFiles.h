@@ -37,7 +37,7 @@ private:
     QString saveTable(ScoreTable& table, FileLayer& files);
     bool readyToSave(QString& problem) const;
 
-    QByteArray folder_;   // empty: nowhere to save
+    QByteArray folder_;           // empty: nowhere to save
     bool gameInfoKept_ = false;   // could not be read, so never replaced in this run
     bool settingsKept_ = false;
     ScoreTable onDisk_;   // the table as last read or written: what this run did not add

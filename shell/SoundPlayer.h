@@ -47,16 +47,16 @@ int tuneFor(float r);
 // Plays nothing and keeps the levels.
 class SilentSound : public SoundPlayer {
 public:
-    void playEffect(int) override { }
-    void startTune(int) override { }
-    void stopTune() override { }
-    void pauseTune() override { }
-    void resumeTune() override { }
+    void playEffect(int) override {}
+    void startTune(int) override {}
+    void stopTune() override {}
+    void pauseTune() override {}
+    void resumeTune() override {}
     void setEffectsLevel(int level) override { effects_ = clampLevel(level); }
     void setMusicLevel(int level) override { music_ = clampLevel(level); }
     int effectsLevel() const override { return effects_; }
     int musicLevel() const override { return music_; }
-    void shutDown() override { }
+    void shutDown() override {}
 
 private:
     int effects_ = kHighestLevel;
@@ -98,7 +98,7 @@ using OpenSoundFunction = SoundPlayer* (*)(const char* mediaFolder);
 
 // Loads the sound module from modulePath and opens its player on mediaFolder;
 // nullptr (and the reason in *problem) when the module cannot be loaded.
-std::unique_ptr<SoundPlayer> loadSoundModule(
-    const QString& modulePath, const QString& mediaFolder, QString* problem = nullptr);
+std::unique_ptr<SoundPlayer> loadSoundModule(const QString& modulePath, const QString& mediaFolder,
+                                             QString* problem = nullptr);
 
 }   // namespace velko

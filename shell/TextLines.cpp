@@ -13,7 +13,7 @@ QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines, LineEnds 
         pos = 3;
     if (ends == LineEnds::AsWritten) {
         const QByteArray end = text.contains("\r\n") ? QByteArray("\r\n")
-            : text.contains('\r')                    ? QByteArray("\r")
+                               : text.contains('\r') ? QByteArray("\r")
                                                      : QByteArray("\n");
         while (pos < size && lines.size() < maxLines) {
             qsizetype found = text.indexOf(end, pos);

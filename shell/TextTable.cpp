@@ -11,7 +11,7 @@ namespace velko {
 namespace {
 
 constexpr int kFirstTextLine = 1;   // line 2 of the file, counted from 0
-constexpr int kTextsInFile = 75;   // texts 0..74
+constexpr int kTextsInFile = 75;    // texts 0..74
 constexpr int kLinesNeeded = kFirstTextLine + kTextsInFile;
 constexpr qint64 kLargestFile = 4 * 1024 * 1024;
 

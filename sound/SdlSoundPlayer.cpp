@@ -49,8 +49,7 @@ int mixerVolume(int level)
 
 }   // namespace
 
-SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder)
-    : mediaFolder_(mediaFolder)
+SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder) : mediaFolder_(mediaFolder)
 {
     // The game never asks SDL for events, so SDL must not take over Ctrl+C
     // and kill requests: they would go unanswered.

@@ -52,10 +52,10 @@ private:
     void checkSilenceSoon();
 
     QByteArray mediaFolder_;
-    std::array<Mix_Chunk*, 100> effects_ {};   // index = effect number, null = nothing loaded
+    std::array<Mix_Chunk*, 100> effects_{};   // index = effect number, null = nothing loaded
     Mix_Music* tune_ = nullptr;
-    bool open_ = false;   // sound is available for the run
-    bool asleep_ = false;   // ... but its device is closed until the next sound
+    bool open_ = false;        // sound is available for the run
+    bool asleep_ = false;      // ... but its device is closed until the next sound
     double heldTuneAt_ = -1;   // where the paused tune halted when the device closed
     bool silenceCheckPending_ = false;
     QObject lifetime_;   // a pending check ends with the player

@@ -41,4 +41,4 @@ inline Place place(const char* window, const char* control)
     return {};
 }
 
-} // namespace velko::test
+}   // namespace velko::test

@@ -25,8 +25,8 @@ void RecordingScreen::note(const std::string& line)
 
 void RecordingScreen::drawCell(Cell cell, Colour colour)
 {
-    note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' '
-        + std::to_string(NumberOf(colour)));
+    note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
+         std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::refreshBoard()
@@ -47,8 +47,8 @@ void RecordingScreen::refreshWindow()
 void RecordingScreen::showMarker(Cell cell, Colour colour)
 {
     markerShown = true;
-    note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' '
-        + std::to_string(NumberOf(colour)));
+    note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
+         std::to_string(NumberOf(colour)));
 }
 
 void RecordingScreen::hideMarker()

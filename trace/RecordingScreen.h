@@ -20,9 +20,7 @@ int TraceNumberOf(Sound sound);
 class RecordingScreen final : public GameScreen {
 public:
     // Events go to the list below and, when given, to the stream as they happen.
-    explicit RecordingScreen(std::ostream* echo = nullptr)
-        : echo_(echo)
-    { }
+    explicit RecordingScreen(std::ostream* echo = nullptr) : echo_(echo) {}
 
     void drawCell(Cell cell, Colour colour) override;
     void refreshBoard() override;

@@ -47,11 +47,7 @@ bool ParseFloat(const std::string& word, float& value)
 
 class Scenario {
 public:
-    explicit Scenario(std::ostream& out)
-        : out_(out)
-        , screen_(&out)
-        , game_(screen_, random_)
-    { }
+    explicit Scenario(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
 
     // Returns the exit status; throws BadLine or RandomExhausted.
     void run(std::istream& in)
@@ -100,7 +96,7 @@ private:
         return false;
     }
 
-    [[noreturn]] void fail(const std::string& reason) { throw BadLine {lineNumber_, reason}; }
+    [[noreturn]] void fail(const std::string& reason) { throw BadLine{lineNumber_, reason}; }
 
     long long integer(const std::string& word, long long low, long long high)
     {
@@ -114,9 +110,8 @@ private:
     {
         const std::size_t arguments = words.size() - 1;
         if (arguments < low || arguments > high)
-            fail(words[0] + " takes "
-                + (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high))
-                + " values");
+            fail(words[0] + " takes " +
+                 (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) + " values");
     }
 
     void mode(const std::vector<std::string>& words)
@@ -129,7 +124,7 @@ private:
 
     void board(std::istream& in)
     {
-        Grid<Colour> cells {};
+        Grid<Colour> cells{};
         for (int row = 0; row < kCells; ++row) {
             std::string text;
             if (!nextLine(in, text))
@@ -214,7 +209,7 @@ private:
         out_ << "score " << game_.score << '\n';
         // The selection as from-column, to-column, from-row, to-row; 255 when none.
         const std::optional<Selection>& selection = game_.selection;
-        const Cell to = selection && selection->to ? *selection->to : Cell {};
+        const Cell to = selection && selection->to ? *selection->to : Cell{};
         out_ << "sel " << (selection ? selection->from.column : 255) << ' ' << to.column << ' '
              << (selection ? selection->from.row : 0) << ' ' << to.row << '\n';
         out_ << "next " << NumberOf(game_.nextColours[0]) << ' ' << NumberOf(game_.nextColours[1]) << ' '

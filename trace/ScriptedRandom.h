@@ -10,17 +10,13 @@
 namespace velko {
 
 struct RandomExhausted : std::runtime_error {
-    RandomExhausted()
-        : std::runtime_error("random exhausted")
-    { }
+    RandomExhausted() : std::runtime_error("random exhausted") {}
 };
 
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<float> values)
-        : queue_(values)
-    { }
+    ScriptedRandom(std::initializer_list<float> values) : queue_(values) {}
 
     void add(float value) { queue_.push_back(value); }
     void add(std::initializer_list<float> values) { queue_.insert(queue_.end(), values); }

@@ -28,12 +28,14 @@ Grid<std::int32_t> Distances(const Grid<Colour>& board, Cell from)
     Grid<std::int32_t> distance;
     for (auto& column : distance)
         column.fill(-1);
-    std::vector<Cell> queue {from};
+    std::vector<Cell> queue{from};
     distance[from.column][from.row] = 0;
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const Cell cell = queue[head];
-        const Cell around[4] = {{cell.column - 1, cell.row}, {cell.column, cell.row - 1}, {cell.column + 1, cell.row},
-            {cell.column, cell.row + 1}};
+        const Cell around[4] = {{cell.column - 1, cell.row},
+                                {cell.column, cell.row - 1},
+                                {cell.column + 1, cell.row},
+                                {cell.column, cell.row + 1}};
         for (const Cell& next : around) {
             if (next.column < 0 || next.column >= kCells || next.row < 0 || next.row >= kCells)
                 continue;
@@ -49,7 +51,7 @@ Grid<std::int32_t> Distances(const Grid<Colour>& board, Cell from)
 // The empty cells split into regions joined orthogonally. A ball may go to
 // every cell of the regions that touch it, and to no other.
 struct Regions {
-    Grid<std::int32_t> label;   // region of an empty cell, -1 on a ball
+    Grid<std::int32_t> label;               // region of an empty cell, -1 on a ball
     std::vector<std::vector<Cell>> cells;   // the cells of each region
 
     explicit Regions(const Grid<Colour>& board)
@@ -67,11 +69,13 @@ struct Regions {
                 label[c][r] = id;
                 for (std::size_t head = 0; head < region.size(); ++head) {
                     const Cell at = region[head];
-                    const Cell around[4] = {{at.column - 1, at.row}, {at.column, at.row - 1}, {at.column + 1, at.row},
-                        {at.column, at.row + 1}};
+                    const Cell around[4] = {{at.column - 1, at.row},
+                                            {at.column, at.row - 1},
+                                            {at.column + 1, at.row},
+                                            {at.column, at.row + 1}};
                     for (const Cell& next : around)
-                        if (next.column >= 0 && next.column < kCells && next.row >= 0 && next.row < kCells
-                            && board[next.column][next.row] == Colour::Empty && label[next.column][next.row] < 0) {
+                        if (next.column >= 0 && next.column < kCells && next.row >= 0 && next.row < kCells &&
+                            board[next.column][next.row] == Colour::Empty && label[next.column][next.row] < 0) {
                             label[next.column][next.row] = id;
                             region.push_back(next);
                         }
@@ -83,8 +87,10 @@ struct Regions {
     std::vector<std::int32_t> touching(Cell ball) const
     {
         std::vector<std::int32_t> ids;
-        const Cell around[4] = {{ball.column - 1, ball.row}, {ball.column, ball.row - 1}, {ball.column + 1, ball.row},
-            {ball.column, ball.row + 1}};
+        const Cell around[4] = {{ball.column - 1, ball.row},
+                                {ball.column, ball.row - 1},
+                                {ball.column + 1, ball.row},
+                                {ball.column, ball.row + 1}};
         for (const Cell& next : around) {
             if (next.column < 0 || next.column >= kCells || next.row < 0 || next.row >= kCells)
                 continue;
@@ -121,8 +127,8 @@ std::optional<std::string> RunOfFive(const Grid<Colour>& board)
                 bool run = true;
                 for (int i = 0; i < 5 && run; ++i) {
                     const Colour colour = board[c + i * d[0]][r + i * d[1]];
-                    if (colour == Colour::Empty
-                        || (colour != Colour::Joker && shared != Colour::Joker && colour != shared))
+                    if (colour == Colour::Empty ||
+                        (colour != Colour::Joker && shared != Colour::Joker && colour != shared))
                         run = false;
                     else if (colour != Colour::Joker)
                         shared = colour;
@@ -145,10 +151,10 @@ float Centre(std::int32_t cell)
 class SelfPlayer {
 public:
     SelfPlayer(std::uint32_t seed, SelfPlaySummary& summary)
-        : random_(seed)
-        , picker_(seed ^ 0x9e3779b9u)
-        , summary_(summary)
-    { }
+        : random_(seed),
+          picker_(seed ^ 0x9e3779b9u),
+          summary_(summary)
+    {}
 
     void playGame(std::int64_t index)
     {
@@ -168,7 +174,7 @@ public:
                 return;
             if (std::uniform_int_distribution<int>(0, 7)(picker_) == 0 && tryRefusedMove(game, screen, index, turn))
                 continue;
-            Move move {};
+            Move move{};
             if (!pickMove(game.board, true, move)) {
                 fault(index, turn, "no legal move on a running game");
                 return;
@@ -237,7 +243,7 @@ private:
     // pair, and checks that the move is refused without a trace on the board.
     bool tryRefusedMove(Game& game, RecordingScreen& screen, std::int64_t index, int turn)
     {
-        Move move {};
+        Move move{};
         if (!pickMove(game.board, false, move))
             return false;
         const Grid<Colour> before = game.board;
@@ -247,7 +253,7 @@ private:
         summary_.turns += 1;
         if (game.board != before)
             fault(index, turn, "a refused move changed the board");
-        if (screen.events != std::vector<std::string> {"sound 12", "marker off"})
+        if (screen.events != std::vector<std::string>{"sound 12", "marker off"})
             fault(index, turn, "a refused move did more than sound 12 and hide the marker");
         if (game.selection)
             fault(index, turn, "a ball is still selected after a refused move");
@@ -279,7 +285,7 @@ private:
     // The ball must walk a shortest route of empty cells, one cell per frame,
     // and land on the target.
     void checkJourney(const std::vector<std::string>& events, const Grid<Colour>& before, const Move& move,
-        std::int64_t index, int turn)
+                      std::int64_t index, int turn)
     {
         const int colour = NumberOf(before[move.from.column][move.from.row]);
         Cell at = move.from;
@@ -306,7 +312,7 @@ private:
             fault(index, turn, "the ball did not arrive");
         else if (steps != move.distance)
             fault(index, turn,
-                "journey of " + std::to_string(steps) + " steps, shortest is " + std::to_string(move.distance));
+                  "journey of " + std::to_string(steps) + " steps, shortest is " + std::to_string(move.distance));
         if (move.distance > 47)
             summary_.longRouteSteps += move.distance - 47;
     }

@@ -11,10 +11,10 @@ namespace velko {
 
 struct SelfPlaySummary {
     std::int64_t games = 0;
-    std::int64_t turns = 0;   // board clicks of both kinds
-    std::int64_t moves = 0;   // accepted moves
-    std::int64_t lines = 0;   // runs of five or more found
-    std::int64_t ballsRemoved = 0;   // removal list entries
+    std::int64_t turns = 0;            // board clicks of both kinds
+    std::int64_t moves = 0;            // accepted moves
+    std::int64_t lines = 0;            // runs of five or more found
+    std::int64_t ballsRemoved = 0;     // removal list entries
     std::int64_t longRouteSteps = 0;   // steps beyond the route search's bound
     std::int32_t maxScore = 0;
     std::vector<std::string> faults;   // empty when every check held

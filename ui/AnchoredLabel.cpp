@@ -5,10 +5,10 @@
 namespace velko {
 
 AnchoredLabel::AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& colour, QWidget* parent)
-    : QLabel(parent)
-    , anchor_(anchor)
-    , anchorX_(anchorX)
-    , top_(top)
+    : QLabel(parent),
+      anchor_(anchor),
+      anchorX_(anchorX),
+      top_(top)
 {
     // No background of its own: the window's picture shows around the letters.
     setAutoFillBackground(false);

@@ -13,9 +13,9 @@
 namespace velko {
 
 BoardView::BoardView(QWidget* parent)
-    : QWidget(parent)
-    , scale_(pictureScale())
-    , image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
+    : QWidget(parent),
+      scale_(pictureScale()),
+      image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
 {
     image_.setDevicePixelRatio(scale_);
     image_.fill(Qt::black);
@@ -46,7 +46,7 @@ void BoardView::copyPictureRow(const QImage& picture, int sourceRow, int boardRo
     const int width = std::min(picture.width(), image_.width());
     for (int line = 0; line < scale_; ++line)
         std::memcpy(image_.scanLine(boardRow * scale_ + line), picture.constScanLine(sourceRow * scale_ + line),
-            static_cast<size_t>(width) * sizeof(QRgb));
+                    static_cast<size_t>(width) * sizeof(QRgb));
 }
 
 void BoardView::wipePicture(const QImage& picture)
@@ -56,8 +56,8 @@ void BoardView::wipePicture(const QImage& picture)
     QImage source = picture.convertToFormat(QImage::Format_RGB32);
     // A picture of another density is brought to the surface's pixels first.
     if (picture.devicePixelRatio() != scale_)
-        source = source.scaled(
-            source.size() * (scale_ / picture.devicePixelRatio()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        source = source.scaled(source.size() * (scale_ / picture.devicePixelRatio()), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
     for (int y1 = kBoardPixels; y1 >= 1; --y1) {
         copyPictureRow(source, y1, y1);
         for (int n = y1 - 1; n >= 1; --n)
@@ -83,7 +83,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (onMouseDown)
         onMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-            static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+                    static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

@@ -14,8 +14,8 @@ constexpr int kFrame = 1;
 }   // namespace
 
 DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , client_(new QWidget(this))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      client_(new QWidget(this))
 {
     QPalette ground = palette();
     ground.setColor(QPalette::Window, kDialogGround);

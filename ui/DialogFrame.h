@@ -21,8 +21,8 @@ public:
 protected:
     // Esc and Enter (either Enter key) are the only keys a dialog may care
     // about; the others do nothing.
-    virtual void escapePressed() { }
-    virtual void enterPressed() { }
+    virtual void escapePressed() {}
+    virtual void enterPressed() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

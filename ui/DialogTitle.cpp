@@ -27,10 +27,7 @@ QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& 
 
 }   // namespace
 
-CaptionDrag::CaptionDrag(QWidget* window)
-    : QObject(window)
-    , window_(window)
-{ }
+CaptionDrag::CaptionDrag(QWidget* window) : QObject(window), window_(window) {}
 
 void CaptionDrag::addHandle(QWidget* handle)
 {
@@ -43,8 +40,8 @@ bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
         started_ = false;
     // One move of the window per press: moves queued before the window
     // manager took over must not start another after the button is up.
-    if (event->type() == QEvent::MouseMove && !started_
-        && static_cast<QMouseEvent*>(event)->buttons() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseMove && !started_ &&
+        static_cast<QMouseEvent*>(event)->buttons() == Qt::LeftButton) {
         started_ = true;
         if (QWidget* holder = QWidget::mouseGrabber())
             holder->releaseMouse();
@@ -57,11 +54,11 @@ bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
 }
 
 DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
-    const ButtonContext& buttons)
+                             const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip
-        = pictureLabel(client, QStringLiteral("titleStrip"), buttons.pictureFolder + QStringLiteral("/tbk.gif"));
+    strip.strip =
+        pictureLabel(client, QStringLiteral("titleStrip"), buttons.pictureFolder + QStringLiteral("/tbk.gif"));
     strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
 
     strip.icon = pictureLabel(client, QStringLiteral("titleIcon"), buttons.pictureFolder + QStringLiteral("/tit.gif"));

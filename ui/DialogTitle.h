@@ -44,6 +44,6 @@ struct DialogTitle {
 // moves). The pictures are tbk.gif and tit.gif of the button picture folder;
 // a missing picture just leaves its place empty.
 DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
-    const ButtonContext& buttons);
+                             const ButtonContext& buttons);
 
 }   // namespace velko

@@ -46,7 +46,7 @@ QImage cellPicture(const std::string& picture)
 
 ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext {mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
+    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
 QIcon programIcon()
@@ -60,10 +60,10 @@ QIcon programIcon()
 }
 
 GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , data_(data)
-    , sound_(sound)
-    , game_(*this, random_)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      data_(data),
+      sound_(sound),
+      game_(*this, random_)
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -171,8 +171,8 @@ void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
     connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
-    connect(
-        addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this, [this] { showHighScores(data_, buttons_); });
+    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this,
+            [this] { showHighScores(data_, buttons_); });
     connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
     connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
     connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { showMinimized(); });
@@ -252,8 +252,8 @@ void GameWindow::pressHelp()
 
 void GameWindow::pressWebPage()
 {
-    openForPlayer(
-        QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)), QStringLiteral("The web page"));
+    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
+                  QStringLiteral("The web page"));
 }
 
 void GameWindow::openForPlayer(const QUrl& url, const QString& what)
@@ -262,13 +262,13 @@ void GameWindow::openForPlayer(const QUrl& url, const QString& what)
     if (isFile && !QFileInfo::exists(url.toLocalFile())) {
         tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
                        .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-            MessageButtons::Ok);
+                   MessageButtons::Ok);
         return;
     }
     if (!desktop_.openUrl(url))
         tellPlayer(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
                        .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
-            MessageButtons::Ok);
+                   MessageButtons::Ok);
 }
 
 void GameWindow::endRun()
@@ -288,7 +288,7 @@ QString GameWindow::saveNow()
     // saving them then would put 50 and 50 over the player's own.
     if (!levelsKnown_)
         return data_.savedFiles.saveHighScores(data_.highScores);
-    return data_.savedFiles.saveFiles(VolumeLevels {effectsBar_->level(), musicBar_->level()}, data_.highScores);
+    return data_.savedFiles.saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()}, data_.highScores);
 }
 
 Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
@@ -311,9 +311,9 @@ void GameWindow::tellSaveProblem(const QString& problem)
 void GameWindow::drawCell(Cell cell, Colour colour)
 {
     // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
-    const QString picture = colour != Colour::Empty ? QStringLiteral("I%1").arg(NumberOf(colour))
-        : (cell.column + cell.row) % 2 == 0         ? QStringLiteral("I00")
-                                                    : QStringLiteral("I0");
+    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(NumberOf(colour))
+                            : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
+                                                                : QStringLiteral("I0");
     board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
 }
 
@@ -425,8 +425,8 @@ void GameWindow::newHighScore(std::int32_t score)
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == this) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space) {
             if (!isMinimized())
@@ -466,8 +466,8 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
     const QRect board = board_->geometry();
-    if (board_->isHidden() && p.x() > board.left() && p.y() > board.top() && p.x() < board.left() + board.width()
-        && p.y() < board.top() + board.height())
+    if (board_->isHidden() && p.x() > board.left() && p.y() > board.top() && p.x() < board.left() + board.width() &&
+        p.y() < board.top() + board.height())
         board_->show();
 }
 

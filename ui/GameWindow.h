@@ -36,17 +36,17 @@ struct PreviewPlace {
     int y;
     char family;
 };
-constexpr PreviewPlace kPreviewPlaces[kPreviewSlots] {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
+constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
 
 class GameWindow : public QWidget, public GameScreen {
     Q_OBJECT
 public:
     // What the window asks of the desktop. Tests put recorders in their place.
     struct Desktop {
-        std::function<void(int ms)> sleep;   // blocks the thread
-        std::function<bool(const QUrl&)> openUrl;   // help file and web pages; false when nothing opened it
+        std::function<void(int ms)> sleep;                // blocks the thread
+        std::function<bool(const QUrl&)> openUrl;         // help file and web pages; false when nothing opened it
         std::function<void(QWidget* window)> startMove;   // the system drags the window
-        std::function<void()> endProgram;   // after the end of the run
+        std::function<void()> endProgram;                 // after the end of the run
     };
 
     // Plays through the given sound, which outlives the window.
@@ -152,7 +152,7 @@ private:
     AnchoredLabel* bestScore_ = nullptr;
     QTimer* scoreClock_ = nullptr;
     LevelBar* effectsBar_ = nullptr;   // effects
-    LevelBar* musicBar_ = nullptr;   // music
+    LevelBar* musicBar_ = nullptr;     // music
 };
 
 // What every button of the game takes: the media folder and the click.

@@ -22,15 +22,15 @@ constexpr int kPointsRight = 184;
 constexpr int kDatesLeft = 200;
 
 constexpr int kClientWidth = 341;
-constexpr int kColumnGap = 6;   // between a name and the widest points
-constexpr int kRightMargin = 2;   // between the dates and the frame
+constexpr int kColumnGap = 6;              // between a name and the widest points
+constexpr int kRightMargin = 2;            // between the dates and the frame
 constexpr double kNarrowestSpacing = 85;   // per cent of the font's own letter widths
 
 // One column of the table: a heading line, then one line per entry. A line
 // wider than `widest` pixels is cut short with an ellipsis, so that no text
 // runs into the next column or out of the window.
 QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt::Alignment alignment,
-    int widest = QWIDGETSIZE_MAX)
+               int widest = QWIDGETSIZE_MAX)
 {
     auto* label = new QLabel(client);
     label->setObjectName(objectName);
@@ -45,8 +45,8 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt
             needed = std::max(needed, QFontMetricsF(label->font()).horizontalAdvance(line));
         if (needed > widest) {
             QFont narrower = label->font();
-            narrower.setLetterSpacing(
-                QFont::PercentageSpacing, std::max(kNarrowestSpacing, std::floor(100.0 * widest / needed)));
+            narrower.setLetterSpacing(QFont::PercentageSpacing,
+                                      std::max(kNarrowestSpacing, std::floor(100.0 * widest / needed)));
             label->setFont(narrower);
         }
     }
@@ -63,14 +63,13 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt
 
 class ScoreWindow : public DialogFrame {
 public:
-    ScoreWindow(const GameData& data, const ButtonContext& buttons)
-        : DialogFrame(kClientWidth, 194)
+    ScoreWindow(const GameData& data, const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
     {
         setObjectName(QStringLiteral("highScoreWindow"));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
-        QStringList names {data.text(Text::NamesHeading)}, points {data.text(Text::PointsHeading)},
-            dates {data.text(Text::DatesHeading)}, ranks {QString()};
+        QStringList names{data.text(Text::NamesHeading)}, points{data.text(Text::PointsHeading)},
+            dates{data.text(Text::DatesHeading)}, ranks{QString()};
         for (std::size_t i = 0; i < data.highScores.size(); ++i) {
             names << data.highScores[i].name;
             points << QString::number(data.highScores[i].points);
@@ -81,18 +80,18 @@ public:
         // text; names end where the widest points begin, dates at the frame.
         QLabel* rank = column(client(), QStringLiteral("ranks"), ranks, Qt::AlignHCenter);
         rank->move(kRankCentre - rank->width() / 2, kColumnsTop);
-        QLabel* pointsColumn = column(
-            client(), QStringLiteral("points"), points, Qt::AlignRight, kPointsRight - kNamesLeft - kColumnGap);
+        QLabel* pointsColumn =
+            column(client(), QStringLiteral("points"), points, Qt::AlignRight, kPointsRight - kNamesLeft - kColumnGap);
         pointsColumn->move(kPointsRight - pointsColumn->width(), kColumnsTop);
-        QLabel* namesColumn = column(
-            client(), QStringLiteral("names"), names, Qt::AlignLeft, pointsColumn->x() - kColumnGap - kNamesLeft);
+        QLabel* namesColumn = column(client(), QStringLiteral("names"), names, Qt::AlignLeft,
+                                     pointsColumn->x() - kColumnGap - kNamesLeft);
         namesColumn->move(kNamesLeft, kColumnsTop);
         namesColumn->stackUnder(pointsColumn);
         column(client(), QStringLiteral("dates"), dates, Qt::AlignLeft, kClientWidth - kRightMargin - kDatesLeft)
             ->move(kDatesLeft, kColumnsTop);
 
-        const DialogTitle title = buildDialogTitle(
-            this, client(), data.text(Text::HighScoresTitle), gameFont(QStringLiteral("Tahoma"), 9), 324, buttons);
+        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::HighScoresTitle),
+                                                   gameFont(QStringLiteral("Tahoma"), 9), 324, buttons);
         title.drag->addHandle(rank);
         connect(title.ex, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
     }

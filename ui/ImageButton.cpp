@@ -29,9 +29,9 @@ QCursor handCursor()
 }   // namespace
 
 ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWidget* parent)
-    : QWidget(parent)
-    , name_(name)
-    , context_(context)
+    : QWidget(parent),
+      name_(name),
+      context_(context)
 {
     setObjectName(name);
     setMouseTracking(true);   // hover pictures need moves without a button down
@@ -72,7 +72,7 @@ void ImageButton::mousePressEvent(QMouseEvent* event)
     if (context_.clickSound)
         context_.clickSound();
     emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
-        float(event->position().y()));
+                 float(event->position().y()));
     // The window's handler may have run a dialog that took this button with it.
     if (!self)
         return;
@@ -115,8 +115,8 @@ void ImageButton::handOverTo(QMouseEvent* event)
     if (!other || other == this || !other->isEnabled())
         return;
     const QPointF at = other->mapFromGlobal(event->globalPosition());
-    QMouseEvent moved(
-        QEvent::MouseMove, at, event->globalPosition(), Qt::NoButton, event->buttons(), event->modifiers());
+    QMouseEvent moved(QEvent::MouseMove, at, event->globalPosition(), Qt::NoButton, event->buttons(),
+                      event->modifiers());
     QCoreApplication::sendEvent(other, &moved);
 }
 
@@ -131,7 +131,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event)
     showFace(ButtonFace::Normal);
     // The handler may close the window holding this button: nothing after the emit.
     emit released(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
-        float(event->position().y()));
+                  float(event->position().y()));
 }
 
 void ImageButton::showEvent(QShowEvent* event)

@@ -13,7 +13,7 @@ namespace velko {
 
 // What a button takes from the window that creates it.
 struct ButtonContext {
-    QString pictureFolder;   // where <name><state>.gif / .jpg live
+    QString pictureFolder;              // where <name><state>.gif / .jpg live
     std::function<void()> clickSound;   // played on every press; may be empty
 };
 
@@ -49,7 +49,7 @@ private:
     QString name_;
     ButtonContext context_;
     QPixmap face_;
-    bool holding_ = false;   // the pointer is ours: over the face, or pressed on it
+    bool holding_ = false;     // the pointer is ours: over the face, or pressed on it
     bool pressLost_ = false;   // a press was dragged off the face; its release is not ours
 
     bool isOverFace(const QPointF& at) const;

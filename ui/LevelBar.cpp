@@ -17,8 +17,7 @@ const QColor kTrackColour(255, 255, 255);
 const QColor kFillColour(209, 89, 30);
 }   // namespace
 
-LevelBar::LevelBar(QWidget* parent)
-    : QWidget(parent)
+LevelBar::LevelBar(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(kTrackWidth, kTrackHeight);
 }

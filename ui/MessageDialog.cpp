@@ -19,7 +19,7 @@ constexpr int kClientWidth = 236;
 constexpr int kDesignClientHeight = 120;
 constexpr int kMessageWidth = 224;
 constexpr int kOuterHeightOverMessage = 990;   // twips
-constexpr int kButtonsTopOverMessage = 520;   // twips
+constexpr int kButtonsTopOverMessage = 520;    // twips
 
 int twipsToPixels(int twips)
 {
@@ -40,8 +40,8 @@ public:
         message_->setWordWrap(true);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        const DialogTitle title
-            = buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
+        const DialogTitle title =
+            buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
         cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);

@@ -8,14 +8,14 @@ namespace velko {
 
 inline int buttonCode(Qt::MouseButtons buttons)
 {
-    return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0)
-        + (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0) +
+           (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
 inline int shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0)
-        + (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
+           (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 }   // namespace velko

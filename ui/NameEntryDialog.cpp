@@ -17,15 +17,13 @@ constexpr int kLongestStoredName = 0xFFFF;
 
 class NameEntry : public DialogFrame {
 public:
-    NameEntry(const GameData& data, const ButtonContext& buttons)
-        : DialogFrame(284, 121)
-        , data_(data)
+    NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
     {
         setObjectName(QStringLiteral("nameEntry"));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
-        const DialogTitle title = buildDialogTitle(
-            this, client(), data.text(Text::Title), gameFont(QStringLiteral("SimSun"), 9), 268, buttons);
+        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
+                                                   gameFont(QStringLiteral("SimSun"), 9), 268, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
 
         auto* prompt = new QLabel(data.text(Text::NamePrompt), client());

@@ -15,8 +15,8 @@
 namespace velko {
 
 StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , buttons_(buttons)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      buttons_(buttons)
 {
     setObjectName(QStringLiteral("startScreen"));
     setFixedSize(640, 480);

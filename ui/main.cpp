@@ -24,8 +24,7 @@ namespace {
 // Runs a piece of work once, right after a window has painted its first frame.
 class AfterFirstFrame : public QObject {
 public:
-    AfterFirstFrame(QWidget& window, std::function<void()> work)
-        : work_(std::move(work))
+    AfterFirstFrame(QWidget& window, std::function<void()> work) : work_(std::move(work))
     {
         window.installEventFilter(this);
     }
@@ -87,8 +86,8 @@ int main(int argc, char* argv[])
         if (choice == velko::StartChoice::Quit)
             mainWindow().quitBeforePlaying();
         else
-            mainWindow().playFirstGame(
-                choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal : velko::GameKind::Challenge);
+            mainWindow().playFirstGame(choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal
+                                                                                : velko::GameKind::Challenge);
     });
     const AfterFirstFrame readyTheSound(startScreen, [&sound] {
         QString problem;
@@ -110,8 +109,8 @@ int main(int argc, char* argv[])
     startScreen.show();
     if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
         QTimer::singleShot(0, &startScreen, [problems, &data, &sound] {
-            velko::showMessage(
-                data.text(velko::Text::Title), problems, velko::MessageButtons::Ok, velko::gameButtons(sound));
+            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
+                               velko::gameButtons(sound));
         });
     }
     return app.exec();

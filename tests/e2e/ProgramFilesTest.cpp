@@ -18,8 +18,13 @@ TEST(ProgramFiles, AFifoNeverStallsTheStartAndNamesFromOldCodePagesSurviveByteFo
     scores[1].nameBytes = "\xD5\xC5\xCE\xB0";
     const QByteArray table = formatGameInfo(scores);
     // The file put in place (a FIFO, or the old table), and what mysetting.cfg holds after.
-    const struct { const char* name; bool fifo; QByteArray settingsAfter; } cases[] = {
-        {"gameinfo.cfg", true, " 50 \r\n 50 \r\n"}, {"mysetting.cfg", true, {}}, {"gameinfo.cfg", false, " 50 \r\n 50 \r\n"}};
+    const struct {
+        const char* name;
+        bool fifo;
+        QByteArray settingsAfter;
+    } cases[] = {{"gameinfo.cfg", true, " 50 \r\n 50 \r\n"},
+                 {"mysetting.cfg", true, {}},
+                 {"gameinfo.cfg", false, " 50 \r\n 50 \r\n"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.name << (c.fifo ? " as a FIFO" : ""));
         QTemporaryDir home;

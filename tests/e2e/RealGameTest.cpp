@@ -14,8 +14,8 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "Places.h"
 #include "files/PlayerHome.h"
@@ -67,12 +67,16 @@ public:
         std::vector<QRect> found;
         QRect r;
         const QStringList lines = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--class", "velko-lines",
-                                                                    "getwindowgeometry", "--shell", "%@"})).split('\n');
+                                                                    "getwindowgeometry", "--shell", "%@"}))
+                                      .split('\n');
         for (const QString& line : lines) {
             const int value = line.section('=', 1).toInt();
             const QString key = line.section('=', 0, 0);
-            key == "X" ? r.moveLeft(value) : key == "Y" ? r.moveTop(value) : key == "WIDTH" ? r.setWidth(value)
-                : key == "HEIGHT" ? r.setHeight(value) : void();
+            key == "X"        ? r.moveLeft(value)
+            : key == "Y"      ? r.moveTop(value)
+            : key == "WIDTH"  ? r.setWidth(value)
+            : key == "HEIGHT" ? r.setHeight(value)
+                              : void();
             if (key == "SCREEN" && r.width() > 1 && r.height() > 1)
                 found.push_back(r);
         }
@@ -95,7 +99,8 @@ public:
     }
     QImage screenshot()
     {
-        return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG").convertToFormat(QImage::Format_RGB32);
+        return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG")
+            .convertToFormat(QImage::Format_RGB32);
     }
     // The exit code once the game ends within ten seconds, else nothing.
     std::optional<int> exitCode()
@@ -145,7 +150,9 @@ QRect startNormalGame(XSession& session)
 
 // The board as the screen shows it: 0 empty, 1..8 a ball, -1 a cell that shows no cell picture.
 using Board = std::array<std::array<int, 9>, 9>;
-struct Cell { int column, row; };
+struct Cell {
+    int column, row;
+};
 
 Board readBoard(const QImage& screen, QPoint origin)
 {
@@ -158,7 +165,8 @@ Board readBoard(const QImage& screen, QPoint origin)
         for (int y = 0; y < 45; ++y)
             for (int x = 0; x < 45; ++x) {
                 const QRgb a = screen.pixel(topLeft + QPoint(x, y)), b = cell.pixel(x, y);
-                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                difference +=
+                    std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
             }
         return !cell.isNull() && difference < 6L * 3 * 45 * 45;
     };
@@ -183,13 +191,20 @@ int count(const Board& board, int value)
 }
 
 // The five cells the player fills: row 4, columns 2 to 6.
-bool inLine(Cell cell) { return cell.row == 4 && cell.column >= 2 && cell.column <= 6; }
+bool inLine(Cell cell)
+{
+    return cell.row == 4 && cell.column >= 2 && cell.column <= 6;
+}
 
-struct Move { Cell from, to; int steps; };
+struct Move {
+    Cell from, to;
+    int steps;
+};
 
 // A ball that `movable` accepts and an empty cell that `target` accepts,
 // joined by empty cells with no diagonal steps.
-std::optional<Move> findMove(const Board& board, const std::function<bool(Cell)>& movable, const std::function<bool(Cell)>& target)
+std::optional<Move> findMove(const Board& board, const std::function<bool(Cell)>& movable,
+                             const std::function<bool(Cell)>& target)
 {
     for (int c = 0; c < 9; ++c)
         for (int r = 0; r < 9; ++r) {
@@ -207,8 +222,8 @@ std::optional<Move> findMove(const Board& board, const std::function<bool(Cell)>
                     return Move{{c, r}, at, steps[at.column][at.row]};
                 for (const auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                     const Cell next{at.column + dc, at.row + dr};
-                    if (next.column >= 0 && next.column < 9 && next.row >= 0 && next.row < 9
-                        && board[next.column][next.row] == 0 && steps[next.column][next.row] < 0) {
+                    if (next.column >= 0 && next.column < 9 && next.row >= 0 && next.row < 9 &&
+                        board[next.column][next.row] == 0 && steps[next.column][next.row] < 0) {
                         steps[next.column][next.row] = steps[at.column][at.row] + 1;
                         todo.push_back(next);
                     }
@@ -231,11 +246,15 @@ std::optional<Move> nextMove(const Board& board)
     for (int k = 1; k <= 8; ++k)
         if (k != 7 && score[k] > score[colour])
             colour = k;
-    const auto fits = [&](Cell cell) { return board[cell.column][cell.row] == colour || board[cell.column][cell.row] == 7; };
+    const auto fits = [&](Cell cell) {
+        return board[cell.column][cell.row] == colour || board[cell.column][cell.row] == 7;
+    };
     const auto offLine = [](Cell cell) { return !inLine(cell); };
-    if (auto clear = findMove(board, [&](Cell from) { return inLine(from) && !fits(from); }, offLine))
+    if (auto clear = findMove(
+            board, [&](Cell from) { return inLine(from) && !fits(from); }, offLine))
         return clear;
-    if (auto fill = findMove(board, [&](Cell from) { return !inLine(from) && fits(from); }, inLine))
+    if (auto fill = findMove(
+            board, [&](Cell from) { return !inLine(from) && fits(from); }, inLine))
         return fill;
     return findMove(board, offLine, offLine);
 }
@@ -252,7 +271,7 @@ bool lineFull(const Board& board)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 TEST(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
 {

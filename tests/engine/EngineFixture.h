@@ -22,9 +22,15 @@ using Rows = std::vector<std::string>;
 using Events = std::vector<std::string>;
 
 // The random value that picks outcome `value` of "n - floor(n * r)", in the middle of its range.
-inline float Pick(int n, int value) { return (static_cast<float>(n - value) + 0.5f) / static_cast<float>(n); }
+inline float Pick(int n, int value)
+{
+    return (static_cast<float>(n - value) + 0.5f) / static_cast<float>(n);
+}
 // The value that picks board index i from "8 - floor(9 * r)".
-inline float Index(int i) { return Pick(9, i + 1); }
+inline float Index(int i)
+{
+    return Pick(9, i + 1);
+}
 
 // An empty board with one ball of colour 3.
 inline Rows BallAt(Cell cell)
@@ -45,7 +51,8 @@ protected:
     {
         for (int row = 0; row < kCells; ++row)
             for (int column = 0; column < kCells; ++column)
-                game.board[column][row] = rows[row].at(column) == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
+                game.board[column][row] =
+                    rows[row].at(column) == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
     }
 
     // Left clicks on the ball and then on the target; returns the events of the move click only.
@@ -74,4 +81,4 @@ protected:
     }
 };
 
-} // namespace velko
+}   // namespace velko

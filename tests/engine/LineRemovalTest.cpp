@@ -32,8 +32,16 @@ protected:
 
 TEST_F(LineRemoval, ListsAndScoresOfTheLinesThroughTheArrivingBall)
 {
-    struct Run { int column, row, dc, dr; std::string balls; };   // '.' leaves a cell as it is
-    struct Case { std::vector<Run> runs; Cell at; std::size_t entries, distinct; std::vector<std::string> list; };
+    struct Run {
+        int column, row, dc, dr;
+        std::string balls;
+    };   // '.' leaves a cell as it is
+    struct Case {
+        std::vector<Run> runs;
+        Cell at;
+        std::size_t entries, distinct;
+        std::vector<std::string> list;
+    };
     const Case cases[] = {
         {{{2, 4, 1, 0, "2222"}}, {5, 4}, 0, 0, {}},
         {{{2, 4, 1, 0, "11111"}}, {6, 4}, 5, 5, {"64", "54", "44", "34", "24"}},
@@ -42,12 +50,12 @@ TEST_F(LineRemoval, ListsAndScoresOfTheLinesThroughTheArrivingBall)
         {{{0, 4, 1, -1, "22222"}}, {2, 2}, 5, 5, {"40", "31", "22", "13", "04"}},
         {{{4, 8, 1, -1, "66666"}}, {6, 6}, 5, 5, {"84", "75", "66", "57", "48"}},
         {{{4, 0, 1, 1, "33333"}}, {8, 4}, 5, 5, {"84", "73", "62", "51", "40"}},
-        {{{6, 8, 1, -1, "444"}, {4, 1, 1, -1, "44"}}, {7, 7}, 0, 0, {}},   // no wrap past the edge
-        {{{0, 1, 1, 0, "22227"}}, {0, 1}, 5, 5, {}},                         // the joker goes along
-        {{{2, 6, 1, 0, "44744"}}, {4, 6}, 10, 5, {}},                        // joker arriving in the gap
-        {{{4, 4, 0, 0, "7"}, {0, 0, 0, 0, "1"}}, {4, 4}, 0, 0, {}},           // joker with no neighbours
-        {{{2, 4, 1, 0, "11111"}, {2, 2, 1, 1, "11.11"}}, {4, 4}, 10, 9, {}},  // row and diagonal crossing
-        {{{0, 3, 1, 0, "77777"}}, {2, 3}, 0, 0, {}},                         // jokers alone make no line
+        {{{6, 8, 1, -1, "444"}, {4, 1, 1, -1, "44"}}, {7, 7}, 0, 0, {}},       // no wrap past the edge
+        {{{0, 1, 1, 0, "22227"}}, {0, 1}, 5, 5, {}},                           // the joker goes along
+        {{{2, 6, 1, 0, "44744"}}, {4, 6}, 10, 5, {}},                          // joker arriving in the gap
+        {{{4, 4, 0, 0, "7"}, {0, 0, 0, 0, "1"}}, {4, 4}, 0, 0, {}},            // joker with no neighbours
+        {{{2, 4, 1, 0, "11111"}, {2, 2, 1, 1, "11.11"}}, {4, 4}, 10, 9, {}},   // row and diagonal crossing
+        {{{0, 3, 1, 0, "77777"}}, {2, 3}, 0, 0, {}},                           // jokers alone make no line
         {{{0, 3, 1, 0, "777778"}}, {5, 3}, 6, 6, {}},
         {{{1, 1, 1, 1, "11117"}}, {5, 5}, 5, 5, {}},   // the joker hands the check to a diagonal neighbour
     };
@@ -78,5 +86,5 @@ TEST_F(LineRemoval, JokerChainsListFarMoreThan255Entries)
     arrive({4, 4}, game.removals.size(), 81);
 }
 
-} // namespace
-} // namespace velko
+}   // namespace
+}   // namespace velko

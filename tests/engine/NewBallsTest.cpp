@@ -11,7 +11,9 @@ using NewBalls = EngineTest;
 TEST_F(NewBalls, ColourDrawExactDistributionsOverEveryScriptedDraw)
 {
     // Every branch of the draws, each weighted by its probability, in parts of `total`.
-    struct Case { int colours, colourShare, jokerShare, per; };   // shares of `per` for a colour and the joker
+    struct Case {
+        int colours, colourShare, jokerShare, per;
+    };   // shares of `per` for a colour and the joker
     for (const Case c : {Case{5, 11, 5, 60}, Case{8, 99, 75, 768}}) {
         const int total = 5 * 5 * 8 * 8 * 12;
         std::map<int, int> weight;
@@ -75,10 +77,12 @@ TEST_F(NewBalls, StartGameDrawsTheFirstBallsUntestedAndSwitchesTheGameOn)
 
     // The preview, the marker off, every cell drawn, then the game on.
     const Events& events = screen.events;
-    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("draw", 0) == 0; }), 81);
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("draw", 0) == 0; }),
+              81);
     EXPECT_NE(std::find(events.begin(), events.end(), "draw 5 2 7"), events.end());
-    EXPECT_EQ(Events(events.end() - 5, events.end()), (Events{"refresh", "label 0", "timer on", "sound 11", "board on"}));
+    EXPECT_EQ(Events(events.end() - 5, events.end()),
+              (Events{"refresh", "label 0", "timer on", "sound 11", "board on"}));
 }
 
-} // namespace
-} // namespace velko
+}   // namespace
+}   // namespace velko

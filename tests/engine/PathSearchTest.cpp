@@ -19,7 +19,12 @@ const Rows kPocket = {"1..2.....", "...2.....", "2221.....", ".........", ".....
 TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep)
 {
     // A length of 0: no way there, the move is refused.
-    struct Case { Rows board; Cell from, to; std::vector<Cell> start; std::size_t length; };
+    struct Case {
+        Rows board;
+        Cell from, to;
+        std::vector<Cell> start;
+        std::size_t length;
+    };
     const Cell centre{4, 4};
     const Case cases[] = {
         {BallAt(centre), centre, {6, 6}, {{5, 4}, {6, 4}, {6, 5}, {6, 6}}, 4},
@@ -32,10 +37,16 @@ TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep
         {BallAt(centre), centre, {5, 4}, {{5, 4}}, 1},   // neighbour: no frame
         {BallAt({6, 2}), {6, 2}, {1, 2}, {{5, 2}, {4, 2}, {3, 2}, {2, 2}, {1, 2}}, 5},
         {{".2.......", "21.......", ".2.......", ".........", ".........", ".........", ".........", ".........",
-          "........."}, {1, 1}, {2, 1}, {{2, 1}}, 1},   // the only free neighbour is the target
-        {kCorridor, {0, 0}, {8, 8}, {}, 48},      // beyond the route search: the long route
-        {kGaps, {0, 0}, {6, 6}, {}, 12}, {kGaps, {0, 0}, {7, 7}, {}, 0},
-        {kPocket, {0, 0}, {2, 1}, {}, 3}, {kPocket, {0, 0}, {6, 6}, {}, 0},
+          "........."},
+         {1, 1},
+         {2, 1},
+         {{2, 1}},
+         1},                                   // the only free neighbour is the target
+        {kCorridor, {0, 0}, {8, 8}, {}, 48},   // beyond the route search: the long route
+        {kGaps, {0, 0}, {6, 6}, {}, 12},
+        {kGaps, {0, 0}, {7, 7}, {}, 0},
+        {kPocket, {0, 0}, {2, 1}, {}, 3},
+        {kPocket, {0, 0}, {6, 6}, {}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.from << " to " << c.to);
@@ -67,5 +78,5 @@ TEST_F(PathSearch, BallWalksAShortestWayOverEmptyCellsWithAFrameAndASoundPerStep
     }
 }
 
-} // namespace
-} // namespace velko
+}   // namespace
+}   // namespace velko

@@ -19,7 +19,10 @@ std::string ReadFile(const fs::path& path)
     return text.str();
 }
 
-struct Outcome { std::string output; int status; };
+struct Outcome {
+    std::string output;
+    int status;
+};
 
 Outcome RunText(const std::string& scenario)
 {
@@ -46,10 +49,16 @@ TEST(TraceTool, GoldenScenariosReplayByteForByte)
 TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
 {
     const std::pair<std::string, std::string> refused[] = {
-        {"mode 2\n", "error line 1: "}, {"next 1 2\n", "error line 1: "}, {"next 1 2 9\n", "error line 1: "},
-        {"random 0.5 1.0\n", "error line 1: "}, {"random 0.5 abc\n", "error line 1: "}, {"click 10\n", "error line 1: "},
-        {"tick -1\n", "error line 1: "}, {"board\n........\n", "error line 2: "},
-        {"# comment\n\nmode 0\njump 3 4\ndump\n", "error line 4: "}, {"board\n.........\n....x....\n", "error line 3: "},
+        {"mode 2\n", "error line 1: "},
+        {"next 1 2\n", "error line 1: "},
+        {"next 1 2 9\n", "error line 1: "},
+        {"random 0.5 1.0\n", "error line 1: "},
+        {"random 0.5 abc\n", "error line 1: "},
+        {"click 10\n", "error line 1: "},
+        {"tick -1\n", "error line 1: "},
+        {"board\n........\n", "error line 2: "},
+        {"# comment\n\nmode 0\njump 3 4\ndump\n", "error line 4: "},
+        {"board\n.........\n....x....\n", "error line 3: "},
         {"board\n.........\n", "error line 2: the board needs 9 lines\n"}};
     for (const auto& [scenario, error] : refused) {
         const Outcome run = RunText(scenario);
@@ -57,9 +66,11 @@ TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
         EXPECT_EQ(run.output.rfind(error, 0), 0u) << run.output;
     }
     const std::string four = ".........\n.........\n.........\n.........\n";
-    const Outcome exhausted = RunText("board\n" + four + "....1....\n" + four + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
+    const Outcome exhausted =
+        RunText("board\n" + four + "....1....\n" + four + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
     EXPECT_EQ(exhausted.status, kScenarioRandomExhausted);
-    EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")), "draw 8 8 1\nrefresh\nerror random exhausted\n")
+    EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")),
+              "draw 8 8 1\nrefresh\nerror random exhausted\n")
         << "events up to the missing draw come out first";
 }
 
@@ -77,5 +88,5 @@ TEST(SelfPlay, HundredsOfSeededGamesKeepEveryCheckAndReplayAlike)
     EXPECT_NE(DescribeSummary(PlaySelfGames(20, 7u)), DescribeSummary(PlaySelfGames(20, 8u)));
 }
 
-} // namespace
-} // namespace velko
+}   // namespace
+}   // namespace velko

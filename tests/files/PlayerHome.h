@@ -46,10 +46,16 @@ protected:
     void TearDown() override { qputenv("HOME", savedHome_), qputenv("XDG_DATA_HOME", savedData_); }
 
     // The player's files as the game opens and saves them, with this test's table.
-    void loadHighScores(FileLayer& files = systemFiles()) { saved.loadHighScores(scores, QStringLiteral("Meister"), files); }
+    void loadHighScores(FileLayer& files = systemFiles())
+    {
+        saved.loadHighScores(scores, QStringLiteral("Meister"), files);
+    }
     VolumeLevels loadVolumeLevels(FileLayer& files = systemFiles()) { return saved.loadVolumeLevels(files); }
     QString fileReadProblems() const { return saved.readProblems(); }
-    QString saveFiles(const VolumeLevels& levels, FileLayer& files = systemFiles()) { return saved.saveFiles(levels, scores, files); }
+    QString saveFiles(const VolumeLevels& levels, FileLayer& files = systemFiles())
+    {
+        return saved.saveFiles(levels, scores, files);
+    }
 
     SavedFiles saved;
     ScoreTable scores;
@@ -58,4 +64,4 @@ protected:
     QByteArray savedHome_ = qgetenv("HOME"), savedData_ = qgetenv("XDG_DATA_HOME");
 };
 
-} // namespace velko::test
+}   // namespace velko::test

@@ -104,11 +104,14 @@ protected:
     }
 };
 
-const struct { int error; const char* name; } kFaults[] = {
+const struct {
+    int error;
+    const char* name;
+} kFaults[] = {
     {ENOSPC, "ENOSPC"}, {EIO, "EIO"}, {EACCES, "EACCES"}, {EROFS, "EROFS"}, {EFBIG, "EFBIG"}, {kKilled, "kill"},
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
 {
@@ -178,7 +181,10 @@ TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
 
 TEST(StoredNames, OldCodePagesAreReadAndWrittenBackByteForByte)
 {
-    const struct { QByteArray bytes; QString text; } cases[] = {
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
         {"Ana", QStringLiteral("Ana")},
         {"Zo\xC3\xAB", QStringLiteral("Zoë")},
         {kCp1252Name, QStringLiteral("José Müller")},

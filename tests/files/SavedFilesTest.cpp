@@ -9,11 +9,14 @@ using namespace velko::test;
 
 namespace {
 
-std::pair<int, int> pairOf(const VolumeLevels& levels) { return {levels.effects, levels.music}; }
+std::pair<int, int> pairOf(const VolumeLevels& levels)
+{
+    return {levels.effects, levels.music};
+}
 
 using PlayerFiles = PlayerHome;
 
-} // namespace
+}   // namespace
 
 TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
 {
@@ -21,12 +24,27 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
     EXPECT_EQ(formatSettings({0, 51}), formatSettings({1, 50}));
     for (int effects = 1; effects <= 50; ++effects)
         EXPECT_EQ(pairOf(parseSettings(formatSettings({effects, 51 - effects}))), std::pair(effects, 51 - effects));
-    const struct { QByteArray text; int effects; int music; } cases[] = {
-        {"2.5\r\n3.5\r\n", 2, 4}, {"37.49\r\n37.51\r\n", 37, 38}, {"49.5\r\n50.5\r\n", 50, 50},
-        {" 2e1 \r\n\t+7\t\r\n", 20, 7}, {"0\r\n51\r\n", 1, 50}, {"nan\r\n99999999\r\n", 50, 50},
-        {"0.4\r\n-0.5\r\n", 1, 1}, {"1e300\r\n-1e300\r\n", 50, 1}, {"", 50, 50}, {" 20 ", 20, 50},
-        {"loud\r\n 7 \r\n", 50, 7}, {" 7 \r\nquiet\r\n", 7, 50}, {QByteArray("1\0\r\n2\r\n", 7), 50, 2},
-        {" 12 \n 34 \n", 12, 34}, {" 12 \r 34 \r", 12, 34}, {" 12 \r\n 34", 12, 34},
+    const struct {
+        QByteArray text;
+        int effects;
+        int music;
+    } cases[] = {
+        {"2.5\r\n3.5\r\n", 2, 4},
+        {"37.49\r\n37.51\r\n", 37, 38},
+        {"49.5\r\n50.5\r\n", 50, 50},
+        {" 2e1 \r\n\t+7\t\r\n", 20, 7},
+        {"0\r\n51\r\n", 1, 50},
+        {"nan\r\n99999999\r\n", 50, 50},
+        {"0.4\r\n-0.5\r\n", 1, 1},
+        {"1e300\r\n-1e300\r\n", 50, 1},
+        {"", 50, 50},
+        {" 20 ", 20, 50},
+        {"loud\r\n 7 \r\n", 50, 7},
+        {" 7 \r\nquiet\r\n", 7, 50},
+        {QByteArray("1\0\r\n2\r\n", 7), 50, 2},
+        {" 12 \n 34 \n", 12, 34},
+        {" 12 \r 34 \r", 12, 34},
+        {" 12 \r\n 34", 12, 34},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pairOf(parseSettings(c.text)), std::pair(c.effects, c.music)) << c.text.toHex().toStdString();

@@ -32,14 +32,17 @@ void expectSameTable(const ScoreTable& actual, const ScoreTable& expected, const
     EXPECT_EQ(formatGameInfo(actual).toHex(' '), formatGameInfo(expected).toHex(' ')) << where;
 }
 
-} // namespace
+}   // namespace
 
 TEST(HighScores, NewScoreGoesBelowEveryEqualOrBetterOne)
 {
     const ScoreTable before = defaultScoreTable(QStringLiteral("P"), 1.5);
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_TRUE(before[i].name == "P" && before[i].points == 1000 - 130 * int(i) && before[i].when == 1.5) << i;
-    const struct { std::int32_t points; int at; } cases[] = {
+    const struct {
+        std::int32_t points;
+        int at;
+    } cases[] = {
         {91, 7}, {1000, 1}, {1001, 0}, {kMax, 0}, {500, 4}, {90, -1}, {-5, -1},
     };
     for (const auto& c : cases) {
@@ -62,10 +65,10 @@ TEST(HighScores, DateValuesCountLocalDaysFromTheEndOf1899)
         EXPECT_EQ(fromDateValue(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0))) << zone;
         // The same moment given in UTC still counts in local wall-clock time.
         EXPECT_EQ(toDateValue(QDateTime(QDate(2024, 7, 15), QTime(12, 0)).toUTC()), 45488.5) << zone;
-        for (const QDateTime& moment : {QDateTime(QDate(2025, 1, 31), QTime(23, 59, 59, 999)),
-                                        QDateTime(QDate(1850, 3, 4), QTime(6, 0, 0, 1)),
-                                        QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999)),
-                                        QDateTime(QDate(100, 1, 1), QTime(13, 14, 15, 161))})
+        for (const QDateTime& moment :
+             {QDateTime(QDate(2025, 1, 31), QTime(23, 59, 59, 999)), QDateTime(QDate(1850, 3, 4), QTime(6, 0, 0, 1)),
+              QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999)),
+              QDateTime(QDate(100, 1, 1), QTime(13, 14, 15, 161))})
             EXPECT_EQ(fromDateValue(toDateValue(moment)), moment) << zone << moment.toString().toStdString();
     }
 }
@@ -77,8 +80,9 @@ TEST(HighScores, DateTextIsShortDateThenTimeUnlessMidnight)
     const QString date = QLocale::system().toString(QDate(2024, 3, 9), QLocale::ShortFormat);
     EXPECT_EQ(generalDateText(day), date);
     const QString afternoon = generalDateText(day + (13 * 3600 + 5 * 60 + 7) / 86400.0);
-    EXPECT_TRUE(afternoon.startsWith(date + ' ') && afternoon.contains("05") && afternoon.contains("07")
-                && !afternoon.contains("UTC")) << afternoon.toStdString();
+    EXPECT_TRUE(afternoon.startsWith(date + ' ') && afternoon.contains("05") && afternoon.contains("07") &&
+                !afternoon.contains("UTC"))
+        << afternoon.toStdString();
     EXPECT_NE(generalDateText(day + 1 / 86400.0), date) << "a second past midnight is not midnight";
     for (double bad : {kNaN, std::numeric_limits<double>::infinity(), 1e300, -1e300, 3e6, -7e5})
         EXPECT_TRUE(!fromDateValue(bad).isValid() && generalDateText(bad).isEmpty()) << bad;

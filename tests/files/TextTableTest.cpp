@@ -1,9 +1,9 @@
 // Reading medias/sysinfo.txt: the edition number, the 75 texts, and the
 // start-up errors for a file the game cannot use.
 
+#include "TextTable.h"
 #include "PlayerHome.h"
 #include "TextLines.h"
-#include "TextTable.h"
 
 using namespace velko;
 using velko::test::writeBytes;
@@ -27,7 +27,7 @@ TextTable parsedOk(const QByteArray& bytes)
     return table;
 }
 
-} // namespace
+}   // namespace
 
 TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
 {
@@ -42,9 +42,13 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
     // A file ends its lines the way it was written: with a CR LF anywhere only
     // at CR LF, else with a CR anywhere only at CR, else at LF. A stray break
     // inside a text stays in it and shifts no later text.
-    const struct { QByteArray lineEnd, inText; QString text4; } breaks[] = {
-        {"\r\n", "\n", "te\nxt 4"}, {"\r\n", "\r", "te\rxt 4"}, {"\r\n", "\n\r", "te\n\rxt 4"},
-        {"\r", "\n", "te\nxt 4"}};
+    const struct {
+        QByteArray lineEnd, inText;
+        QString text4;
+    } breaks[] = {{"\r\n", "\n", "te\nxt 4"},
+                  {"\r\n", "\r", "te\rxt 4"},
+                  {"\r\n", "\n\r", "te\n\rxt 4"},
+                  {"\r", "\n", "te\nxt 4"}};
     for (const auto& b : breaks) {
         QByteArray bytes = tableFile("1", 76, b.lineEnd);
         bytes.replace("text 4", "te" + b.inText + "xt 4");
@@ -55,9 +59,17 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
     // The two saved files read any line end alike.
     EXPECT_EQ(splitTextLines("a\r\nb\rc\nd", 2), (QList<QByteArray>{"a", "b"}));
     // The prefix is two characters, not two bytes.
-    const struct { QString line, text; } cases[] = {
-        {"00", ""}, {"0", ""}, {"", ""}, {"03 word ", " word "}, {"04x", "x"},
-        {"名字玩家", "玩家"}, {"éèPunkte", "Punkte"}, {"\U0001F3B1\U0001F3B1Balls", "Balls"},
+    const struct {
+        QString line, text;
+    } cases[] = {
+        {"00", ""},
+        {"0", ""},
+        {"", ""},
+        {"03 word ", " word "},
+        {"04x", "x"},
+        {"名字玩家", "玩家"},
+        {"éèPunkte", "Punkte"},
+        {"\U0001F3B1\U0001F3B1Balls", "Balls"},
     };
     for (const auto& c : cases) {
         const QByteArray bytes = "1\r\n" + c.line.toUtf8() + "\r\n" + tableFile("x", 75).mid(3);
@@ -67,19 +79,25 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
 
 TEST(TextTable, EditionIsRoundedHalvesToEvenOrReported)
 {
-    const struct { const char* line; int edition; } cases[] = {
-        {"0", 0}, {"255", 255}, {" 7 ", 7}, {"\t12\t", 12}, {"+3", 3}, {"3.", 3}, {"1.5", 2},
-        {"2.5", 2}, {"254.5", 254}, {"255.4", 255}, {"-0.4", 0}, {"-0.5", 0}, {"1e2", 100}, {".5", 0},
+    const struct {
+        const char* line;
+        int edition;
+    } cases[] = {
+        {"0", 0},   {"255", 255},   {" 7 ", 7},     {"\t12\t", 12}, {"+3", 3},   {"3.", 3},    {"1.5", 2},
+        {"2.5", 2}, {"254.5", 254}, {"255.4", 255}, {"-0.4", 0},    {"-0.5", 0}, {"1e2", 100}, {".5", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parsedOk(tableFile(c.line, 76)).edition, c.edition) << c.line;
     // Files the game cannot use are reported, naming the file.
     QList<std::pair<QByteArray, QString>> bad = {
-        {"", "has 0 lines"}, {"\xEF\xBB\xBF", "has 0 lines"}, {tableFile("1", 1), "has 1 lines"},
-        {tableFile("1", 2), "has 2 lines"}, {tableFile("1", 75), "has 75 lines"},
+        {"", "has 0 lines"},
+        {"\xEF\xBB\xBF", "has 0 lines"},
+        {tableFile("1", 1), "has 1 lines"},
+        {tableFile("1", 2), "has 2 lines"},
+        {tableFile("1", 75), "has 75 lines"},
     };
-    for (const char* line : {"", "abc", "1a", "1 2", "--1", "+", "e5", "5e+", "1e", ".", "1.2.3", "nan", "inf",
-                             "0x10", "1,5", "１２"})
+    for (const char* line :
+         {"", "abc", "1a", "1 2", "--1", "+", "e5", "5e+", "1e", ".", "1.2.3", "nan", "inf", "0x10", "1,5", "１２"})
         bad.append({tableFile(line, 76), "not a number"});
     for (const char* line : {"256", "255.5", "-1", "-0.6", "1e300"})
         bad.append({tableFile(line, 76), "between 0 and 255"});

@@ -11,22 +11,29 @@
 
 namespace velko::test {
 
-inline QString sourceDir(const char* sub) { return QStringLiteral(VELKO_SOURCE_DIR "/") + sub; }
+inline QString sourceDir(const char* sub)
+{
+    return QStringLiteral(VELKO_SOURCE_DIR "/") + sub;
+}
 
-inline QByteArray readAll(const QString& path) {
+inline QByteArray readAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline quint32 le(const QByteArray& bytes, int at, int size) {
+inline quint32 le(const QByteArray& bytes, int at, int size)
+{
     quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | quint8(bytes.at(at + i));
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(at + i));
     return value;
 }
 
 // A Windows bitmap with a 40-byte information header, 16 bits per pixel
 // (5-5-5, top bit clear), rows bottom-up and padded to four bytes.
-inline void expectBmp555(const QByteArray& bytes, int width, int height) {
+inline void expectBmp555(const QByteArray& bytes, int width, int height)
+{
     const int rowBytes = (width * 2 + 3) / 4 * 4;
     ASSERT_EQ(bytes.size(), 14 + 40 + rowBytes * height);
     EXPECT_TRUE(bytes.startsWith("BM"));
@@ -37,8 +44,9 @@ inline void expectBmp555(const QByteArray& bytes, int width, int height) {
     EXPECT_EQ(header, (std::vector<quint32>{quint32(bytes.size()), 54, 40, quint32(width), quint32(height), 1, 16, 0}));
     int setTopBits = 0;
     for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x) setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
+        for (int x = 0; x < width; ++x)
+            setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
     EXPECT_EQ(setTopBits, 0);
 }
 
-}  // namespace velko::test
+}   // namespace velko::test

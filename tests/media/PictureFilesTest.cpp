@@ -17,25 +17,32 @@ using namespace velko::test;
 
 namespace {
 
-QImage argb(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
+QImage argb(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
 
 // A picture in resources/, checked to be of the given size.
-QImage resource(const QString& file, QSize size) {
+QImage resource(const QString& file, QSize size)
+{
     const QImage picture = argb(sourceDir("resources/") + file);
     EXPECT_EQ(picture.size(), size) << file.toStdString();
     return picture;
 }
 
 // The empty place in two patterns, then each ball lying (I), selected (T) and in the preview places (A, B, C).
-QStringList cellNames() {
+QStringList cellNames()
+{
     QStringList names{"I0", "I00"};
     for (const char* family : {"I", "T", "A", "B", "C"})
-        for (int value = 1; value <= 8; ++value) names << QString("%1%2").arg(family).arg(value);
+        for (int value = 1; value <= 8; ++value)
+            names << QString("%1%2").arg(family).arg(value);
     return names;
 }
 
 // A media picture, checked to be a real GIF that Qt reads.
-QImage gif(const QString& name) {
+QImage gif(const QString& name)
+{
     QImageReader reader(sourceDir("medias/") + name);
     EXPECT_EQ(reader.format(), "gif") << name.toStdString();   // by its contents, not its name
     const QImage image = reader.read();
@@ -43,28 +50,35 @@ QImage gif(const QString& name) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage cell(const QString& name) { return argb(sourceDir("resources/cells/") + name + ".bmp"); }
+QImage cell(const QString& name)
+{
+    return argb(sourceDir("resources/cells/") + name + ".bmp");
+}
 
 // The average colour of the pixels (x, y) of a picture for which inside(x, y) holds.
 template <typename Inside>
-QColor average(const QImage& image, Inside inside) {
+QColor average(const QImage& image, Inside inside)
+{
     long sum[3] = {}, n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            if (!inside(x, y)) continue;
+            if (!inside(x, y))
+                continue;
             const QRgb p = image.pixel(x, y);
             sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), ++n;
         }
     return n ? QColor(int(sum[0] / n), int(sum[1] / n), int(sum[2] / n)) : QColor();
 }
 
-QColor around(const QImage& image, int x, int y, int half) {
+QColor around(const QImage& image, int x, int y, int half)
+{
     return average(image, [=](int px, int py) { return std::abs(px - x) <= half && std::abs(py - y) <= half; });
 }
 
 // Which of the choices is nearest in colour; by hue and saturation alone,
 // whatever the shading, unless the shading counts.
-int nearest(const QColor& seen, std::initializer_list<QColor> choices, bool shadingCounts = false) {
+int nearest(const QColor& seen, std::initializer_list<QColor> choices, bool shadingCounts = false)
+{
     auto chroma = [=](const QColor& c) {
         const double sum = shadingCounts ? 1.0 : c.red() + c.green() + c.blue() + 1.0;
         return std::array<double, 3>{c.red() / sum, c.green() / sum, c.blue() / sum};
@@ -75,33 +89,39 @@ int nearest(const QColor& seen, std::initializer_list<QColor> choices, bool shad
     for (const QColor& choice : choices) {
         const auto c = chroma(choice);
         const double distance = std::hypot(s[0] - c[0], s[1] - c[1], s[2] - c[2]);
-        if (distance < bestDistance) bestDistance = distance, best = index;
+        if (distance < bestDistance)
+            bestDistance = distance, best = index;
         ++index;
     }
     return best;
 }
 
-int channelGap(QRgb a, QRgb b) {
+int channelGap(QRgb a, QRgb b)
+{
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-double meanLightness(const QImage& image) {
+double meanLightness(const QImage& image)
+{
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) sum += qGray(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x)
+            sum += qGray(image.pixel(x, y));
     return sum / (image.width() * image.height());
 }
 
-}  // namespace
+}   // namespace
 
-TEST(CellPictures, All42AreSixteenBitBitmaps) {
+TEST(CellPictures, All42AreSixteenBitBitmaps)
+{
     for (const QString& name : cellNames()) {
         SCOPED_TRACE(name.toStdString());
         expectBmp555(readAll(sourceDir("resources/cells/") + name + ".bmp"), 45, 45);
     }
 }
 
-TEST(BuiltInPictures, AreEveryPictureInResourcesUnchanged) {
+TEST(BuiltInPictures, AreEveryPictureInResourcesUnchanged)
+{
     int pictures = 0;
     for (const QString folder : {"cells", "icons", "cursors"})
         for (const QFileInfo& file : QDir(sourceDir("resources/") + folder).entryInfoList(QDir::Files)) {
@@ -115,7 +135,8 @@ TEST(BuiltInPictures, AreEveryPictureInResourcesUnchanged) {
     EXPECT_EQ(pictures, 42 * 2 + 5 + 2);   // the cells and the cursor at two densities, the icons
 }
 
-TEST(CellPictures, EachShowsWhatItsNameSays) {
+TEST(CellPictures, EachShowsWhatItsNameSays)
+{
     // Empty places: grey, lit from the top left, in two different patterns.
     const QImage oneRing = cell("I0"), threeRings = cell("I00");
     for (const QImage& empty : {oneRing, threeRings}) {
@@ -154,7 +175,8 @@ TEST(CellPictures, EachShowsWhatItsNameSays) {
     }
 }
 
-TEST(ProgramIcon, IsACyanBallOnAGoldStarAt48And32PixelsAndOneLargeSize) {
+TEST(ProgramIcon, IsACyanBallOnAGoldStarAt48And32PixelsAndOneLargeSize)
+{
     for (int size : {48, 32, 256}) {
         const QString name = QString("velko-lines-%1.png").arg(size);
         const QImage icon = resource("icons/" + name, {size, size});
@@ -167,22 +189,26 @@ TEST(ProgramIcon, IsACyanBallOnAGoldStarAt48And32PixelsAndOneLargeSize) {
     }
 }
 
-TEST(HandCursor, IsA32PixelHandWithItsFingerTipAtTheHotSpot) {
+TEST(HandCursor, IsA32PixelHandWithItsFingerTipAtTheHotSpot)
+{
     const QImage hand = resource("cursors/hand.png", {32, 32});
     // The finger tip, centred on (5, 0), is the top row's only visible part:
     // a dark outline, white inside.
-    for (int x = 0; x < 32; ++x) EXPECT_EQ(qAlpha(hand.pixel(x, 0)) > 128, std::abs(x - 5) <= 1) << x;
+    for (int x = 0; x < 32; ++x)
+        EXPECT_EQ(qAlpha(hand.pixel(x, 0)) > 128, std::abs(x - 5) <= 1) << x;
     EXPECT_LT(qGray(hand.pixel(5, 0)), 80);
     EXPECT_EQ(qAlpha(hand.pixel(5, 6)), 255);
     EXPECT_GT(qGray(hand.pixel(5, 6)), 220);
 }
 
-TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize) {
+TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize)
+{
     const std::pair<const char*, QSize> pictures[] = {
-        {"game.gif", {640, 480}}, {"back.gif", {640, 480}}, {"cmd.gif", {405, 405}},
+        {"game.gif", {640, 480}},     {"back.gif", {640, 480}}, {"cmd.gif", {405, 405}},
         {"gameover.gif", {405, 405}}, {"tit.gif", {16, 16}},
     };
-    for (const auto& [name, size] : pictures) EXPECT_EQ(gif(name).size(), size) << name;
+    for (const auto& [name, size] : pictures)
+        EXPECT_EQ(gif(name).size(), size) << name;
     // The title strip is stretched to each dialog's width, never enlarged; so
     // stretched it matches the close button at its right end (the strip sits a
     // pixel above the dialog) and the title icon at (4, 2).
@@ -198,12 +224,14 @@ TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize) {
     EXPECT_NE(gif("cmd.gif"), gif("gameover.gif")) << "the two end pictures must differ";
 }
 
-TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits) {
+TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits)
+{
     // Each button face at its first place in the table: on its window's
     // picture, or on the dialogs' grey.
     QStringList buttons;
     for (const Place& button : places()) {
-        if (buttons.contains(button.control) || !QFile::exists(sourceDir("medias/") + button.control + "0.gif")) continue;
+        if (buttons.contains(button.control) || !QFile::exists(sourceDir("medias/") + button.control + "0.gif"))
+            continue;
         buttons << button.control;
         SCOPED_TRACE(button.control.toStdString());
         QImage face[3];
@@ -217,7 +245,8 @@ TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits)
         const QString window = button.window == "main" ? "back.gif" : button.window == "start" ? "game.gif" : "";
         const QImage ground = window.isEmpty() ? QImage() : gif(window);
         for (QPoint corner : {QPoint(0, 0), QPoint(button.width - 1, 0)}) {
-            const QRgb under = ground.isNull() ? qRgb(216, 216, 216) : ground.pixel(QPoint(button.x, button.y) + corner);
+            const QRgb under =
+                ground.isNull() ? qRgb(216, 216, 216) : ground.pixel(QPoint(button.x, button.y) + corner);
             EXPECT_LE(channelGap(face[0].pixel(corner), under), ground.isNull() ? 8 : 24) << corner.x();
         }
     }
@@ -227,7 +256,8 @@ TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeThatBlendInWhereItSits)
 // Every picture but the large icon has a partner for screens of twice the
 // density: name@2x beside name, twice as wide and high, showing the same
 // picture (shrunk to 1x size it matches the 1x picture closely).
-TEST(PicturesAt2x, EveryPictureHasAPartnerOfTwiceItsSizeShowingTheSame) {
+TEST(PicturesAt2x, EveryPictureHasAPartnerOfTwiceItsSizeShowingTheSame)
+{
     int pairs = 0;
     for (const char* folder : {"resources/cells", "resources/icons", "resources/cursors", "medias"}) {
         const QStringList names = QDir(sourceDir(folder)).entryList({"*.gif", "*.bmp", "*.png"}, QDir::Files);
@@ -260,7 +290,10 @@ namespace {
 
 // How a picture looks in grey and to players without one kind of cone
 // (Machado, Oliveira and Fernandes 2009, full severity), as linear-RGB matrices.
-struct Vision { const char* name; double m[3][3]; };
+struct Vision {
+    const char* name;
+    double m[3][3];
+};
 constexpr Vision kVisions[] = {
     {"grey", {{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}},
     {"protan", {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
@@ -268,11 +301,13 @@ constexpr Vision kVisions[] = {
     {"tritan", {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
 };
 
-double toLinear(int v) {
+double toLinear(int v)
+{
     const double s = v / 255.0;
     return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
 }
-double toSrgb(double l) {
+double toSrgb(double l)
+{
     l = std::clamp(l, 0.0, 1.0);
     return 255.0 * (l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055);
 }
@@ -280,11 +315,13 @@ double toSrgb(double l) {
 using Seen = std::vector<std::array<double, 3>>;
 
 // The colours of the pixels inside a disc, as the vision sees them.
-Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, double radius) {
+Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, double radius)
+{
     Seen seen;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
-            if (std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) > radius) continue;
+            if (std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) > radius)
+                continue;
             const QRgb p = picture.pixel(x, y);
             const double in[3] = {toLinear(qRed(p)), toLinear(qGreen(p)), toLinear(qBlue(p))};
             std::array<double, 3> out;
@@ -295,16 +332,24 @@ Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, dou
     return seen;
 }
 
-}  // namespace
+}   // namespace
 
 // The eight balls differ in more than hue: in grey and in each simulated
 // colour blindness, every two balls of a family differ clearly in at least
 // a quarter of the ball's pixels. A pixel differs clearly when the two seen
 // colours lie 40 or more apart (Euclidean, 0-255 sRGB; in grey, a step of 23
 // grey levels).
-TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers) {
-    const struct Family { const char* prefix; QPointF centre; double radius; } families[] = {
-        {"I", {22.5, 21.8}, 18}, {"T", {22.5, 21.8}, 18}, {"A", {22.5, 22}, 14.8}, {"B", {22.5, 22}, 14.8}, {"C", {22.5, 22}, 14.8}};
+TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers)
+{
+    const struct Family {
+        const char* prefix;
+        QPointF centre;
+        double radius;
+    } families[] = {{"I", {22.5, 21.8}, 18},
+                    {"T", {22.5, 21.8}, 18},
+                    {"A", {22.5, 22}, 14.8},
+                    {"B", {22.5, 22}, 14.8},
+                    {"C", {22.5, 22}, 14.8}};
     for (const Family& family : families)
         for (const Vision& vision : kVisions) {
             Seen seen[9];

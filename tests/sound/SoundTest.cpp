@@ -26,7 +26,8 @@ namespace {
 const int kEffects[] = {0, 11, 12, 13, 14, 15, 25, 76};   // the ones the game plays
 const int kShippedEffects[] = {0, 11, 12, 13, 14, 15, 20, 21, 24, 25, 76};
 const QString kMedia = QStringLiteral(VELKO_MEDIAS_DIR);
-const std::string kDiskFile = (fs::temp_directory_path() / ("velko-sound-" + std::to_string(getpid()) + ".raw")).string();
+const std::string kDiskFile =
+    (fs::temp_directory_path() / ("velko-sound-" + std::to_string(getpid()) + ".raw")).string();
 
 // The loudest sample the disk driver writes over the next stretch of time; -1 if it writes none.
 int peakOver(int milliseconds)
@@ -185,9 +186,16 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
     QTemporaryDir onlyZero;
     QFile::copy(kMedia + QStringLiteral("/0.ogg"), onlyZero.filePath(QStringLiteral("0.ogg")));
     const std::set<int> all(std::begin(kEffects), std::end(kEffects));
-    const struct { const char* driver; QString media; std::set<int> loaded; bool device; } cases[] = {
-        {"dummy", kMedia, all, true}, {"dummy", onlyZero.path(), {0}, true},
-        {"no-such-audio-driver", kMedia, {}, false}, {"dummy", kMedia, all, true},
+    const struct {
+        const char* driver;
+        QString media;
+        std::set<int> loaded;
+        bool device;
+    } cases[] = {
+        {"dummy", kMedia, all, true},
+        {"dummy", onlyZero.path(), {0}, true},
+        {"no-such-audio-driver", kMedia, {}, false},
+        {"dummy", kMedia, all, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.driver) + " " + c.media.toStdString());
@@ -218,13 +226,17 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
 TEST_F(SoundTest, TheRandomValuePicksTheTuneTheLowestValuesTheLastTune)
 {
     start("dummy");
-    const struct { float r; int tune; } cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
+    const struct {
+        float r;
+        int tune;
+    } cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(tuneFor(c.r), c.tune) << "r = " << c.r;
         sound->startTune(tuneFor(c.r));
         ASSERT_NE(sound->tune(), nullptr) << "r = " << c.r;
         // Each shipped tune has its own length, which tells them apart.
-        Mix_Music* expected = Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(c.tune)).constData());
+        Mix_Music* expected =
+            Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(c.tune)).constData());
         EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected)) << "r = " << c.r;
         Mix_FreeMusic(expected);
     }
@@ -274,4 +286,4 @@ TEST_F(SoundTest, TheShippedSoundsAre44100HzAndTheTunesLongerAndQuieterThanEvery
     EXPECT_EQ(lengths.size(), 5u) << "five different tunes";
 }
 
-} // namespace
+}   // namespace

@@ -20,7 +20,8 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "score");
         const auto snapshot = [&] {
-            return std::tuple{game.board, game.selection, game.nextColours, game.score, score->text(), boardOf(*window)->image(),
+            return std::tuple{game.board,        game.selection,        game.nextColours,
+                              game.score,        score->text(),         boardOf(*window)->image(),
                               window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
         };
         const auto before = snapshot();
@@ -63,8 +64,13 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
         for (int step = 1; step <= moves; ++step)
             moveTo(window.get(), {470.0 + step, 460}, held);
     };
-    const struct { Qt::MouseButtons held; int moves, windowMoves; } drags[] = {
-        {Qt::LeftButton, 5, 1}, {Qt::LeftButton, 1, 1}, {Qt::RightButton, 3, 0}, {Qt::LeftButton | Qt::RightButton, 3, 0}};
+    const struct {
+        Qt::MouseButtons held;
+        int moves, windowMoves;
+    } drags[] = {{Qt::LeftButton, 5, 1},
+                 {Qt::LeftButton, 1, 1},
+                 {Qt::RightButton, 3, 0},
+                 {Qt::LeftButton | Qt::RightButton, 3, 0}};
     for (const auto& d : drags) {
         windowMoves = 0;
         drag(d.held, d.moves);
@@ -107,8 +113,8 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
     EXPECT_FALSE(board->isHidden());   // the second press brings it back
     // Releases on the boundary or outside leave it hidden; any button one pixel inside restores it.
     const std::tuple<QPoint, Qt::MouseButton, bool> releases[] = {
-        {{30, 200}, Qt::LeftButton, false}, {{200, 38}, Qt::LeftButton, false}, {{435, 200}, Qt::LeftButton, false},
-        {{200, 443}, Qt::LeftButton, false}, {{31, 39}, Qt::RightButton, true}, {{434, 442}, Qt::LeftButton, true}};
+        {{30, 200}, Qt::LeftButton, false},  {{200, 38}, Qt::LeftButton, false}, {{435, 200}, Qt::LeftButton, false},
+        {{200, 443}, Qt::LeftButton, false}, {{31, 39}, Qt::RightButton, true},  {{434, 442}, Qt::LeftButton, true}};
     press(part(*window, "help"));
     for (const auto& [at, button, restores] : releases) {
         EXPECT_TRUE(board->isHidden());
@@ -153,7 +159,8 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
             continue;
         EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
-        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 && sound.musicLevel() == 9);
+        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 &&
+                    sound.musicLevel() == 9);
         // Each bar sets its own level.
         QTest::mouseClick(part(*window, "musicBar"), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
         QTest::mouseClick(part(*window, "effectsBar"), Qt::LeftButton, Qt::NoModifier, QPoint(12, 5));
@@ -168,10 +175,14 @@ TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
     for (int i = 0; i < 75; ++i)
         table += "00text\r\n";
     // The file broken (no contents: gone); the last folder is whole and starts, in edition 2.
-    const std::pair<const char*, QByteArray> damages[] = {
-        {"sysinfo.txt", {}}, {"sysinfo.txt", "1\r\n00Player\r\n01Velko Lines\r\n"}, {"sysinfo.txt", table},
-        {"sysinfo.txt", "300" + table.mid(1)}, {"back.gif", {}}, {"game.gif", {}}, {"game.gif", "not a picture"},
-        {"sysinfo.txt", "2" + table.mid(1)}};
+    const std::pair<const char*, QByteArray> damages[] = {{"sysinfo.txt", {}},
+                                                          {"sysinfo.txt", "1\r\n00Player\r\n01Velko Lines\r\n"},
+                                                          {"sysinfo.txt", table},
+                                                          {"sysinfo.txt", "300" + table.mid(1)},
+                                                          {"back.gif", {}},
+                                                          {"game.gif", {}},
+                                                          {"game.gif", "not a picture"},
+                                                          {"sysinfo.txt", "2" + table.mid(1)}};
     for (const auto& [name, contents] : damages) {
         QTemporaryDir folder;
         for (const char* file : {"sysinfo.txt", "game.gif", "back.gif"})
@@ -187,4 +198,4 @@ TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
     }
 }
 
-} // namespace velko::test
+}   // namespace velko::test

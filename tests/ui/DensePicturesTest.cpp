@@ -17,7 +17,11 @@ TEST_F(DensePictures, PartnerPathsAndTheFallBackTo1x)
     // A media set with no 2x pictures: the 1x picture, drawn at its own size.
     QTemporaryDir plainSet;
     ASSERT_TRUE(QFile::copy(mediaPath("back.gif"), plainSet.filePath("back.gif")));
-    const struct { QString path; QSize pixels; qreal ratio; } loads[] = {
+    const struct {
+        QString path;
+        QSize pixels;
+        qreal ratio;
+    } loads[] = {
         {mediaPath("back.gif"), {1280, 960}, 2},
         {":/cells/I1", {90, 90}, 2},
         {":/cursors/hand.png", {64, 64}, 2},
@@ -57,5 +61,5 @@ TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
     EXPECT_EQ(part<QLabel>(*window, "marker")->pixmap().devicePixelRatio(), scale);
 }
 
-} // namespace
-} // namespace velko::test
+}   // namespace
+}   // namespace velko::test

@@ -2,11 +2,11 @@
 // gives back and where the score lands; and the table, four columns that line
 // up, rebuilt at every opening.
 
-#include "HighScoreWindow.h"
 #include "GameInfoFile.h"
+#include "HighScoreWindow.h"
 #include "HighScores.h"
-#include "NameEntryDialog.h"
 #include "MessageDialog.h"
+#include "NameEntryDialog.h"
 #include "WindowTestSupport.h"
 
 using namespace velko;
@@ -44,7 +44,7 @@ protected:
     GameData data;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(HighScoreDialogsTest, TheTableShowsHeadingsThenEveryEntryTheSameAtEveryOpeningAndANaNDateEmpty)
 {
@@ -80,8 +80,8 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
             // Each column's lines fit it, each column ends before the next begins; the
             // points of any width end flush right, the dates inside the window.
             int end = -1;
-            for (auto [name, least, most] : {std::tuple{"ranks", 0, 999}, {"names", 0, 999}, {"points", 184, 184},
-                                             {"dates", 0, 341}}) {
+            for (auto [name, least, most] :
+                 {std::tuple{"ranks", 0, 999}, {"names", 0, 999}, {"points", 184, 184}, {"dates", 0, 341}}) {
                 auto* label = part<QLabel>(dialog, name);
                 for (const QString& line : label->text().split(QLatin1Char('\n')))
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
@@ -90,7 +90,7 @@ TEST_F(HighScoreDialogsTest, EveryCellStaysInsideItsColumnForLongNamesAndDatesIn
                 EXPECT_TRUE(end >= least && end <= most) << name << " ends at " << end;
             }
             const QStringList shown = part<QLabel>(dialog, "names")->text().split(QLatin1Char('\n'));
-            EXPECT_EQ(shown[4], names[3]);                     // a short name whole
+            EXPECT_EQ(shown[4], names[3]);                   // a short name whole
             EXPECT_TRUE(shown[2].endsWith(QChar(0x2026)));   // a long one cut with an ellipsis
             const QString dates = part<QLabel>(dialog, "dates")->text();
             EXPECT_FALSE(dates.contains(QChar(0x2026))) << qPrintable(dates);   // dates stay whole
@@ -118,11 +118,17 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
 {
     const QString longName = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     // Left by a button, or by the window manager when there is none.
-    const struct { std::int32_t score; QString typed; const char* leaveBy; QString name; int rank; } cases[] = {
-        {91, "", "cmdok", data.texts[14], 7}, {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
-        {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
-        {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
-        {800, longName, "cmdok", longName, 2}};   // as long as it is typed
+    const struct {
+        std::int32_t score;
+        QString typed;
+        const char* leaveBy;
+        QString name;
+        int rank;
+    } cases[] = {{91, "", "cmdok", data.texts[14], 7},
+                 {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
+                 {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
+                 {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
+                 {800, longName, "cmdok", longName, 2}};   // as long as it is typed
     for (const auto& c : cases) {
         const double before = nowDateValue();
         data.highScores = defaultScoreTable(QStringLiteral("Velko"), before - 10);
@@ -149,13 +155,15 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
 TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTheMessage)
 {
     enum Dialog { Message, NameEntry, Table };
-    const struct { Dialog dialog; Qt::Key key; bool closes; } keys[] = {
-        {Message, Qt::Key_Escape, true}, {Message, Qt::Key_Return, false}, {Message, Qt::Key_Enter, false},
-        {Message, Qt::Key_Space, false}, {Message, Qt::Key_Y, false},
-        {NameEntry, Qt::Key_Return, true}, {NameEntry, Qt::Key_Enter, true}, {NameEntry, Qt::Key_Escape, true},
-        {NameEntry, Qt::Key_F2, false},
-        {Table, Qt::Key_Escape, true}, {Table, Qt::Key_Return, true}, {Table, Qt::Key_Enter, true},
-        {Table, Qt::Key_Space, false}};
+    const struct {
+        Dialog dialog;
+        Qt::Key key;
+        bool closes;
+    } keys[] = {{Message, Qt::Key_Escape, true},  {Message, Qt::Key_Return, false},  {Message, Qt::Key_Enter, false},
+                {Message, Qt::Key_Space, false},  {Message, Qt::Key_Y, false},       {NameEntry, Qt::Key_Return, true},
+                {NameEntry, Qt::Key_Enter, true}, {NameEntry, Qt::Key_Escape, true}, {NameEntry, Qt::Key_F2, false},
+                {Table, Qt::Key_Escape, true},    {Table, Qt::Key_Return, true},     {Table, Qt::Key_Enter, true},
+                {Table, Qt::Key_Space, false}};
     for (const auto& k : keys) {
         bool closed = false;
         whenModalShows([&](QDialog& dialog) {

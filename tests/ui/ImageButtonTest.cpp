@@ -13,7 +13,10 @@ namespace {
 
 const QColor kNormal(200, 30, 30), kHover(30, 200, 30), kPressed(30, 30, 200);
 
-struct Event { int button, shift; float x, y; };
+struct Event {
+    int button, shift;
+    float x, y;
+};
 
 class ImageButtonTest : public ::testing::Test {
 protected:
@@ -21,8 +24,8 @@ protected:
 
     std::unique_ptr<ImageButton> makeButton(bool withFaces = true)
     {
-        for (const auto& [name, colour] : {std::pair{"tst0.gif", kNormal}, {"tst1.gif", kHover},
-                                           {"tst2.gif", kPressed}})
+        for (const auto& [name, colour] :
+             {std::pair{"tst0.gif", kNormal}, {"tst1.gif", kHover}, {"tst2.gif", kPressed}})
             if (withFaces)
                 writeDot(file(name), colour);
         auto button = std::make_unique<ImageButton>("tst", ButtonContext{folder.path(), [this] { ++clicks; }});
@@ -37,15 +40,14 @@ protected:
         return button;
     }
 
-    static QColor faceAt(ImageButton& button, int x = 0, int y = 0)
-    { return button.grab().toImage().pixelColor(x, y); }
+    static QColor faceAt(ImageButton& button, int x = 0, int y = 0) { return button.grab().toImage().pixelColor(x, y); }
 
     QTemporaryDir folder;
     int clicks = 0;
     std::vector<Event> downs, ups, moves;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ImageButtonTest, TheFaceIsTheGifElseTheJpegElseTheWindowColourAndTheButtonWorksEither)
 {
@@ -75,10 +77,17 @@ TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForThe
 {
     auto button = makeButton();
     EXPECT_EQ(faceAt(*button), kNormal);
-    const struct { QPointF at; Qt::MouseButtons held; QColor face; } steps[] = {
-        {{5, 5}, {}, kHover}, {{6, 5}, Qt::LeftButton, kPressed},
-        {{7, 5}, Qt::LeftButton | Qt::RightButton, kHover}, {{20, 16}, {}, kHover},
-        {{21, 16}, {}, kNormal}, {{0, 0}, {}, kHover}, {{-1, 0}, {}, kNormal}};
+    const struct {
+        QPointF at;
+        Qt::MouseButtons held;
+        QColor face;
+    } steps[] = {{{5, 5}, {}, kHover},
+                 {{6, 5}, Qt::LeftButton, kPressed},
+                 {{7, 5}, Qt::LeftButton | Qt::RightButton, kHover},
+                 {{20, 16}, {}, kHover},
+                 {{21, 16}, {}, kNormal},
+                 {{0, 0}, {}, kHover},
+                 {{-1, 0}, {}, kNormal}};
     for (const auto& step : steps) {
         moveTo(button.get(), step.at, step.held);
         EXPECT_EQ(faceAt(*button), step.face) << step.at.x() << "," << step.at.y();
@@ -91,9 +100,12 @@ TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForThe
 
 TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsStillThere)
 {
-    const struct { Qt::MouseButton button; Qt::KeyboardModifiers keys; int code, shift; } cases[] = {
-        {Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier, 2, 5},
-        {Qt::MiddleButton, Qt::ControlModifier, 4, 2}};
+    const struct {
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers keys;
+        int code, shift;
+    } cases[] = {{Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier, 2, 5},
+                 {Qt::MiddleButton, Qt::ControlModifier, 4, 2}};
     for (const auto& c : cases) {
         auto button = makeButton();
         downs.clear();
@@ -170,13 +182,17 @@ TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndIts
     const auto holder = [&] { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get(); };
     // Moves are in the window's pixels; they reach the button that holds the
     // pointer, as the window system sends them, else the pressed one.
-    const struct { const char* path; std::vector<int> slide; Qt::MouseButtons held; QColor firstFace, secondFace;
-                   int firstReleases, secondReleases; } cases[] = {
-        {"onto the other", {50}, Qt::LeftButton, kNormal, kPressed, 0, 1},
-        {"onto the other with both buttons", {50}, Qt::LeftButton | Qt::RightButton, kNormal, kHover, 0, 1},
-        {"onto the other and off", {50, 70}, Qt::LeftButton, kNormal, kNormal, 0, 0},
-        {"onto the other and back", {50, 30, 5}, Qt::LeftButton, kPressed, kNormal, 1, 0},
-        {"off between them", {30}, Qt::LeftButton, kNormal, kNormal, 0, 0}};
+    const struct {
+        const char* path;
+        std::vector<int> slide;
+        Qt::MouseButtons held;
+        QColor firstFace, secondFace;
+        int firstReleases, secondReleases;
+    } cases[] = {{"onto the other", {50}, Qt::LeftButton, kNormal, kPressed, 0, 1},
+                 {"onto the other with both buttons", {50}, Qt::LeftButton | Qt::RightButton, kNormal, kHover, 0, 1},
+                 {"onto the other and off", {50, 70}, Qt::LeftButton, kNormal, kNormal, 0, 0},
+                 {"onto the other and back", {50, 30, 5}, Qt::LeftButton, kPressed, kNormal, 1, 0},
+                 {"off between them", {30}, Qt::LeftButton, kNormal, kNormal, 0, 0}};
     for (const auto& c : cases) {
         firstUps.clear();
         secondUps.clear();

@@ -42,5 +42,5 @@ TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
     }
 }
 
-} // namespace
-} // namespace velko::test
+}   // namespace
+}   // namespace velko::test

@@ -20,12 +20,26 @@ TEST_F(LevelBarTest, OnlyTheLeftButtonAloneSetsTheLevelHalvesRoundToEvenAndTheEn
     const auto press = QEvent::MouseButtonPress, move = QEvent::MouseMove;
     const Qt::MouseButton none = Qt::NoButton, left = Qt::LeftButton, right = Qt::RightButton;
     // Level 0: the event is ignored, the level stays and no change is signalled.
-    const struct { QEvent::Type type; double x; Qt::MouseButton button; Qt::MouseButtons held; int level; } steps[] = {
-        {press, 2.5, left, left, 2}, {press, 3.5, left, left, 4}, {move, 17.4, none, left, 17},
-        {move, 17.6, none, left, 18}, {press, 0.0, left, left, 1}, {move, 70.0, none, left, 50},
-        {move, -30.0, none, left, 1}, {move, 49.5, none, left, 50}, {move, 20.0, none, none, 0},
-        {press, 20.0, right, right, 0}, {press, 20.0, Qt::MiddleButton, Qt::MiddleButton, 0},
-        {move, 20.0, none, right, 0}, {move, 20.0, none, left | right, 0}, {press, 20.0, left, left | right, 0}};
+    const struct {
+        QEvent::Type type;
+        double x;
+        Qt::MouseButton button;
+        Qt::MouseButtons held;
+        int level;
+    } steps[] = {{press, 2.5, left, left, 2},
+                 {press, 3.5, left, left, 4},
+                 {move, 17.4, none, left, 17},
+                 {move, 17.6, none, left, 18},
+                 {press, 0.0, left, left, 1},
+                 {move, 70.0, none, left, 50},
+                 {move, -30.0, none, left, 1},
+                 {move, 49.5, none, left, 50},
+                 {move, 20.0, none, none, 0},
+                 {press, 20.0, right, right, 0},
+                 {press, 20.0, Qt::MiddleButton, Qt::MiddleButton, 0},
+                 {move, 20.0, none, right, 0},
+                 {move, 20.0, none, left | right, 0},
+                 {press, 20.0, left, left | right, 0}};
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "step " << &step - steps);
         const int before = bar.level();
@@ -40,7 +54,9 @@ TEST_F(LevelBarTest, ALevelSetInCodeIsClampedIsNotAPlayerChangeAndFillsThatManyC
 {
     EXPECT_EQ(bar.size(), QSize(50, 10));
     const QColor orange(209, 89, 30);
-    const struct { int set, level; } cases[] = {{0, 1}, {23, 23}, {99, 50}};
+    const struct {
+        int set, level;
+    } cases[] = {{0, 1}, {23, 23}, {99, 50}};
     for (const auto& c : cases) {
         bar.setLevel(c.set);
         EXPECT_EQ(bar.level(), c.level);
@@ -53,4 +69,4 @@ TEST_F(LevelBarTest, ALevelSetInCodeIsClampedIsNotAPlayerChangeAndFillsThatManyC
     EXPECT_EQ(changes.count(), 0);
 }
 
-} // namespace
+}   // namespace

@@ -66,11 +66,16 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
 TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
 {
     auto window = startedWindow(GameKind::Challenge);
-    const struct { int x, y; char family; } places[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
+    const struct {
+        int x, y;
+        char family;
+    } places[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     const auto expectPreview = [&] {
         for (int slot = 0; slot < 3; ++slot)
-            EXPECT_EQ(pixels(window.get()).copy(places[slot].x, places[slot].y, 45, 45),
-                      cellPicture(QStringLiteral("%1%2").arg(places[slot].family).arg(NumberOf(window->game().nextColours[slot]))));
+            EXPECT_EQ(
+                pixels(window.get()).copy(places[slot].x, places[slot].y, 45, 45),
+                cellPicture(
+                    QStringLiteral("%1%2").arg(places[slot].family).arg(NumberOf(window->game().nextColours[slot]))));
     };
     expectPreview();
     setBoard(*window, [](int c, int r) { return c + r == 16 ? 1 : 0; });   // a move that removes nothing
@@ -119,7 +124,8 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
 TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
 {
     for (bool highScore : {false, true}) {
-        data.highScores[7].points = highScore ? -1 : data.highScores[7].points;   // -1: even a score of 0 makes the table
+        data.highScores[7].points =
+            highScore ? -1 : data.highScores[7].points;   // -1: even a score of 0 makes the table
         auto window = startedWindow();
         // Full, no line of five, empty only at (8, 7), (7, 8) and (8, 8):
         // moving (6, 8) right leaves no room for three new balls.
@@ -136,7 +142,9 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(window->gameRunning() || clockOf(*window)->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
-        const auto entered = [this](const ScoreRecord& record) { return record.name == data.text(Text::NamelessPlayer) && record.points == 0; };
+        const auto entered = [this](const ScoreRecord& record) {
+            return record.name == data.text(Text::NamelessPlayer) && record.points == 0;
+        };
         EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
@@ -149,4 +157,4 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
     }
 }
 
-} // namespace velko::test
+}   // namespace velko::test

@@ -24,21 +24,27 @@ protected:
     int clicks = 0;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswer)
 {
-    const struct { MessageButtons answers; const char* button; Answer answer; } cases[] = {
-        {MessageButtons::Ok, "cmdok", Answer::Ok}, {MessageButtons::YesNo, "cmdyes", Answer::Yes},
-        {MessageButtons::YesNo, "cmdno", Answer::No}};
+    const struct {
+        MessageButtons answers;
+        const char* button;
+        Answer answer;
+    } cases[] = {{MessageButtons::Ok, "cmdok", Answer::Ok},
+                 {MessageButtons::YesNo, "cmdyes", Answer::Yes},
+                 {MessageButtons::YesNo, "cmdno", Answer::No}};
     for (const auto& c : cases) {
         const bool yesNo = c.answers == MessageButtons::YesNo;
-        EXPECT_EQ(answer(c.answers, [&](QDialog& dialog) {
-                      EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.button;
-                      EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.button;
-                      EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.button;
-                      click(part(dialog, c.button));
-                  }), c.answer);
+        EXPECT_EQ(answer(c.answers,
+                         [&](QDialog& dialog) {
+                             EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.button;
+                             EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.button;
+                             EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.button;
+                             click(part(dialog, c.button));
+                         }),
+                  c.answer);
     }
     EXPECT_EQ(clicks, 3);
 }
@@ -47,8 +53,7 @@ TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnA
 {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
-        [](QDialog& dialog) { click(part(dialog, "ex")); },
-        [](QDialog& dialog) { dialog.close(); }};
+        [](QDialog& dialog) { click(part(dialog, "ex")); }, [](QDialog& dialog) { dialog.close(); }};
     for (const auto& way : ways) {
         const auto act = [&way](QDialog& dialog) {
             // A press on an answer released outside it does nothing (keys: the dialogs' key table).
@@ -56,7 +61,8 @@ TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnA
             EXPECT_TRUE(dialog.isVisible());
             way(dialog);
         };
-        for (const auto& [answers, expected] : {std::pair{MessageButtons::YesNo, Answer::No}, {MessageButtons::Ok, Answer::Ok}})
+        for (const auto& [answers, expected] :
+             {std::pair{MessageButtons::YesNo, Answer::No}, {MessageButtons::Ok, Answer::Ok}})
             EXPECT_EQ(answer(answers, act), expected);
     }
 }
@@ -64,21 +70,28 @@ TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnA
 TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextAndKeepsTheAnswersUnderIt)
 {
     const int line = QFontMetrics(QFont(QStringLiteral("Tahoma"), 9)).height();
-    const struct { const char* text; int minHeight, maxHeight; } cases[] = {
-        {"", 0, 1}, {"One short line.", line - 2, 2 * line},
-        {"First line.\nSecond line.\nThird line.\nFourth.", 4 * line - 2, 5 * line},
-        {"A message long enough to need more than one line at this width, so it "
-         "wraps at the words and carries on.", 2 * line - 2, 5 * line}};
+    const struct {
+        const char* text;
+        int minHeight, maxHeight;
+    } cases[] = {{"", 0, 1},
+                 {"One short line.", line - 2, 2 * line},
+                 {"First line.\nSecond line.\nThird line.\nFourth.", 4 * line - 2, 5 * line},
+                 {"A message long enough to need more than one line at this width, so it "
+                  "wraps at the words and carries on.",
+                  2 * line - 2, 5 * line}};
     for (const auto& c : cases) {
-        answer(MessageButtons::Ok, [&c](QDialog& dialog) {
-            const int height = part(dialog, "Message")->height();
-            EXPECT_GE(height, c.minHeight);
-            EXPECT_LT(height, c.maxHeight);
-            EXPECT_EQ(dialog.height(), height + 66);   // 990 twips around the text
-            for (const char* button : {"cmdok", "cmdyes", "cmdno"})
-                EXPECT_EQ(part(dialog, button)->y(), height + 35) << button;   // 520 twips below its top, rounded
-            click(part(dialog, "cmdok"));
-        }, QString::fromUtf8(c.text));
+        answer(
+            MessageButtons::Ok,
+            [&c](QDialog& dialog) {
+                const int height = part(dialog, "Message")->height();
+                EXPECT_GE(height, c.minHeight);
+                EXPECT_LT(height, c.maxHeight);
+                EXPECT_EQ(dialog.height(), height + 66);   // 990 twips around the text
+                for (const char* button : {"cmdok", "cmdyes", "cmdno"})
+                    EXPECT_EQ(part(dialog, button)->y(), height + 35) << button;   // 520 twips below its top, rounded
+                click(part(dialog, "cmdok"));
+            },
+            QString::fromUtf8(c.text));
     }
 }
 

@@ -50,7 +50,11 @@ protected:
     std::unique_ptr<GameWindow> makeWindow()
     {
         auto window = std::make_unique<GameWindow>(data, sound);
-        window->desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](const QUrl& url) { urls.push_back(url); return opens; },
+        window->desktop() = {[this](int ms) { sleeps.push_back(ms); },
+                             [this](const QUrl& url) {
+                                 urls.push_back(url);
+                                 return opens;
+                             },
                              [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
         return window;
     }
@@ -81,10 +85,22 @@ T* part(QWidget& window, const char* name)
     EXPECT_NE(widget, nullptr) << "no control named " << name;
     return widget;
 }
-inline BoardView* boardOf(GameWindow& window) { return part<BoardView>(window, "board"); }
-inline QTimer* clockOf(GameWindow& window) { return part<QTimer>(window, "scoreClock"); }
-inline QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
-inline QImage pixels(QWidget* widget) { return rgb(widget->grab().toImage()); }
+inline BoardView* boardOf(GameWindow& window)
+{
+    return part<BoardView>(window, "board");
+}
+inline QTimer* clockOf(GameWindow& window)
+{
+    return part<QTimer>(window, "scoreClock");
+}
+inline QImage rgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+inline QImage pixels(QWidget* widget)
+{
+    return rgb(widget->grab().toImage());
+}
 
 // Every control of the window (named as in places.txt) at its place;
 // `inside` is what the places count from (a dialog's inside, within its frame).
@@ -99,10 +115,13 @@ inline void expectPlaces(const char* windowName, QWidget& window, QWidget& insid
         if (!w)
             continue;
         const QRect g(w == &window ? QPoint() : w->mapTo(&inside, QPoint()), w->size());
-        const double x = p.anchor == QLatin1String("right") ? g.x() + g.width()
-                         : p.anchor == QLatin1String("centre") ? g.x() + g.width() / 2.0 : g.x();
+        const double x = p.anchor == QLatin1String("right")    ? g.x() + g.width()
+                         : p.anchor == QLatin1String("centre") ? g.x() + g.width() / 2.0
+                                                               : g.x();
         for (auto [seen, wanted, slack] : {std::tuple{x, p.x, p.anchor == QLatin1String("centre") ? 1.0 : 0.0},
-                                           {g.y(), p.y, 0.0}, {g.width(), p.width, 0.0}, {g.height(), p.height, 0.0}})
+                                           {g.y(), p.y, 0.0},
+                                           {g.width(), p.width, 0.0},
+                                           {g.height(), p.height, 0.0}})
             if (wanted != kAny)
                 EXPECT_NEAR(seen, wanted, slack);
         ++checked;
@@ -121,7 +140,8 @@ inline void setBoard(GameWindow& window, const std::function<int(int, int)>& val
 {
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            window.game().drawCell({column, row}, window.game().board[column][row] = ColourNumbered(value(column, row)));
+            window.game().drawCell({column, row},
+                                   window.game().board[column][row] = ColourNumbered(value(column, row)));
     window.game().dropSelection();
     boardOf(window)->refresh();
 }
@@ -139,7 +159,10 @@ inline void expectBoardShowsGame(GameWindow& window, int scale = 1)
 }
 
 // A full click in the middle of a control, through Qt's test driver.
-inline void press(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
+inline void press(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
 inline void clickCell(GameWindow& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(boardOf(window), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
@@ -154,11 +177,22 @@ inline void mouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButto
 }
 inline void pressAt(QWidget* widget, QPointF at, Qt::MouseButton button = Qt::LeftButton,
                     Qt::KeyboardModifiers keys = Qt::NoModifier)
-{ mouse(widget, QEvent::MouseButtonPress, at, button, button, keys); }
+{
+    mouse(widget, QEvent::MouseButtonPress, at, button, button, keys);
+}
 inline void moveTo(QWidget* widget, QPointF at, Qt::MouseButtons held = Qt::NoButton)
-{ mouse(widget, QEvent::MouseMove, at, Qt::NoButton, held); }
-inline void release(QWidget* widget, QPointF at) { mouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
-inline void click(QWidget* widget) { pressAt(widget, {3, 3}); release(widget, {3, 3}); }
+{
+    mouse(widget, QEvent::MouseMove, at, Qt::NoButton, held);
+}
+inline void release(QWidget* widget, QPointF at)
+{
+    mouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+inline void click(QWidget* widget)
+{
+    pressAt(widget, {3, 3});
+    release(widget, {3, 3});
+}
 
 // A press dragged off the widget and released outside it.
 inline void pressAndDragOff(QWidget* widget)
@@ -209,7 +243,8 @@ inline void checkTitleStrip(QDialog& dialog, const QString& text)
     auto* title = part<QLabel>(dialog, "title");
     EXPECT_EQ(title->text(), text);
     int drags = 0;
-    const auto counter = QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&drags] { ++drags; });
+    const auto counter =
+        QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&drags] { ++drags; });
     moveTo(strip, {50, 5}, Qt::RightButton);
     moveTo(strip, {50, 5}, Qt::LeftButton | Qt::RightButton);
     moveTo(title, {5, 5});
@@ -242,10 +277,9 @@ inline void writeDot(const QString& path, const QColor& colour)
     QImage jpeg(1, 1, QImage::Format_RGB32);
     jpeg.fill(colour);
     const char tail[] = "\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x44\1\0;";
-    QByteArray gif = QByteArray("GIF89a\1\0\1\0\x80\0\0", 13) + char(colour.red())
-                     + char(colour.green()) + char(colour.blue()) + QByteArray(tail, sizeof tail - 1);
-    ASSERT_TRUE(path.endsWith(QLatin1String(".jpg")) ? jpeg.save(&file, "JPG", 100)
-                                                     : file.write(gif) == gif.size());
+    QByteArray gif = QByteArray("GIF89a\1\0\1\0\x80\0\0", 13) + char(colour.red()) + char(colour.green()) +
+                     char(colour.blue()) + QByteArray(tail, sizeof tail - 1);
+    ASSERT_TRUE(path.endsWith(QLatin1String(".jpg")) ? jpeg.save(&file, "JPG", 100) : file.write(gif) == gif.size());
 }
 
-} // namespace velko::test
+}   // namespace velko::test

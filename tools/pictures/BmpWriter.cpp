@@ -53,9 +53,9 @@ QByteArray encodeBmp555(const QImage& image, bool dither)
     putLE32(out, 40);
     putLE32(out, quint32(width));
     putLE32(out, quint32(height));   // positive: rows run bottom-up
-    putLE16(out, 1);   // planes
-    putLE16(out, 16);   // bits per pixel
-    putLE32(out, 0);   // BI_RGB: 5-5-5
+    putLE16(out, 1);                 // planes
+    putLE16(out, 16);                // bits per pixel
+    putLE32(out, 0);                 // BI_RGB: 5-5-5
     putLE32(out, pixelBytes);
     putLE32(out, 2835);   // 72 dots per inch
     putLE32(out, 2835);

@@ -45,14 +45,14 @@ StateColours coloursFor(int state)
     const QColor white(255, 255, 255), black(0, 0, 0);
     switch (state) {
     case 1:   // hover: lighter, the gold brighter
-        return {
-            mix(pal::kPanelLight, white, 0.18), mix(pal::kPanel, pal::kPanelLight, 0.45), pal::kGold, pal::kGoldPale};
+        return {mix(pal::kPanelLight, white, 0.18), mix(pal::kPanel, pal::kPanelLight, 0.45), pal::kGold,
+                pal::kGoldPale};
     case 2:   // pressed: darker, sunk
         return {mix(pal::kPanel, black, 0.3), mix(pal::kPanel, pal::kPanelShadow, 0.2), pal::kGoldDark,
-            mix(pal::kGold, pal::kGoldDark, 0.3)};
+                mix(pal::kGold, pal::kGoldDark, 0.3)};
     default:
         return {mix(pal::kPanelLight, pal::kPanel, 0.15), mix(pal::kPanel, pal::kPanelShadow, 0.3),
-            mix(pal::kGoldDark, pal::kPanel, 0.25), pal::kGold};
+                mix(pal::kGoldDark, pal::kPanel, 0.25), pal::kGold};
     }
 }
 
@@ -160,10 +160,10 @@ QImage drawButton(const ButtonDesign& design, int state)
         pen.setCapStyle(Qt::RoundCap);
         p.setPen(pen);
         const double inset = 2.3;
-        p.drawLine(
-            QPointF(face.left() + inset, face.top() + inset), QPointF(face.right() - inset, face.bottom() - inset));
-        p.drawLine(
-            QPointF(face.right() - inset, face.top() + inset), QPointF(face.left() + inset, face.bottom() - inset));
+        p.drawLine(QPointF(face.left() + inset, face.top() + inset),
+                   QPointF(face.right() - inset, face.bottom() - inset));
+        p.drawLine(QPointF(face.right() - inset, face.top() + inset),
+                   QPointF(face.left() + inset, face.bottom() - inset));
         break;
     }
     }

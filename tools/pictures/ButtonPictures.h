@@ -18,7 +18,7 @@ struct ButtonDesign {
     QSize size;
     QString caption;   // for ButtonSymbol::Caption
     ButtonSymbol symbol;
-    QColor ground;   // the colour around the rounded corners
+    QColor ground;               // the colour around the rounded corners
     double captionPixels = 13;   // wanted caption size; shrunk only if it must
 };
 

@@ -10,10 +10,10 @@ int Canvas::outputScale()
 }
 
 Canvas::Canvas(int width, int height, int scale)
-    : width_(width)
-    , height_(height)
-    , scale_(scale)
-    , big_(width * scale * outputScale_, height * scale * outputScale_, QImage::Format_ARGB32_Premultiplied)
+    : width_(width),
+      height_(height),
+      scale_(scale),
+      big_(width * scale * outputScale_, height * scale * outputScale_, QImage::Format_ARGB32_Premultiplied)
 {
     big_.fill(Qt::transparent);
     painter_ = std::make_unique<QPainter>(&big_);

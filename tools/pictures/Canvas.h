@@ -43,11 +43,7 @@ private:
 // While it lives, every canvas draws its picture `scale` times larger.
 class OutputScale {
 public:
-    explicit OutputScale(int scale)
-        : previous_(Canvas::outputScale_)
-    {
-        Canvas::outputScale_ = scale;
-    }
+    explicit OutputScale(int scale) : previous_(Canvas::outputScale_) { Canvas::outputScale_ = scale; }
     ~OutputScale() { Canvas::outputScale_ = previous_; }
     OutputScale(const OutputScale&) = delete;
     OutputScale& operator=(const OutputScale&) = delete;

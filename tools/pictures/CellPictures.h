@@ -16,9 +16,9 @@ struct NamedPicture {
     QImage image;
 };
 
-QImage drawEmptyCell(int rings);   // 1 ring: I0, 3 rings: I00
-QImage drawBoardBall(int value);   // I1..I8
-QImage drawSelectedBall(int value);   // T1..T8
+QImage drawEmptyCell(int rings);                // 1 ring: I0, 3 rings: I00
+QImage drawBoardBall(int value);                // I1..I8
+QImage drawSelectedBall(int value);             // T1..T8
 QImage drawPreviewBall(char slot, int value);   // slot 'A', 'B' or 'C'
 
 // All 42, in the order I0, I00, I1..I8, T1..T8, A1..A8, B1..B8, C1..C8.

@@ -84,8 +84,9 @@ std::vector<QRgb> medianCut(const std::map<QRgb, std::uint64_t>& histogram, size
             break;
         Box& box = boxes[size_t(pick)];
         const int axis = box.widestAxis().first;
-        std::stable_sort(box.swatches.begin(), box.swatches.end(),
-            [axis](const Swatch& a, const Swatch& b) { return channel(a.colour, axis) < channel(b.colour, axis); });
+        std::stable_sort(box.swatches.begin(), box.swatches.end(), [axis](const Swatch& a, const Swatch& b) {
+            return channel(a.colour, axis) < channel(b.colour, axis);
+        });
         const std::uint64_t half = box.pixels() / 2;
         std::uint64_t running = 0;
         size_t cut = 1;
@@ -108,9 +109,7 @@ std::vector<QRgb> medianCut(const std::map<QRgb, std::uint64_t>& histogram, size
 
 class NearestColour {
 public:
-    explicit NearestColour(const std::vector<QRgb>& palette)
-        : palette_(palette)
-    { }
+    explicit NearestColour(const std::vector<QRgb>& palette) : palette_(palette) {}
 
     std::uint8_t find(int r, int g, int b)
     {
@@ -175,7 +174,7 @@ IndexedPicture quantize(const QImage& image, bool dither)
     std::vector<std::array<double, 3>> current(size_t(out.width) + 2), next(size_t(out.width) + 2);
     const double strength = dither ? 0.85 : 0.0;
     for (int y = 0; y < out.height; ++y) {
-        std::fill(next.begin(), next.end(), std::array<double, 3> {0, 0, 0});
+        std::fill(next.begin(), next.end(), std::array<double, 3>{0, 0, 0});
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         const bool leftToRight = y % 2 == 0;
         for (int step = 0; step < out.width; ++step) {

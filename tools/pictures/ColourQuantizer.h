@@ -13,7 +13,7 @@ namespace velko::pictures {
 struct IndexedPicture {
     int width = 0;
     int height = 0;
-    std::vector<QRgb> palette;   // at most 256 colours
+    std::vector<QRgb> palette;           // at most 256 colours
     std::vector<std::uint8_t> indices;   // width × height, row by row
 };
 

@@ -16,15 +16,7 @@ constexpr int kBoardPixels = 9 * kCellPixels;
 
 // A game board late in play; a fixed pattern so every run draws the same.
 const char* const kLateBoard[9] = {
-    "1.38..26.",
-    "4.2.51.8.",
-    ".63..4.12",
-    "2..871.5.",
-    ".5.2..36.",
-    "81..4.2.7",
-    ".2.36..18",
-    "5.1..82..",
-    "3.4.6.1.5",
+    "1.38..26.", "4.2.51.8.", ".63..4.12", "2..871.5.", ".5.2..36.", "81..4.2.7", ".2.36..18", "5.1..82..", "3.4.6.1.5",
 };
 
 void paintLateBoard(QPainter& p)

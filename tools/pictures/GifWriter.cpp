@@ -15,9 +15,7 @@ void putLE16(QByteArray& out, int value)
 // Packs variable-width codes least significant bit first into 255-byte blocks.
 class CodeStream {
 public:
-    explicit CodeStream(QByteArray& out)
-        : out_(out)
-    { }
+    explicit CodeStream(QByteArray& out) : out_(out) {}
 
     void put(int code, int width)
     {
@@ -120,8 +118,8 @@ QByteArray encodeGif(const IndexedPicture& picture)
     putLE16(out, picture.width);
     putLE16(out, picture.height);
     out.append(char(0xF7));   // global colour table of 256 entries, 8-bit colour
-    out.append('\0');   // background colour index
-    out.append('\0');   // square pixels
+    out.append('\0');         // background colour index
+    out.append('\0');         // square pixels
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < int(picture.palette.size()) ? picture.palette[size_t(i)] : qRgb(0, 0, 0);
         out.append(char(qRed(c)));

@@ -17,8 +17,8 @@ QImage drawHandCursor()
     hand.lineTo(3.5, 2.5);
     hand.cubicTo(3.5, -0.2, 7.5, -0.2, 7.5, 2.5);   // finger tip at (5, 0)
     hand.lineTo(7.5, 10.5);
-    hand.cubicTo(7.5, 8.5, 11.5, 8.5, 11.5, 10.5);   // middle finger knuckle
-    hand.cubicTo(11.5, 9.0, 15.5, 9.0, 15.5, 11.5);   // ring finger knuckle
+    hand.cubicTo(7.5, 8.5, 11.5, 8.5, 11.5, 10.5);      // middle finger knuckle
+    hand.cubicTo(11.5, 9.0, 15.5, 9.0, 15.5, 11.5);     // ring finger knuckle
     hand.cubicTo(15.5, 10.0, 19.5, 10.0, 19.5, 12.5);   // little finger knuckle
     hand.lineTo(19.5, 19.5);
     hand.cubicTo(19.5, 22.0, 18.0, 23.5, 17.5, 25.5);   // heel of the hand

@@ -56,28 +56,22 @@ void paintUnderBoard(QPainter& p, const QRectF& board)
     p.setClipRect(board);
     p.setPen(QPen(QColor(255, 255, 255, 10), 1));
     for (int i = 1; i < 9; ++i) {
-        p.drawLine(
-            QPointF(board.left() + i * 45 + 0.5, board.top()), QPointF(board.left() + i * 45 + 0.5, board.bottom()));
-        p.drawLine(
-            QPointF(board.left(), board.top() + i * 45 + 0.5), QPointF(board.right(), board.top() + i * 45 + 0.5));
+        p.drawLine(QPointF(board.left() + i * 45 + 0.5, board.top()),
+                   QPointF(board.left() + i * 45 + 0.5, board.bottom()));
+        p.drawLine(QPointF(board.left(), board.top() + i * 45 + 0.5),
+                   QPointF(board.right(), board.top() + i * 45 + 0.5));
     }
     const QFont heading = captionFont(26);
     paintGoldText(p, "How to play", heading,
-        centredBaseline("How to play", heading, QPointF(board.center().x(), board.top() + 70)), 2);
+                  centredBaseline("How to play", heading, QPointF(board.center().x(), board.top() + 70)), 2);
     const QFont body = captionFont(13, false);
     const char* lines[] = {
-        "Click a ball to pick it up,",
-        "then click an empty cell to send it there.",
-        "It travels only along free cells.",
-        "",
-        "Line up five or more of one colour",
-        "in a row, a column or a diagonal",
-        "and they vanish: 3 points a ball.",
-        "",
-        "Each move that clears nothing",
-        "brings three new balls, shown beside the board.",
-        "The silver ball fits every colour.",
-        "",
+        "Click a ball to pick it up,",         "then click an empty cell to send it there.",
+        "It travels only along free cells.",   "",
+        "Line up five or more of one colour",  "in a row, a column or a diagonal",
+        "and they vanish: 3 points a ball.",   "",
+        "Each move that clears nothing",       "brings three new balls, shown beside the board.",
+        "The silver ball fits every colour.",  "",
         "Click here to bring the board back.",
     };
     double y = board.top() + 120;

@@ -26,8 +26,8 @@ QImage mainWindow(const Sources& in)
 {
     QImage window = in.media("back.gif").convertToFormat(QImage::Format_RGB32);
     QPainter p(&window);
-    const char* board[9] = {"..1......", ".....4...", "..8.....2", "....7....", ".3.......", "......5..", "..6......",
-        "...2....1", "5......3."};
+    const char* board[9] = {"..1......", ".....4...", "..8.....2", "....7....", ".3.......",
+                            "......5..", "..6......", "...2....1", "5......3."};
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c) {
             const char v = board[r][c];
@@ -42,8 +42,8 @@ QImage mainWindow(const Sources& in)
         const char* name;
         QRect at;
         int state;
-    } buttons[] = {{"newgame", lay::kNewGame, 1}, {"phbt", lay::kScores, 0}, {"web", lay::kWeb, 0},
-        {"help", lay::kHelp, 2}, {"min", lay::kMinimise, 0}, {"ex", lay::kClose, 0}};
+    } buttons[] = {{"newgame", lay::kNewGame, 1}, {"phbt", lay::kScores, 0},  {"web", lay::kWeb, 0},
+                   {"help", lay::kHelp, 2},       {"min", lay::kMinimise, 0}, {"ex", lay::kClose, 0}};
     for (const auto& b : buttons)
         p.drawImage(b.at.topLeft(), in.media(QString("%1%2.gif").arg(b.name).arg(b.state)));
     QFont tahoma("DejaVu Sans");
@@ -62,7 +62,7 @@ QImage mainWindow(const Sources& in)
     p.setFont(score);
     p.setPen(palette::kScore);
     p.drawText(scoreBox, Qt::AlignHCenter | Qt::AlignTop, "1284");
-    for (const auto& [bar, level] : {std::pair {lay::kMusicBar, 30}, std::pair {lay::kEffectsBar, 44}}) {
+    for (const auto& [bar, level] : {std::pair{lay::kMusicBar, 30}, std::pair{lay::kEffectsBar, 44}}) {
         p.fillRect(bar, Qt::white);
         p.fillRect(QRect(bar.topLeft(), QSize(level, bar.height())), QColor(209, 89, 30));
     }
@@ -109,7 +109,7 @@ QImage catalogue(const Sources& in)
     QImage sheet(1000, 1000, QImage::Format_RGB32);
     sheet.fill(QColor(40, 44, 52));
     QPainter p(&sheet);
-    QStringList cells {"I0", "I00"};
+    QStringList cells{"I0", "I00"};
     for (const char* family : {"I", "T", "A", "B", "C"})
         for (int v = 1; v <= 8; ++v)
             cells << QString("%1%2").arg(family).arg(v);
@@ -165,7 +165,7 @@ QImage smallPictures(const Sources& in)
 bool writePreviewSheets(const QString& sourceRoot, const QString& folder)
 {
     QDir().mkpath(folder);
-    const Sources in {sourceRoot};
+    const Sources in{sourceRoot};
     bool ok = true;
     ok &= mainWindow(in).save(folder + "/main-window.png");
     ok &= startScreen(in).save(folder + "/start-screen.png");

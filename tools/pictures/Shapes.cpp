@@ -16,7 +16,7 @@ QColor mix(const QColor& a, const QColor& b, double amount)
 {
     auto channel = [amount](int x, int y) { return int(std::lround(x + (y - x) * amount)); };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()),
-        channel(a.alpha(), b.alpha()));
+                  channel(a.alpha(), b.alpha()));
 }
 
 QColor withAlpha(const QColor& c, int alpha)
@@ -92,8 +92,8 @@ static void paintMark(QPainter& p, QPointF c, double r, int mark)
     p.save();
     p.setPen(Qt::NoPen);
     // Spots leave the light spot at the top left and the eyes clear.
-    const QPointF spots[]
-        = {at(0.5, -0.58), at(-0.72, 0.08), at(0.75, 0.12), at(-0.42, 0.66), at(0.38, 0.7), at(0.02, -0.86)};
+    const QPointF spots[] = {at(0.5, -0.58),  at(-0.72, 0.08), at(0.75, 0.12),
+                             at(-0.42, 0.66), at(0.38, 0.7),   at(0.02, -0.86)};
     switch (mark) {
     case kDarkBands:
         p.setBrush(dark);
@@ -166,8 +166,8 @@ void paintBall(QPainter& p, QPointF c, double r, const BallLook& look)
     if (look.joker) {
         // The joker's rainbow sheen, soft enough to keep it silver.
         QConicalGradient rainbow(c, 30);
-        const QColor hues[] = {QColor(255, 80, 80), QColor(255, 200, 60), QColor(90, 220, 90), QColor(70, 200, 255),
-            QColor(120, 110, 255), QColor(230, 90, 230), QColor(255, 80, 80)};
+        const QColor hues[] = {QColor(255, 80, 80),   QColor(255, 200, 60), QColor(90, 220, 90), QColor(70, 200, 255),
+                               QColor(120, 110, 255), QColor(230, 90, 230), QColor(255, 80, 80)};
         for (int i = 0; i < 7; ++i)
             rainbow.setColorAt(i / 6.0, withAlpha(hues[i], 62));
         p.setBrush(rainbow);
@@ -410,8 +410,8 @@ QPointF centredBaseline(const QString& text, const QFont& font, QPointF centre)
     return QPointF(centre.x() - box.center().x(), centre.y() - box.center().y());
 }
 
-void paintSolidText(
-    QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour, double shadowSize)
+void paintSolidText(QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour,
+                    double shadowSize)
 {
     const QPainterPath path = textPath(text, font, baseline);
     paintSoftShadow(p, path, shadowSize);

@@ -15,7 +15,7 @@ namespace velko::pictures {
 struct BallLook {
     QColor colour;
     bool bright = false;   // the selected ball: lighter and livelier
-    bool joker = false;   // silver with a rainbow sheen
+    bool joker = false;    // silver with a rainbow sheen
     bool eyes = true;
     double lookX = 0.0;   // where the pupils look, -1..1
     double lookY = -0.6;
@@ -30,14 +30,14 @@ struct BallLook {
 // see some colours alike.
 enum BallMark {
     kNoMark = 0,
-    kDarkBands = 1,   // blue: dark bands round the ball
-    kLightSpots = 2,   // green: light spots
+    kDarkBands = 1,      // blue: dark bands round the ball
+    kLightSpots = 2,     // green: light spots
     kLightStripes = 3,   // purple: light stripes from pole to pole
-    kDarkSpots = 4,   // cyan: dark spots
-    kDarkSlants = 5,   // yellow: dark slanting stripes
-    kLightRing = 6,   // orange: a light ring round the middle
-    kJokerStar = 7,   // silver joker: a gold star
-    kDarkRing = 8,   // red: a dark ring and a dark middle, like a target
+    kDarkSpots = 4,      // cyan: dark spots
+    kDarkSlants = 5,     // yellow: dark slanting stripes
+    kLightRing = 6,      // orange: a light ring round the middle
+    kJokerStar = 7,      // silver joker: a gold star
+    kDarkRing = 8,       // red: a dark ring and a dark middle, like a target
 };
 
 // Mixes two colours; amount 0 gives a, 1 gives b.
@@ -70,8 +70,8 @@ void paintWell(QPainter& p, const QRectF& rect, double radius, const QColor& fil
 void paintGoldText(QPainter& p, const QString& text, const QFont& font, QPointF baseline, double shadowSize);
 // Lettering centred on a point, in gold (above) or any solid colour with a shadow.
 QPointF centredBaseline(const QString& text, const QFont& font, QPointF centre);
-void paintSolidText(
-    QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour, double shadowSize);
+void paintSolidText(QPainter& p, const QString& text, const QFont& font, QPointF baseline, const QColor& colour,
+                    double shadowSize);
 
 // The deep background gradient with a soft light from the top left.
 void paintBackdrop(QPainter& p, const QRectF& rect);

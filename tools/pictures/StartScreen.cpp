@@ -20,18 +20,8 @@ struct Ball {
 
 // Balls around the title, all peeking at it.
 const Ball kBalls[] = {
-    {50, 60, 27, 1},
-    {596, 56, 24, 8},
-    {118, 178, 17, 5},
-    {530, 178, 20, 2},
-    {96, 318, 34, 6},
-    {548, 326, 30, 3},
-    {175, 425, 22, 4},
-    {476, 436, 20, 5},
-    {40, 440, 15, 2},
-    {608, 424, 17, 7},
-    {40, 220, 12, 4},
-    {610, 232, 13, 1},
+    {50, 60, 27, 1},   {596, 56, 24, 8},  {118, 178, 17, 5}, {530, 178, 20, 2}, {96, 318, 34, 6}, {548, 326, 30, 3},
+    {175, 425, 22, 4}, {476, 436, 20, 5}, {40, 440, 15, 2},  {608, 424, 17, 7}, {40, 220, 12, 4}, {610, 232, 13, 1},
 };
 
 void paintFaintRings(QPainter& p)
@@ -97,7 +87,7 @@ QImage drawStartScreen()
 
     // The clear panel that holds the three buttons.
     const QRectF panel(lay::kNormalGame.left() - 16, lay::kNormalGame.top() - 14, lay::kNormalGame.width() + 32,
-        lay::kQuit.bottom() + 1 - lay::kNormalGame.top() + 28);
+                       lay::kQuit.bottom() + 1 - lay::kNormalGame.top() + 28);
     paintPanel(p, panel, 12, pal::kPanel);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(pal::kGoldDark, 170), 1.0));

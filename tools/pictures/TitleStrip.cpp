@@ -46,8 +46,8 @@ QImage drawTitleIcon(const QImage& strip)
     const int size = lay::kTitleIconSize;
     // The icon's ground is the strip itself at the icon's place.
     const int at = Canvas::outputScale();
-    const QImage ground
-        = strip.copy(lay::kTitleIcon.x() * at, (lay::kTitleIcon.y() - lay::kStripTop) * at, size * at, size * at);
+    const QImage ground =
+        strip.copy(lay::kTitleIcon.x() * at, (lay::kTitleIcon.y() - lay::kStripTop) * at, size * at, size * at);
     Canvas canvas(size, size, 8);
     QPainter& p = canvas.painter();
     BallLook look;

@@ -13,7 +13,7 @@ constexpr int kWindowHeight = 480;
 
 // Main window.
 inline const QRect kBoard(30, 38, 405, 405);
-inline const std::array<QPoint, 3> kPreview {QPoint(500, 248), QPoint(572, 317), QPoint(491, 370)};
+inline const std::array<QPoint, 3> kPreview{QPoint(500, 248), QPoint(572, 317), QPoint(491, 370)};
 inline const QPoint kBestLabel(556, 53);
 constexpr int kScoreCentreX = 557;
 constexpr int kScoreTop = 70;

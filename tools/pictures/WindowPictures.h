@@ -7,10 +7,10 @@
 
 namespace velko::pictures {
 
-QImage drawStartScreen();   // game.gif, 640 × 480
-QImage drawMainBackground();   // back.gif, 640 × 480
-QImage drawEndPicture(bool newRecord);   // cmd.gif / gameover.gif, 405 × 405
-QImage drawTitleStrip();   // tbk.gif, 341 × 22
+QImage drawStartScreen();                    // game.gif, 640 × 480
+QImage drawMainBackground();                 // back.gif, 640 × 480
+QImage drawEndPicture(bool newRecord);       // cmd.gif / gameover.gif, 405 × 405
+QImage drawTitleStrip();                     // tbk.gif, 341 × 22
 QImage drawTitleIcon(const QImage& strip);   // tit.gif, 16 × 16, on the strip's colours
 
 }   // namespace velko::pictures

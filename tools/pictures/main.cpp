@@ -65,7 +65,7 @@ bool writeResources(const QString& root)
     for (int size : {48, 32, 256})
         if (onlyAt1x || size != 256)   // the large icon is large enough for any screen
             ok &= writeFile(root + "/resources/icons/" + scaled(QString("velko-lines-%1").arg(size), "png"),
-                pngBytes(drawProgramIcon(size)));
+                            pngBytes(drawProgramIcon(size)));
     ok &= writeFile(root + "/resources/cursors/" + scaled("hand", "png"), pngBytes(drawHandCursor()));
     return ok;
 }
@@ -92,7 +92,7 @@ bool writeMedias(const QString& root)
     for (const ButtonDesign& design : allButtonDesigns())
         for (int state = 0; state < 3; ++state)
             ok &= writeFile(medias + scaled(design.name + QString::number(state), "gif"),
-                encodeGif(drawButton(design, state), false));
+                            encodeGif(drawButton(design, state), false));
     return ok;
 }
 

@@ -45,9 +45,8 @@ double decayingEnd(Timbre timbre, double t, double held)
 double marimba(double f, double t)
 {
     const double decay = 0.35 * std::pow(440.0 / f, 0.35);
-    return rise(t, 0.003)
-        * (std::exp(-t / decay) * partial(f, t) + 0.22 * std::exp(-t / 0.04) * partial(3.93 * f, t)
-            + 0.08 * std::exp(-t / 0.02) * partial(9.2 * f, t));
+    return rise(t, 0.003) * (std::exp(-t / decay) * partial(f, t) + 0.22 * std::exp(-t / 0.04) * partial(3.93 * f, t) +
+                             0.08 * std::exp(-t / 0.02) * partial(9.2 * f, t));
 }
 
 double bell(double f, double t)

@@ -6,13 +6,13 @@ namespace velko::sounds {
 
 enum class Timbre {
     Marimba,   // wooden bar: a warm fundamental and a quickly fading overtone
-    Bell,   // inharmonic partials that ring on
-    Pluck,   // plucked string: bright attack, soft tail
-    Pad,   // slow swell of detuned sines, held as long as the note
-    Bass,   // round low tone
-    Brass,   // bright, many harmonics, for fanfares
-    Buzz,   // dull low hum for a refusal
-    Tick,   // tiny woody knock
+    Bell,      // inharmonic partials that ring on
+    Pluck,     // plucked string: bright attack, soft tail
+    Pad,       // slow swell of detuned sines, held as long as the note
+    Bass,      // round low tone
+    Brass,     // bright, many harmonics, for fanfares
+    Buzz,      // dull low hum for a refusal
+    Tick,      // tiny woody knock
 };
 
 // The note's value t seconds after its onset; held is the note's written length.

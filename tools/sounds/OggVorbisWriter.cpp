@@ -14,8 +14,8 @@ namespace {
 
 bool writePage(std::FILE* file, const ogg_page& page)
 {
-    return std::fwrite(page.header, 1, page.header_len, file) == static_cast<std::size_t>(page.header_len)
-        && std::fwrite(page.body, 1, page.body_len, file) == static_cast<std::size_t>(page.body_len);
+    return std::fwrite(page.header, 1, page.header_len, file) == static_cast<std::size_t>(page.header_len) &&
+           std::fwrite(page.body, 1, page.body_len, file) == static_cast<std::size_t>(page.body_len);
 }
 
 }   // namespace

@@ -56,18 +56,18 @@ public:
 
 private:
     std::array<std::vector<double>, 4> combs_;
-    std::array<std::size_t, 4> combAt_ {};
-    std::array<double, 4> damped_ {};
+    std::array<std::size_t, 4> combAt_{};
+    std::array<double, 4> damped_{};
     std::array<std::vector<double>, 2> allpasses_;
-    std::array<std::size_t, 2> allpassAt_ {};
+    std::array<std::size_t, 2> allpassAt_{};
 };
 
 }   // namespace
 
 PcmBuffer::PcmBuffer(double seconds, bool looping)
-    : samples_(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0f)
-    , looping_(looping)
-{ }
+    : samples_(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0f),
+      looping_(looping)
+{}
 
 void PcmBuffer::addNote(Timbre timbre, double note, double start, double held, double gain)
 {

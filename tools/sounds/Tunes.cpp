@@ -24,7 +24,7 @@ struct TuneStyle {
     int tonic;   // MIDI note of the melody's home note
     bool minorKey;
     double bpm;
-    int bars;   // a multiple of four
+    int bars;                         // a multiple of four
     std::vector<Chord> progression;   // one chord per bar, repeated
     Timbre lead;
     bool arpeggio;
@@ -32,16 +32,14 @@ struct TuneStyle {
 };
 
 struct NoteEvent {
-    double beat;   // onset, in beats from the start of the loop
+    double beat;     // onset, in beats from the start of the loop
     double length;   // in beats
     int pitch;
 };
 
 class Dice {
 public:
-    explicit Dice(std::uint32_t seed)
-        : engine_(seed)
-    { }
+    explicit Dice(std::uint32_t seed) : engine_(seed) {}
     int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
 
 private:
@@ -66,14 +64,7 @@ bool inChord(int pitch, int tonic, const Chord& chord)
 const std::vector<std::vector<int>>& barRhythms()
 {
     static const std::vector<std::vector<int>> rhythms = {
-        {2, 2, 2, 2},
-        {3, 1, 2, 2},
-        {2, 1, 1, 4},
-        {4, 2, 2},
-        {1, 1, 2, 2, 2},
-        {2, 2, 4},
-        {3, 3, 2},
-        {2, -2, 2, 2},
+        {2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 4}, {4, 2, 2}, {1, 1, 2, 2, 2}, {2, 2, 4}, {3, 3, 2}, {2, -2, 2, 2},
     };
     return rhythms;
 }
@@ -86,9 +77,7 @@ const std::vector<std::vector<int>>& closingRhythms()
 
 class Composer {
 public:
-    explicit Composer(const TuneStyle& style)
-        : style_(style)
-        , dice_(style.seed)
+    explicit Composer(const TuneStyle& style) : style_(style), dice_(style.seed)
     {
         for (int p = style.tonic - 5; p <= style.tonic + 14; ++p)
             if (inScale(((p - style.tonic) % 12 + 12) % 12, style.minorKey))
@@ -145,9 +134,9 @@ private:
         for (int d = 1; d < 4; ++d)
             for (int sign : {-1, 1}) {
                 const int p = n.pitch + sign * d;
-                if (p >= style_.tonic - 5 && p <= style_.tonic + 14
-                    && inScale(((p - style_.tonic) % 12 + 12) % 12, style_.minorKey)
-                    && inChord(p, style_.tonic, chordAt(n.beat))) {
+                if (p >= style_.tonic - 5 && p <= style_.tonic + 14 &&
+                    inScale(((p - style_.tonic) % 12 + 12) % 12, style_.minorKey) &&
+                    inChord(p, style_.tonic, chordAt(n.beat))) {
                     n.pitch = p;
                     return n;
                 }
@@ -242,8 +231,8 @@ PcmBuffer render(const TuneStyle& style)
 
 std::vector<TuneStyle> styles()
 {
-    const Chord I {0, false}, ii {2, true}, iii {4, true}, IV {5, false}, V {7, false}, vi {9, true};
-    const Chord i {0, true}, III {3, false}, VI {8, false}, VII {10, false};
+    const Chord I{0, false}, ii{2, true}, iii{4, true}, IV{5, false}, V{7, false}, vi{9, true};
+    const Chord i{0, true}, III{3, false}, VI{8, false}, VII{10, false};
     return {
         {0, 72, false, 96, 16, {I, vi, IV, V}, Timbre::Marimba, true, 1101},
         {1, 67, false, 84, 16, {I, V, vi, IV}, Timbre::Pluck, false, 2202},

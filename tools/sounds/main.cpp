@@ -21,7 +21,7 @@ bool save(const std::string& path, const PcmBuffer& sound, float quality)
 {
     const bool ok = writeOggVorbis(path, sound.samples(), quality);
     std::printf("%-28s %6.2f s  peak %6.2f dBFS  rms %6.2f dBFS%s\n", path.c_str(), sound.seconds(), sound.peakDbfs(),
-        sound.rmsDbfs(), ok ? "" : "  WRITE FAILED");
+                sound.rmsDbfs(), ok ? "" : "  WRITE FAILED");
     return ok;
 }
 
