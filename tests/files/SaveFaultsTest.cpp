@@ -9,6 +9,7 @@
 #include <QProcess>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
@@ -104,67 +105,68 @@ protected:
     }
 };
 
-const struct {
-    int error;
-    const char* name;
-} kFaults[] = {
-    {ENOSPC, "ENOSPC"}, {EIO, "EIO"}, {EACCES, "EACCES"}, {EROFS, "EROFS"}, {EFBIG, "EFBIG"}, {kKilled, "kill"},
-};
+const int kFaults[] = {ENOSPC, EIO, EACCES, EROFS, EFBIG, kKilled};
+
+// Runs `attempt` with each call failing in turn with each error, until a run
+// no longer reaches the failing call; `attempt` returns whether it did.
+template <typename Attempt>
+void ForEachFailingCall(bool withKill, Attempt attempt)
+{
+    for (const int fault : kFaults)
+        for (int failAt = 0; withKill || fault != kKilled; ++failAt) {
+            SCOPED_TRACE(testing::Message()
+                         << (fault == kKilled ? "killed" : strerror(fault)) << " at call " << failAt);
+            FaultyFiles files(failAt, fault);
+            if (!attempt(files, fault))
+                break;
+        }
+}
 
 }   // namespace
 
 TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
 {
-    for (const auto& fault : kFaults) {
-        for (int failAt = 0;; ++failAt) {
-            SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
-            writeBytes(folder_ + "/gameinfo.cfg", oldTable());
-            writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
-            loadHighScores();
-            insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
-            const QByteArray newTable = formatGameInfo(scores);
-            FaultyFiles files(failAt, fault.error);
-            const QString problem = saveFiles({20, 30}, files);
-            if (!files.hit()) {
-                EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
-                EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), newTable);
-                break;
-            }
-            const QByteArray table = fileBytes(folder_ + "/gameinfo.cfg");
-            const QByteArray levels = fileBytes(folder_ + "/mysetting.cfg");
-            EXPECT_TRUE(table == oldTable() || table == newTable) << table.toHex().toStdString();
-            EXPECT_TRUE(levels == kOldLevels || levels == formatSettings({20, 30})) << levels.toStdString();
-            if (fault.error != kKilled) {
-                EXPECT_EQ(!problem.isEmpty(), files.mustBeTold()) << problem.toStdString();
-                EXPECT_TRUE(!problem.isEmpty() || (table == newTable && levels == formatSettings({20, 30})));
-            }
-            loadHighScores();   // the next start
-            EXPECT_EQ(leftovers(), QStringList());
-            EXPECT_EQ(fileReadProblems(), QString());
+    ForEachFailingCall(true, [&](FaultyFiles& files, int fault) {
+        writeBytes(folder_ + "/gameinfo.cfg", oldTable());
+        writeBytes(folder_ + "/mysetting.cfg", kOldLevels);
+        loadHighScores();
+        insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
+        const QByteArray newTable = formatGameInfo(scores);
+        const QString problem = saveFiles({20, 30}, files);
+        if (!files.hit()) {
+            EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+            EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), newTable);
+            return false;
         }
-    }
+        const QByteArray table = fileBytes(folder_ + "/gameinfo.cfg");
+        const QByteArray levels = fileBytes(folder_ + "/mysetting.cfg");
+        EXPECT_TRUE(table == oldTable() || table == newTable) << table.toHex().toStdString();
+        EXPECT_TRUE(levels == kOldLevels || levels == formatSettings({20, 30})) << levels.toStdString();
+        if (fault != kKilled) {
+            EXPECT_EQ(!problem.isEmpty(), files.mustBeTold()) << problem.toStdString();
+            EXPECT_TRUE(!problem.isEmpty() || (table == newTable && levels == formatSettings({20, 30})));
+        }
+        loadHighScores();   // the next start
+        EXPECT_EQ(leftovers(), QStringList());
+        EXPECT_EQ(fileReadProblems(), QString());
+        return true;
+    });
 }
 
 TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
 {
-    for (const auto& fault : kFaults) {
-        if (fault.error == kKilled)
-            continue;   // a start-up killed writes nothing
-        for (int failAt = 0;; ++failAt) {
-            SCOPED_TRACE(testing::Message() << fault.name << " at call " << failAt);
-            FaultyFiles files(failAt, fault.error);
-            loadHighScores(files);
-            const VolumeLevels levels = loadVolumeLevels();
-            const bool toldAtStart = !fileReadProblems().isEmpty();
-            const QString problem = saveFiles(levels);
-            EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), oldTable());
-            EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), kOldLevels);
-            if (!files.hit())
-                break;
-            EXPECT_EQ(toldAtStart, files.mustBeTold());
-            EXPECT_EQ(problem, QString());
-        }
-    }
+    // A start-up killed writes nothing.
+    ForEachFailingCall(false, [&](FaultyFiles& files, int) {
+        loadHighScores(files);
+        const VolumeLevels levels = loadVolumeLevels();
+        const bool toldAtStart = !fileReadProblems().isEmpty();
+        const QString problem = saveFiles(levels);
+        EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), oldTable());
+        EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), kOldLevels);
+        EXPECT_TRUE(!files.hit() || (toldAtStart == files.mustBeTold() && problem.isEmpty()))
+            << toldAtStart << " " << problem.toStdString();
+        return files.hit();
+    });
     // Files that are no ordinary files: nothing blocks, the player is told, they stay.
     for (const char* name : {"gameinfo.cfg", "mysetting.cfg"}) {
         const QString path = folder_ + "/" + name;
