@@ -186,14 +186,12 @@ TEST(StoredNames, OldCodePagesAreReadAndWrittenBackByteForByte)
     const struct {
         QByteArray bytes;
         QString text;
-    } cases[] = {
-        {"Ana", QStringLiteral("Ana")},
-        {"Zo\xC3\xAB", QStringLiteral("Zoë")},
-        {kCp1252Name, QStringLiteral("José Müller")},
-        {kGbkName, QStringLiteral("张伟")},
-        {"\x80 Euro", QStringLiteral("€ Euro")},
-        {"\x81", QStringLiteral("\u0081")},   // undefined in Windows-1252
-    };
+    } cases[] = {{"Ana", QStringLiteral("Ana")},
+                 {"Zo\xC3\xAB", QStringLiteral("Zoë")},
+                 {kCp1252Name, QStringLiteral("José Müller")},
+                 {kGbkName, QStringLiteral("张伟")},
+                 {"\x80 Euro", QStringLiteral("€ Euro")},
+                 {"\x81", QStringLiteral("\u0081")}};   // the last is undefined in Windows-1252
     ScoreTable table;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(decodeStoredName(cases[i].bytes), cases[i].text) << cases[i].bytes.toHex().toStdString();

@@ -42,38 +42,28 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
     // A file ends its lines the way it was written: with a CR LF anywhere only
     // at CR LF, else with a CR anywhere only at CR, else at LF. A stray break
     // inside a text stays in it and shifts no later text.
-    const struct {
-        QByteArray lineEnd, inText;
-        QString text4;
-    } breaks[] = {{"\r\n", "\n", "te\nxt 4"},
-                  {"\r\n", "\r", "te\rxt 4"},
-                  {"\r\n", "\n\r", "te\n\rxt 4"},
-                  {"\r", "\n", "te\nxt 4"}};
-    for (const auto& b : breaks) {
-        QByteArray bytes = tableFile("1", 76, b.lineEnd);
-        bytes.replace("text 4", "te" + b.inText + "xt 4");
+    const std::pair<QByteArray, QByteArray> breaks[] = {{"\r\n", "\n"}, {"\r\n", "\r"}, {"\r\n", "\n\r"}, {"\r", "\n"}};
+    for (const auto& [lineEnd, inText] : breaks) {
+        QByteArray bytes = tableFile("1", 76, lineEnd);
+        bytes.replace("text 4", "te" + inText + "xt 4");
         const TextTable table = parsedOk(bytes);
-        EXPECT_EQ(table.texts[4], b.text4) << b.inText.toHex().data();
-        EXPECT_EQ(table.texts[74], QStringLiteral("text 74")) << b.inText.toHex().data();
+        EXPECT_EQ(table.texts[4], QString::fromLatin1("te" + inText + "xt 4")) << inText.toHex().data();
+        EXPECT_EQ(table.texts[74], QStringLiteral("text 74")) << inText.toHex().data();
     }
     // The two saved files read any line end alike.
     EXPECT_EQ(splitTextLines("a\r\nb\rc\nd", 2), (QList<QByteArray>{"a", "b"}));
     // The prefix is two characters, not two bytes.
-    const struct {
-        QString line, text;
-    } cases[] = {
-        {"00", ""},
-        {"0", ""},
-        {"", ""},
-        {"03 word ", " word "},
-        {"04x", "x"},
-        {"名字玩家", "玩家"},
-        {"éèPunkte", "Punkte"},
-        {"\U0001F3B1\U0001F3B1Balls", "Balls"},
-    };
-    for (const auto& c : cases) {
-        const QByteArray bytes = "1\r\n" + c.line.toUtf8() + "\r\n" + tableFile("x", 75).mid(3);
-        EXPECT_EQ(parsedOk(bytes).texts[0], c.text) << c.line.toStdString();
+    const std::pair<QString, QString> prefixed[] = {{"00", ""},
+                                                    {"0", ""},
+                                                    {"", ""},
+                                                    {"03 word ", " word "},
+                                                    {"04x", "x"},
+                                                    {"名字玩家", "玩家"},
+                                                    {"éèPunkte", "Punkte"},
+                                                    {"\U0001F3B1\U0001F3B1Balls", "Balls"}};
+    for (const auto& [line, text] : prefixed) {
+        const QByteArray bytes = "1\r\n" + line.toUtf8() + "\r\n" + tableFile("x", 75).mid(3);
+        EXPECT_EQ(parsedOk(bytes).texts[0], text) << line.toStdString();
     }
 }
 
