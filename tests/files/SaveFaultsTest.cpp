@@ -29,6 +29,7 @@ public:
     // Whether the failed call loses data unless the player hears of it (a
     // failed lock or clean-up does not).
     bool mustBeTold() const { return mustBeTold_; }
+    int syncs = 0;   // syncs of a file's data or of a folder asked for
 
     int open(const char* p, int f, mode_t m) override
     {
@@ -43,8 +44,8 @@ public:
     ssize_t read(int fd, void* b, size_t n) override { return pass(true) ? FileLayer::read(fd, b, n) : -1; }
     ssize_t write(int fd, const void* b, size_t n) override { return pass(true) ? FileLayer::write(fd, b, n) : -1; }
     int fstat(int fd, struct stat* s) override { return pass(true) ? FileLayer::fstat(fd, s) : -1; }
-    int fdatasync(int fd) override { return pass(true) ? FileLayer::fdatasync(fd) : -1; }
-    int fsync(int fd) override { return pass(true) ? FileLayer::fsync(fd) : -1; }
+    int fdatasync(int fd) override { return ++syncs, pass(true) ? FileLayer::fdatasync(fd) : -1; }
+    int fsync(int fd) override { return ++syncs, pass(true) ? FileLayer::fsync(fd) : -1; }
     // A failed close still lets go of the descriptor, as the system's does.
     int close(int fd) override
     {
@@ -135,6 +136,7 @@ TEST_F(PlayerFolder, EveryFailingCallOfASaveLeavesEachFileWholeAndIsTold)
         const QString problem = saveFiles({20, 30}, files);
         if (!files.hit()) {
             EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+            EXPECT_EQ(files.syncs, 4);   // each file's data, then its folder, reach the disk
             EXPECT_EQ(fileBytes(folder_ + "/gameinfo.cfg"), newTable);
             return false;
         }
