@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <array>
-#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -148,11 +147,9 @@ QRect startNormalGame(XSession& session)
     return session.waitForWindow(fullSize);
 }
 
-// The board as the screen shows it: 0 empty, 1..8 a ball, -1 a cell that shows no cell picture.
-using Board = std::array<std::array<int, 9>, 9>;
-struct Cell {
-    int column, row;
-};
+// The board as the screen shows it, cell (column, row) at 9 * column + row:
+// 0 empty, 1..8 a ball, -1 a cell that shows no cell picture.
+using Board = std::array<int, 81>;
 
 Board readBoard(const QImage& screen, QPoint origin)
 {
@@ -162,74 +159,59 @@ Board readBoard(const QImage& screen, QPoint origin)
     // A few levels of colour rounding a pixel at most.
     const auto looksLike = [&](QPoint topLeft, const QImage& cell) {
         long difference = 0;
-        for (int y = 0; y < 45; ++y)
-            for (int x = 0; x < 45; ++x) {
-                const QRgb a = screen.pixel(topLeft + QPoint(x, y)), b = cell.pixel(x, y);
-                difference +=
-                    std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-            }
+        for (int i = 0; i < 45 * 45; ++i) {
+            const QRgb a = screen.pixel(topLeft + QPoint(i % 45, i / 45)), b = cell.pixel(i % 45, i / 45);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
         return !cell.isNull() && difference < 6L * 3 * 45 * 45;
     };
     Board board;
-    for (int c = 0; c < 9; ++c)
-        for (int r = 0; r < 9; ++r) {
-            const QPoint topLeft = origin + QPoint(c * 45, r * 45);
-            board[c][r] = looksLike(topLeft, picture((c + r) % 2 ? "I0" : "I00")) ? 0 : -1;
-            for (int colour = 1; colour <= 8 && board[c][r] < 0; ++colour)
-                if (looksLike(topLeft, picture(QString("I%1").arg(colour))))
-                    board[c][r] = colour;
-        }
+    for (int i = 0; i < 81; ++i) {
+        const QPoint topLeft = origin + 45 * QPoint(i / 9, i % 9);
+        board[i] = looksLike(topLeft, picture(i % 2 ? "I0" : "I00")) ? 0 : -1;
+        for (int colour = 1; colour <= 8 && board[i] < 0; ++colour)
+            if (looksLike(topLeft, picture(QString("I%1").arg(colour))))
+                board[i] = colour;
+    }
     return board;
 }
 
 int count(const Board& board, int value)
 {
-    int n = 0;
-    for (const auto& column : board)
-        n += int(std::count(column.begin(), column.end(), value));
-    return n;
+    return int(std::count(board.begin(), board.end(), value));
 }
 
 // The five cells the player fills: row 4, columns 2 to 6.
-bool inLine(Cell cell)
+bool inLine(int cell)
 {
-    return cell.row == 4 && cell.column >= 2 && cell.column <= 6;
+    return cell % 9 == 4 && cell / 9 >= 2 && cell / 9 <= 6;
 }
 
 struct Move {
-    Cell from, to;
-    int steps;
+    int from, to, steps;
 };
 
 // A ball that `movable` accepts and an empty cell that `target` accepts,
 // joined by empty cells with no diagonal steps.
-std::optional<Move> findMove(const Board& board, const std::function<bool(Cell)>& movable,
-                             const std::function<bool(Cell)>& target)
+std::optional<Move> findMove(const Board& board, const std::function<bool(int)>& movable,
+                             const std::function<bool(int)>& target)
 {
-    for (int c = 0; c < 9; ++c)
-        for (int r = 0; r < 9; ++r) {
-            if (board[c][r] <= 0 || !movable({c, r}))
-                continue;
-            Board steps;
-            for (auto& column : steps)
-                column.fill(-1);
-            std::deque<Cell> todo{{c, r}};
-            steps[c][r] = 0;
-            while (!todo.empty()) {
-                const Cell at = todo.front();
-                todo.pop_front();
-                if (steps[at.column][at.row] > 0 && target(at))
-                    return Move{{c, r}, at, steps[at.column][at.row]};
-                for (const auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                    const Cell next{at.column + dc, at.row + dr};
-                    if (next.column >= 0 && next.column < 9 && next.row >= 0 && next.row < 9 &&
-                        board[next.column][next.row] == 0 && steps[next.column][next.row] < 0) {
-                        steps[next.column][next.row] = steps[at.column][at.row] + 1;
-                        todo.push_back(next);
-                    }
-                }
-            }
+    for (int from = 0; from < 81; ++from) {
+        if (board[from] <= 0 || !movable(from))
+            continue;
+        Board steps;
+        steps.fill(-1);
+        steps[from] = 0;
+        std::vector<int> todo{from};
+        for (size_t k = 0; k < todo.size(); ++k) {
+            const int at = todo[k];
+            if (steps[at] > 0 && target(at))
+                return Move{from, at, steps[at]};
+            for (const int next : {at + 9, at - 9, at % 9 < 8 ? at + 1 : -1, at % 9 ? at - 1 : -1})
+                if (next >= 0 && next < 81 && board[next] == 0 && steps[next] < 0)
+                    steps[next] = steps[at] + 1, todo.push_back(next);
         }
+    }
     return std::nullopt;
 }
 
@@ -239,34 +221,31 @@ std::optional<Move> findMove(const Board& board, const std::function<bool(Cell)>
 std::optional<Move> nextMove(const Board& board)
 {
     std::array<int, 9> score{};
-    for (int c = 0; c < 9; ++c)
-        for (int r = 0; r < 9; ++r)
-            score[std::max(board[c][r], 0)] += inLine({c, r}) ? 10 : 1;
+    for (int i = 0; i < 81; ++i)
+        score[std::max(board[i], 0)] += inLine(i) ? 10 : 1;
     int colour = 1;
     for (int k = 1; k <= 8; ++k)
         if (k != 7 && score[k] > score[colour])
             colour = k;
-    const auto fits = [&](Cell cell) {
-        return board[cell.column][cell.row] == colour || board[cell.column][cell.row] == 7;
-    };
-    const auto offLine = [](Cell cell) { return !inLine(cell); };
+    const auto fits = [&](int cell) { return board[cell] == colour || board[cell] == 7; };
+    const auto offLine = [](int cell) { return !inLine(cell); };
     if (auto clear = findMove(
-            board, [&](Cell from) { return inLine(from) && !fits(from); }, offLine))
+            board, [&](int from) { return inLine(from) && !fits(from); }, offLine))
         return clear;
     if (auto fill = findMove(
-            board, [&](Cell from) { return !inLine(from) && fits(from); }, inLine))
+            board, [&](int from) { return !inLine(from) && fits(from); }, inLine))
         return fill;
     return findMove(board, offLine, offLine);
 }
 
+// Five of one colour on the line, jokers filling in for any.
 bool lineFull(const Board& board)
 {
     int colour = 0;
-    for (int column = 2; column <= 6; ++column) {
-        const int ball = board[column][4];
-        if (ball <= 0 || (ball != 7 && colour && ball != colour))
+    for (int i = 9 * 2 + 4; i <= 9 * 6 + 4; i += 9) {
+        if (board[i] <= 0 || (board[i] != 7 && colour && board[i] != colour))
             return false;
-        colour = ball == 7 ? colour : ball;
+        colour = board[i] == 7 ? colour : board[i];
     }
     return true;
 }
@@ -289,7 +268,7 @@ TEST(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
     // Gather five of a colour on the line. The move that completes it must
     // leave the five cells empty on the screen; every other move that
     // removes nothing brings new balls.
-    const auto centre = [&](Cell cell) { return origin + QPoint(cell.column * 45 + 22, cell.row * 45 + 22); };
+    const auto centre = [&](int cell) { return origin + QPoint(cell / 9 * 45 + 22, cell % 9 * 45 + 22); };
     bool scored = false, newBalls = false;
     for (int move = 0; move < 45 && !scored; ++move) {
         const std::optional<Move> next = nextMove(shown);
@@ -307,12 +286,13 @@ TEST(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
         }
         if (count(shown, 0) < before) {
             newBalls = true;
-            EXPECT_GT(shown[next->to.column][next->to.row], 0) << "the moved ball is not on its target";
+            EXPECT_GT(shown[next->to], 0) << "the moved ball is not on its target";
         }
         if (inLine(next->to) && count(shown, 0) > before) {
             scored = true;
-            for (int column = 2; column <= 6; ++column)
-                EXPECT_EQ(shown[column][4], 0) << "a ball of the scored line is still shown at column " << column;
+            for (int cell = 0; cell < 81; ++cell)
+                EXPECT_TRUE(!inLine(cell) || shown[cell] == 0)
+                    << "a ball of the scored line is still shown at " << cell;
         }
         EXPECT_FALSE(lineFull(shown)) << "a full line stays on the screen after move " << move;
     }

@@ -15,7 +15,7 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         Game& game = window->game();
         game.score = 4;
         clickCell(*window, 0, 0, Qt::RightButton);
-        tick(clockOf(*window), 4);   // fully counted up: the clock rests during the question
+        tick(part<QTimer>(*window, "scoreClock"), 4);   // fully counted up: the clock rests during the question
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "score");

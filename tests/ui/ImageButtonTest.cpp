@@ -182,28 +182,25 @@ TEST_F(ImageButtonTest, APressSlidOntoAnotherButtonBecomesThatButtonsPressAndIts
     const auto holder = [&] { return QWidget::mouseGrabber() ? QWidget::mouseGrabber() : first.get(); };
     // Moves are in the window's pixels; they reach the button that holds the
     // pointer, as the window system sends them, else the pressed one.
-    const struct {
-        const char* path;
-        std::vector<int> slide;
-        Qt::MouseButtons held;
-        QColor firstFace, secondFace;
-        int firstReleases, secondReleases;
-    } cases[] = {{"onto the other", {50}, Qt::LeftButton, kNormal, kPressed, 0, 1},
-                 {"onto the other with both buttons", {50}, Qt::LeftButton | Qt::RightButton, kNormal, kHover, 0, 1},
-                 {"onto the other and off", {50, 70}, Qt::LeftButton, kNormal, kNormal, 0, 0},
-                 {"onto the other and back", {50, 30, 5}, Qt::LeftButton, kPressed, kNormal, 1, 0},
-                 {"off between them", {30}, Qt::LeftButton, kNormal, kNormal, 0, 0}};
-    for (const auto& c : cases) {
+    // The faces of both buttons after the slide (Normal, Hover, Pressed) and the releases each got.
+    const auto letter = [](const QColor& face) {
+        return face == kNormal ? 'N' : face == kHover ? 'H' : face == kPressed ? 'P' : '?';
+    };
+    const std::tuple<const char*, std::vector<int>, Qt::MouseButtons, std::string> cases[] = {
+        {"onto the other", {50}, Qt::LeftButton, "NP01"},
+        {"onto the other with both buttons", {50}, Qt::LeftButton | Qt::RightButton, "NH01"},
+        {"onto the other and off", {50, 70}, Qt::LeftButton, "NN00"},
+        {"onto the other and back", {50, 30, 5}, Qt::LeftButton, "PN10"},
+        {"off between them", {30}, Qt::LeftButton, "NN00"}};
+    for (const auto& [path, slide, held, after] : cases) {
         firstUps.clear();
         secondUps.clear();
         pressAt(first.get(), {5, 5});
-        for (int x : c.slide)
-            moveTo(holder(), holder()->mapFrom(&window, QPointF(x, 5)), c.held);
-        EXPECT_EQ(faceAt(*first), c.firstFace) << c.path;
-        EXPECT_EQ(faceAt(*second), c.secondFace) << c.path;
-        release(holder(), holder()->mapFrom(&window, QPointF(c.slide.back(), 5)));
-        EXPECT_EQ(firstUps.count(), c.firstReleases) << c.path;
-        EXPECT_EQ(secondUps.count(), c.secondReleases) << c.path;
+        for (int x : slide)
+            moveTo(holder(), holder()->mapFrom(&window, QPointF(x, 5)), held);
+        std::string seen{letter(faceAt(*first)), letter(faceAt(*second))};
+        release(holder(), holder()->mapFrom(&window, QPointF(slide.back(), 5)));
+        EXPECT_EQ(seen + std::to_string(firstUps.count()) + std::to_string(secondUps.count()), after) << path;
         moveTo(&window, {75, 15});   // the pointer rests outside both
         if (QWidget::mouseGrabber())
             QWidget::mouseGrabber()->releaseMouse();

@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
 TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheScoreIsReached)
 {
     auto window = startedWindow();
-    QTimer* clock = clockOf(*window);
+    QTimer* clock = part<QTimer>(*window, "scoreClock");
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
     EXPECT_EQ(clock->interval(), 40) << "a point every 40 ms";
     const auto expectShown = [&](int points) {
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         QImage wiped = before;   // the end picture from row 1 down
         QPainter(&wiped).drawImage(QPoint(0, 1), rgb(end), QRect(0, 1, kBoardPixels, kBoardPixels - 1));
         EXPECT_EQ(pixels(board), wiped) << highScore;
-        EXPECT_FALSE(window->gameRunning() || clockOf(*window)->isActive() || board->isEnabled());
+        EXPECT_FALSE(window->gameRunning() || part<QTimer>(*window, "scoreClock")->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
         const auto entered = [this](const ScoreRecord& record) {
             return record.name == data.text(Text::NamelessPlayer) && record.points == 0;

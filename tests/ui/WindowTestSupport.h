@@ -89,10 +89,6 @@ inline BoardView* boardOf(GameWindow& window)
 {
     return part<BoardView>(window, "board");
 }
-inline QTimer* clockOf(GameWindow& window)
-{
-    return part<QTimer>(window, "scoreClock");
-}
 inline QImage rgb(const QImage& image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
