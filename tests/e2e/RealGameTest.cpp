@@ -277,13 +277,18 @@ TEST(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
         session.click(centre(next->from));
         QThread::msleep(200);
         session.click(centre(next->to));
-        QThread::msleep(900 + 75 * next->steps);
+        // The board once the move, the blink and the new balls are over: two
+        // looks in a row alike, with a cell picture in every cell.
+        QThread::msleep(600 + 75 * next->steps);
         shown = readBoard(session.screenshot(), origin);
-        if (count(shown, -1) > 0) {   // still drawing: look again a little later
-            QThread::msleep(700);
-            shown = readBoard(session.screenshot(), origin);
-            ASSERT_EQ(count(shown, -1), 0) << "cells that show no cell picture after move " << move;
+        for (int look = 0; look < 30; ++look) {
+            QThread::msleep(300);
+            const Board again = readBoard(session.screenshot(), origin);
+            if (again == shown && count(shown, -1) == 0)
+                break;
+            shown = again;
         }
+        ASSERT_EQ(count(shown, -1), 0) << "cells that show no cell picture after move " << move;
         if (count(shown, 0) < before) {
             newBalls = true;
             EXPECT_GT(shown[next->to], 0) << "the moved ball is not on its target";
