@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,16 +48,6 @@ ButtonContext gameButtons(SoundPlayer& sound)
     return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
-QIcon programIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/velko-lines-48.png"), QSize(48, 48));
-    icon.addFile(QStringLiteral(":/icons/velko-lines-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/velko-lines-48@2x.png"), QSize(96, 96));
-    icon.addFile(QStringLiteral(":/icons/velko-lines-32@2x.png"), QSize(64, 64));
-    return icon;
-}
-
 GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
@@ -77,7 +66,6 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
 
     setObjectName(QStringLiteral("gameWindow"));
     setFixedSize(kWindowWidth, kWindowHeight);
-    setWindowIcon(programIcon());
     setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -124,8 +112,6 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::drawBackground()
 {
-    // The caption is the text table's title alone, with nothing added by the desktop.
-    QGuiApplication::setApplicationDisplayName(data_.text(Text::Title));
     setWindowTitle(data_.text(Text::Title));
     // The surface keeps as many pixels as the pictures drawn on it have.
     const int scale = pictureScale();

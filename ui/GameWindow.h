@@ -3,7 +3,6 @@
 // buttons and the volume bars on the 640 x 480 picture back.gif. It owns the
 // running Game and is the screen the game draws on.
 
-#include <QIcon>
 #include <QImage>
 #include <QUrl>
 #include <QWidget>
@@ -157,7 +156,5 @@ private:
 
 // What every button of the game takes: the media folder and the click.
 ButtonContext gameButtons(SoundPlayer& sound);
-// The program icon, in both its sizes.
-QIcon programIcon();
 
 }   // namespace velko

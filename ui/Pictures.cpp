@@ -42,4 +42,14 @@ QPixmap loadPixmap(const QString& path, int scale)
     return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/velko-lines-48.png"), QSize(48, 48));
+    icon.addFile(QStringLiteral(":/icons/velko-lines-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/velko-lines-48@2x.png"), QSize(96, 96));
+    icon.addFile(QStringLiteral(":/icons/velko-lines-32@2x.png"), QSize(64, 64));
+    return icon;
+}
+
 }   // namespace velko

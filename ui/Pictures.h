@@ -6,6 +6,7 @@
 // picture carries its device pixel ratio, so it is drawn at the same logical
 // size and place: positions and sizes never change with the screen.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -23,5 +24,8 @@ QString scaledPicturePath(const QString& path, int scale);
 // (a null image when neither can).
 QImage loadPicture(const QString& path, int scale = pictureScale());
 QPixmap loadPixmap(const QString& path, int scale = pictureScale());
+
+// The program icon, in each of its sizes.
+QIcon programIcon();
 
 }   // namespace velko

@@ -1,13 +1,12 @@
 #include "StartScreen.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
 
 #include "DataPaths.h"
 #include "Fonts.h"
-#include "GameWindow.h"
+#include "GameData.h"
 #include "ImageButton.h"
 #include "Pictures.h"
 #include "ScreenPlacement.h"
@@ -20,9 +19,6 @@ StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWi
 {
     setObjectName(QStringLiteral("startScreen"));
     setFixedSize(640, 480);
-    setWindowIcon(programIcon());
-    // The caption is the text table's title alone, with nothing added by the desktop.
-    QGuiApplication::setApplicationDisplayName(data.text(Text::Title));
     setWindowTitle(data.text(Text::Title));
     setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -15,6 +15,7 @@
 #include "GameData.h"
 #include "GameWindow.h"
 #include "MessageDialog.h"
+#include "Pictures.h"
 #include "SoundPlayer.h"
 #include "StartScreen.h"
 #include "StartUp.h"
@@ -69,6 +70,8 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
         return 1;
     }
+    // Every caption is the text table's title alone, with nothing added by the desktop.
+    QApplication::setApplicationDisplayName(data.text(velko::Text::Title));
 
     // The start screen shows first, silent; the sound module (SDL and its
     // decoders) is loaded behind it, long before a player can choose. Without
