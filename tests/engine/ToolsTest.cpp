@@ -43,7 +43,7 @@ TEST(TraceTool, GoldenScenariosReplayByteForByte)
         EXPECT_EQ(run.output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
         ++cases;
     }
-    EXPECT_EQ(cases, 10);
+    EXPECT_EQ(cases, 11);
 }
 
 TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)

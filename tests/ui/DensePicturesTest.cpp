@@ -10,10 +10,8 @@ namespace {
 
 using DensePictures = WindowTest;
 
-TEST_F(DensePictures, PartnerPathsAndTheFallBackTo1x)
+TEST_F(DensePictures, APictureComesFromIts2xPartnerElseFromItself)
 {
-    EXPECT_EQ(scaledPicturePath("/a.folder/tit", 2), "/a.folder/tit@2x");
-    EXPECT_EQ(scaledPicturePath("/a.folder/tit", 1), "/a.folder/tit");
     // A media set with no 2x pictures: the 1x picture, drawn at its own size.
     QTemporaryDir plainSet;
     ASSERT_TRUE(QFile::copy(mediaPath("back.gif"), plainSet.filePath("back.gif")));

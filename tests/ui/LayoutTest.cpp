@@ -30,11 +30,12 @@ TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
         {"highscores", [&] { showHighScores(data, buttons); }},
         {"nameentry", [&] { enterNewRecord(5000, data, buttons); }}};
     for (const auto& [name, open] : dialogs) {
-        whenModalShows([name = name](QDialog& shown) {
+        const auto watcher = onDialogs([name = name](QDialog& shown) {
             auto& dialog = static_cast<DialogFrame&>(shown);
             EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint) << name;
             EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint) << name;
             EXPECT_EQ(dialog.client()->pos(), QPoint(1, 1)) << name;
+            EXPECT_LE((dialog.geometry().center() - dialog.screen()->geometry().center()).manhattanLength(), 2);
             expectPlaces(name, dialog, *dialog.client());
             dialog.close();
         });

@@ -7,12 +7,12 @@ namespace velko::test {
 
 using MainWindowTest = WindowTest;
 
-TEST_F(MainWindowTest, ClickOnBallSelectsItAndLaysTheMarkerOverIt)
+TEST_F(MainWindowTest, AClickedBallWearsTheMarkerAndAMoveDrawsItInItsNewCellAndBringsThePreviewedBalls)
 {
     auto window = startedWindow();
     setBoard(*window, [](int c, int r) { return c == 4 && r == 6 ? 3 : c + r == 0 ? 5 : 0; });
     auto* marker = part<QLabel>(*window, "marker");
-    for (auto [column, row, mark] : {std::tuple{4, 6, "T3"}, {0, 0, "T5"}}) {
+    for (auto [column, row, mark] : {std::tuple{0, 0, "T5"}, {4, 6, "T3"}}) {
         clickCell(*window, column, row);
         ASSERT_TRUE(window->game().selection);
         EXPECT_EQ(window->game().selection->from, (Cell{column, row}));
@@ -20,22 +20,15 @@ TEST_F(MainWindowTest, ClickOnBallSelectsItAndLaysTheMarkerOverIt)
         EXPECT_EQ(marker->geometry(), QRect(30 + column * 45, 38 + row * 45, 45, 45));
         EXPECT_EQ(rgb(marker->pixmap().toImage()), cellPicture(mark));
     }
-    clickCell(*window, 0, 0, Qt::RightButton);   // ends the selection
-    EXPECT_FALSE(window->game().selection);
-    EXPECT_FALSE(marker->isVisible());
-}
-
-TEST_F(MainWindowTest, MoveEndsWithTheBallDrawnInItsNewCellAndThePreviewedBallsCome)
-{
-    auto window = startedWindow();
-    setBoard(*window, [](int c, int r) { return c == 1 && r == 1 ? 2 : 0; });
-    clickCell(*window, 1, 1);
-    clickCell(*window, 6, 7);
-    EXPECT_EQ(window->game().board[6][7], Colour::Green);
-    EXPECT_FALSE(part(*window, "marker")->isVisible());
-    EXPECT_EQ(window->game().emptyCellCount(), kCells * kCells - 4);
+    clickCell(*window, 6, 7);   // the purple ball walks there
+    EXPECT_EQ(window->game().board[6][7], Colour::Purple);
+    EXPECT_FALSE(window->game().selection || marker->isVisible());
+    EXPECT_EQ(window->game().emptyCellCount(), kCells * kCells - 5);
     expectBoardShowsGame(*window);
     EXPECT_NE(std::find(sleeps.begin(), sleeps.end(), 150), sleeps.end());   // waits through the desktop
+    clickCell(*window, 0, 0);
+    clickCell(*window, 0, 0, Qt::RightButton);   // ends the selection
+    EXPECT_FALSE(window->game().selection || marker->isVisible());
 }
 
 TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAnExpose)
@@ -112,13 +105,11 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
         expectShown(points);
         EXPECT_TRUE(window->gameRunning());
     }
-    // Each tick counts one point more, up to the score; any board click sets the clock going.
-    for (auto [points, ticks, shown] : {std::tuple{42, 1, 31}, {42, 11, 42}, {1000, 958, 1000}}) {
-        window->game().score = points;
-        clickCell(*window, 0, 0, Qt::RightButton);
-        tick(clock, ticks);
-        expectShown(shown);
-    }
+    // Any board click sets the clock going; a wider score stays centred.
+    window->game().score = 1000;
+    clickCell(*window, 0, 0, Qt::RightButton);
+    tick(clock, 970);
+    expectShown(1000);
 }
 
 TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
@@ -132,7 +123,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         setBoard(*window, [](int c, int r) { return c + r >= 15 ? 0 : (c + 3 * r) % 6 + 1; });
         BoardView* board = boardOf(*window);
         const QImage before = pixels(board);
-        auto answer = answerDialogs(highScore ? "cmdok" : nullptr);
+        auto answer = onDialogs(highScore ? pressing("cmdok") : nullptr);
         clickCell(*window, 6, 8);
         clickCell(*window, 7, 8);
         const QImage end(mediaPath(QString::fromLatin1(highScore ? "cmd.gif" : "gameover.gif")));
@@ -149,7 +140,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
         EXPECT_FALSE(window->game().selection);
-        answer = answerDialogs();
+        answer = onDialogs();
         press(part(*window, "newgame"));
         EXPECT_TRUE(window->gameRunning() && board->isEnabled());
         EXPECT_GE(window->game().emptyCellCount(), 78);

@@ -13,6 +13,7 @@
 #include "DialogTitle.h"
 #include "GameData.h"
 #include "GameWindow.h"
+#include "GifWriter.h"
 #include "LevelBar.h"
 #include "Pictures.h"
 #include "Places.h"
@@ -118,8 +119,7 @@ inline void expectPlaces(const char* windowName, QWidget& window, QWidget& insid
                                            {g.y(), p.y, 0.0},
                                            {g.width(), p.width, 0.0},
                                            {g.height(), p.height, 0.0}})
-            if (wanted != kAny)
-                EXPECT_NEAR(seen, wanted, slack);
+            EXPECT_NEAR(seen, wanted == kAny ? seen : wanted, slack);   // kAny: anything goes
         ++checked;
     }
     EXPECT_GT(checked, 0) << windowName;
@@ -198,37 +198,28 @@ inline void pressAndDragOff(QWidget* widget)
     release(widget, {widget->width() + 30.0, 3});
 }
 
-// While the watcher lives, modal dialogs get the named button pressed; with
-// no button named, any dialog is a failure: noted and closed.
-inline std::unique_ptr<QTimer> answerDialogs(const char* button = nullptr)
+// While the returned watcher lives, each modal dialog that shows is handed to
+// `act`; one that `act` leaves open, or any at all when there is no act, is a
+// failure and is closed, so one broken test cannot stall the run.
+inline std::unique_ptr<QTimer> onDialogs(std::function<void(QDialog&)> act = {})
 {
     auto watcher = std::make_unique<QTimer>();
-    QObject::connect(watcher.get(), &QTimer::timeout, [button] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            QWidget* target = button ? dialog->findChild<QWidget*>(QString::fromLatin1(button)) : nullptr;
-            if (target && target->isVisible())
-                return press(target);
-            ADD_FAILURE() << "unexpected dialog " << dialog->objectName().toStdString();
-            dialog->close();
+    QObject::connect(watcher.get(), &QTimer::timeout, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && act)
+            act(*dialog);
+        if (dialog && dialog->isVisible()) {
+            ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " left open";
+            dialog->done(-1);
         }
     });
     watcher->start(0);
     return watcher;
 }
-
-// Runs `act` on the next modal dialog once it shows; a dialog the test leaves
-// open is a failure and is closed, so one broken test cannot stall the run.
-inline void whenModalShows(std::function<void(QDialog&)> act)
+// The act of answering a dialog with a full click on the named button.
+inline std::function<void(QDialog&)> pressing(const char* button)
 {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr) << "no modal dialog is showing";
-        act(*dialog);
-        if (dialog->isVisible()) {
-            ADD_FAILURE() << "the test left the dialog open";
-            dialog->done(-1);
-        }
-    });
+    return [button](QDialog& dialog) { press(part(dialog, button)); };
 }
 
 // The title a dialog shows, and that only the left button alone on its
@@ -264,18 +255,15 @@ inline void tick(QTimer* clock, int times = 1)
     }
 }
 
-// A one-pixel picture: JPEG through Qt, GIF spelled out since Qt cannot write
-// it (a two-entry colour table and one LZW-coded pixel of entry 0).
+// A one-pixel picture, as a JPEG or GIF by its name's ending.
 inline void writeDot(const QString& path, const QColor& colour)
 {
+    QImage dot(1, 1, QImage::Format_RGB32);
+    dot.fill(colour);
     QFile file(path);
+    const QByteArray gif = pictures::encodeGif(dot, false);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QImage jpeg(1, 1, QImage::Format_RGB32);
-    jpeg.fill(colour);
-    const char tail[] = "\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x44\1\0;";
-    QByteArray gif = QByteArray("GIF89a\1\0\1\0\x80\0\0", 13) + char(colour.red()) + char(colour.green()) +
-                     char(colour.blue()) + QByteArray(tail, sizeof tail - 1);
-    ASSERT_TRUE(path.endsWith(QLatin1String(".jpg")) ? jpeg.save(&file, "JPG", 100) : file.write(gif) == gif.size());
+    ASSERT_TRUE(path.endsWith(QLatin1String(".jpg")) ? dot.save(&file, "JPG", 100) : file.write(gif) == gif.size());
 }
 
 }   // namespace velko::test
