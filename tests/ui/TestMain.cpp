@@ -1,4 +1,5 @@
-// The window and dialog tests share one QApplication and a throw-away per-user data folder.
+// The window and dialog tests share one QApplication and a throw-away per-user
+// data folder; the offscreen screen and silent sound come with every test program.
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -8,10 +9,6 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
-        qputenv("SDL_AUDIODRIVER", "dummy");
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication app(argc, argv);
