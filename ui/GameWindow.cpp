@@ -189,19 +189,17 @@ void GameWindow::applyVolumeLevels(const VolumeLevels& levels)
     levelsKnown_ = true;
 }
 
-void GameWindow::playFirstGame(GameKind kind)
+void GameWindow::takeStartChoice(StartChoice choice)
 {
     applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
-    data_.kind = kind;
+    if (choice == StartChoice::Quit) {
+        close();
+        endRun();
+        return;
+    }
+    data_.kind = choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge;
     pressNewGame();
     show();
-}
-
-void GameWindow::quitBeforePlaying()
-{
-    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
-    close();
-    endRun();
 }
 
 void GameWindow::pressNewGame()

@@ -15,6 +15,7 @@
 #include "RandomSource.h"
 #include "SettingsFile.h"
 #include "SoundPlayer.h"
+#include "StartChoice.h"
 
 class QLabel;
 class QTimer;
@@ -61,12 +62,11 @@ public:
     // The window's own surface: back.gif with the preview painted on it.
     const QImage& surface() const { return surface_; }
 
-    // The start screen's game choice: the stored volume levels onto the bars,
-    // then the first game of that kind, and the window shows.
-    void playFirstGame(GameKind kind);
-    // The start screen's quit: the stored volume levels are read (so that they
-    // are saved back unchanged), then the run ends.
-    void quitBeforePlaying();
+    // The start screen's choice. The stored volume levels go onto the bars
+    // either way (on a quit, so that they are saved back unchanged); then a
+    // game choice starts the first game of that kind and the window shows,
+    // and the quit ends the run.
+    void takeStartChoice(StartChoice choice);
     // The new-game button: asks first while a game is running, then starts one.
     void pressNewGame();
     // The stored volume levels onto both bars and into the sound.

@@ -7,10 +7,9 @@
 
 #include "GameData.h"
 #include "ImageButton.h"
+#include "StartChoice.h"
 
 namespace velko {
-
-enum class StartChoice { NormalGame, ChallengeGame, Quit };
 
 class StartScreen : public QWidget {
     Q_OBJECT

@@ -85,13 +85,8 @@ int main(int argc, char* argv[])
         return *gameWindow;
     };
     velko::StartScreen startScreen(data, velko::gameButtons(sound));
-    QObject::connect(&startScreen, &velko::StartScreen::chosen, &startScreen, [&mainWindow](velko::StartChoice choice) {
-        if (choice == velko::StartChoice::Quit)
-            mainWindow().quitBeforePlaying();
-        else
-            mainWindow().playFirstGame(choice == velko::StartChoice::NormalGame ? velko::GameKind::Normal
-                                                                                : velko::GameKind::Challenge);
-    });
+    QObject::connect(&startScreen, &velko::StartScreen::chosen, &startScreen,
+                     [&mainWindow](velko::StartChoice choice) { mainWindow().takeStartChoice(choice); });
     const AfterFirstFrame readyTheSound(startScreen, [&sound] {
         QString problem;
         sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));

@@ -136,13 +136,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         data.kind = mode == 0 ? GameKind::Normal : GameKind::Challenge;
         auto window = makeWindow();
         StartScreen start(data, window->buttons());
-        // Wired as the program wires it.
-        QObject::connect(&start, &StartScreen::chosen, [&window](StartChoice choice) {
-            if (choice == StartChoice::Quit)
-                window->quitBeforePlaying();
-            else
-                window->playFirstGame(choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge);
-        });
+        QObject::connect(&start, &StartScreen::chosen, window.get(), &GameWindow::takeStartChoice);
         start.show();
         sound.heard.clear();
         press(part(start, button));
