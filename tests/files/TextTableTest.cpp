@@ -69,15 +69,12 @@ TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
 
 TEST(TextTable, EditionIsRoundedHalvesToEvenOrReported)
 {
-    const struct {
-        const char* line;
-        int edition;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"0", 0},   {"255", 255},   {" 7 ", 7},     {"\t12\t", 12}, {"+3", 3},   {"3.", 3},    {"1.5", 2},
         {"2.5", 2}, {"254.5", 254}, {"255.4", 255}, {"-0.4", 0},    {"-0.5", 0}, {"1e2", 100}, {".5", 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(parsedOk(tableFile(c.line, 76)).edition, c.edition) << c.line;
+    for (const auto& [line, edition] : cases)
+        EXPECT_EQ(parsedOk(tableFile(line, 76)).edition, edition) << line;
     // Files the game cannot use are reported, naming the file.
     QList<std::pair<QByteArray, QString>> bad = {
         {"", "has 0 lines"},
@@ -98,21 +95,4 @@ TEST(TextTable, EditionIsRoundedHalvesToEvenOrReported)
     }
     // A line end after the last line starts no new line, but an empty line before it counts.
     EXPECT_TRUE(parsedOk(tableFile("1", 75) + "\r\n").texts[74].isEmpty());
-}
-
-TEST(TextTable, ReadsFromDiskAndReportsFilesItCannotUse)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("sysinfo.txt"));
-    TextTable table;
-    writeBytes(path, tableFile("9", 80));
-    EXPECT_TRUE(readTextTable(path, table).isEmpty());
-    writeBytes(path, "256\r\n");
-    EXPECT_TRUE(readTextTable(path, table).contains(path));
-    EXPECT_EQ(table.edition, 9) << "a rejected file leaves the table as it was";
-    EXPECT_EQ(table.texts[74], QStringLiteral("text 74"));
-    // The shipped table holds the texts the game shows.
-    ASSERT_TRUE(readTextTable(QStringLiteral(VELKO_SOURCE_DIR "/medias/sysinfo.txt"), table).isEmpty());
-    for (int used : {0, 1, 6, 7, 8, 13, 14, 15, 26, 42})
-        EXPECT_FALSE(table.texts[used].isEmpty()) << "text " << used;
 }

@@ -64,17 +64,15 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
         for (int step = 1; step <= moves; ++step)
             moveTo(window.get(), {470.0 + step, 460}, held);
     };
-    const struct {
-        Qt::MouseButtons held;
-        int moves, windowMoves;
-    } drags[] = {{Qt::LeftButton, 5, 1},
-                 {Qt::LeftButton, 1, 1},
-                 {Qt::RightButton, 3, 0},
-                 {Qt::LeftButton | Qt::RightButton, 3, 0}};
-    for (const auto& d : drags) {
+    // The buttons held, the moves made, and how often the window moves.
+    const std::tuple<Qt::MouseButtons, int, int> drags[] = {{Qt::LeftButton, 5, 1},
+                                                            {Qt::LeftButton, 1, 1},
+                                                            {Qt::RightButton, 3, 0},
+                                                            {Qt::LeftButton | Qt::RightButton, 3, 0}};
+    for (const auto& [held, moves, windowMovesSeen] : drags) {
         windowMoves = 0;
-        drag(d.held, d.moves);
-        EXPECT_EQ(windowMoves, d.windowMoves) << int(d.held) << " " << d.moves;
+        drag(held, moves);
+        EXPECT_EQ(windowMoves, windowMovesSeen) << int(held) << " " << moves;
     }
 }
 

@@ -15,20 +15,17 @@ TEST_F(DensePictures, APictureComesFromIts2xPartnerElseFromItself)
     // A media set with no 2x pictures: the 1x picture, drawn at its own size.
     QTemporaryDir plainSet;
     ASSERT_TRUE(QFile::copy(mediaPath("back.gif"), plainSet.filePath("back.gif")));
-    const struct {
-        QString path;
-        QSize pixels;
-        qreal ratio;
-    } loads[] = {
+    // The picture, its size in pixels and its pixel ratio.
+    const std::tuple<QString, QSize, qreal> loads[] = {
         {mediaPath("back.gif"), {1280, 960}, 2},
         {":/cells/I1", {90, 90}, 2},
         {":/cursors/hand.png", {64, 64}, 2},
         {plainSet.filePath("back.gif"), {640, 480}, 1},
     };
-    for (const auto& load : loads) {
-        const QImage picture = loadPicture(load.path, 2);
-        EXPECT_EQ(picture.size(), load.pixels) << load.path.toStdString();
-        EXPECT_EQ(picture.devicePixelRatio(), load.ratio) << load.path.toStdString();
+    for (const auto& [path, pixels, ratio] : loads) {
+        const QImage picture = loadPicture(path, 2);
+        EXPECT_EQ(picture.size(), pixels) << path.toStdString();
+        EXPECT_EQ(picture.devicePixelRatio(), ratio) << path.toStdString();
     }
     EXPECT_TRUE(loadPicture(plainSet.filePath("none.gif"), 2).isNull());
 }

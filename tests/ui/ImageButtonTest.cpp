@@ -75,20 +75,17 @@ TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForThe
 {
     auto button = makeButton();
     EXPECT_EQ(faceAt(*button), kNormal);
-    const struct {
-        QPointF at;
-        Qt::MouseButtons held;
-        QColor face;
-    } steps[] = {{{5, 5}, {}, kHover},
-                 {{6, 5}, Qt::LeftButton, kPressed},
-                 {{7, 5}, Qt::LeftButton | Qt::RightButton, kHover},
-                 {{20, 16}, {}, kHover},
-                 {{21, 16}, {}, kNormal},
-                 {{0, 0}, {}, kHover},
-                 {{-1, 0}, {}, kNormal}};
-    for (const auto& step : steps) {
-        moveTo(button.get(), step.at, step.held);
-        EXPECT_EQ(faceAt(*button), step.face) << step.at.x() << "," << step.at.y();
+    // Where the pointer moves, with which buttons held, and the face then shown.
+    const std::tuple<QPointF, Qt::MouseButtons, QColor> steps[] = {{{5, 5}, {}, kHover},
+                                                                   {{6, 5}, Qt::LeftButton, kPressed},
+                                                                   {{7, 5}, Qt::LeftButton | Qt::RightButton, kHover},
+                                                                   {{20, 16}, {}, kHover},
+                                                                   {{21, 16}, {}, kNormal},
+                                                                   {{0, 0}, {}, kHover},
+                                                                   {{-1, 0}, {}, kNormal}};
+    for (const auto& [at, held, face] : steps) {
+        moveTo(button.get(), at, held);
+        EXPECT_EQ(faceAt(*button), face) << at.x() << "," << at.y();
     }
     ASSERT_EQ(heard.size(), std::size(steps));
     EXPECT_EQ(heard.mid(1, 2), QStringList({"move 1 0 6,5", "move 3 0 7,5"}));
