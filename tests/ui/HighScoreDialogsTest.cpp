@@ -34,7 +34,7 @@ protected:
             for (const char* column : {"ranks", "names", "points", "dates"})
                 columns.push_back(part<QLabel>(dialog, column)->text().split(QLatin1Char('\n')));
             look(dialog);
-            click(part(dialog, "ex"));
+            press(part(dialog, "ex"));
         });
         showHighScores(data, {folder.path(), {}});
         return columns;
@@ -139,7 +139,7 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(typed));
                 QApplication::sendEvent(box, &key);
             }
-            c.leaveBy ? click(part(dialog, c.leaveBy)) : void(dialog.close());
+            c.leaveBy ? press(part(dialog, c.leaveBy)) : void(dialog.close());
         });
         enterNewRecord(c.score, data, {folder.path(), {}});
         EXPECT_EQ(data.highScores[c.rank].name, c.name);
@@ -171,7 +171,7 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
             QTest::keyClick(focus, k.key);
             closed = !dialog.isVisible();
             if (!closed)
-                click(part(dialog, "ex"));
+                press(part(dialog, "ex"));
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)

@@ -50,9 +50,9 @@ TEST_F(ImageButtonTest, TheFaceIsTheGifElseTheJpegElseTheWindowColourAndTheButto
 {
     auto bare = makeButton(false);
     EXPECT_EQ(faceAt(*bare, 5, 5), bare->palette().color(QPalette::Window));
-    click(bare.get());
+    press(bare.get());
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(heard, QStringList({"down 1 0 3,3", "up 1 0 3,3"}));
+    EXPECT_EQ(heard, QStringList({"down 1 0 9,7", "up 1 0 9,7"}));
     writeDot(file("tst0.jpg"), kHover);
     const QColor jpeg = faceAt(*makeButton(false));   // drawn at its own size; JPEG keeps colours only nearly
     EXPECT_LE(std::max({std::abs(jpeg.red() - kHover.red()), std::abs(jpeg.green() - kHover.green()),
@@ -140,7 +140,7 @@ TEST_F(ImageButtonTest, HoverHoldsThePointerUntilAPressOrLeavingLetsItGo)
     EXPECT_EQ(QWidget::mouseGrabber(), button.get());
     // A dialog opened by the window for this press must get the mouse.
     QObject::connect(button.get(), &ImageButton::pressed, [] { EXPECT_EQ(QWidget::mouseGrabber(), nullptr); });
-    click(button.get());
+    press(button.get());
     moveTo(button.get(), {50, 5});
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     moveTo(button.get(), {5, 5});

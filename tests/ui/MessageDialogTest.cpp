@@ -42,7 +42,7 @@ TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswe
                              EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.button;
                              EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.button;
                              checkTitleStrip(dialog, title);
-                             click(part(dialog, c.button));
+                             press(part(dialog, c.button));
                          }),
                   c.answer);
     }
@@ -53,7 +53,7 @@ TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnA
 {
     const std::function<void(QDialog&)> ways[] = {
         [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
-        [](QDialog& dialog) { click(part(dialog, "ex")); }, [](QDialog& dialog) { dialog.close(); }};
+        [](QDialog& dialog) { press(part(dialog, "ex")); }, [](QDialog& dialog) { dialog.close(); }};
     for (const auto& way : ways) {
         const auto act = [&way](QDialog& dialog) {
             // A press on an answer released outside it does nothing (keys: the dialogs' key table).
@@ -89,7 +89,7 @@ TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextAndKeepsTheAnswersUnderIt)
                 EXPECT_EQ(dialog.height(), height + 66);   // 990 twips around the text
                 for (const char* button : {"cmdok", "cmdyes", "cmdno"})
                     EXPECT_EQ(part(dialog, button)->y(), height + 35) << button;   // 520 twips below its top, rounded
-                click(part(dialog, "cmdok"));
+                press(part(dialog, "cmdok"));
             },
             QString::fromUtf8(c.text));
     }

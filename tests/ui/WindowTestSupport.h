@@ -184,11 +184,6 @@ inline void release(QWidget* widget, QPointF at)
 {
     mouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
-inline void click(QWidget* widget)
-{
-    pressAt(widget, {3, 3});
-    release(widget, {3, 3});
-}
 
 // A press dragged off the widget and released outside it.
 inline void pressAndDragOff(QWidget* widget)
