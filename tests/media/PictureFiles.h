@@ -1,26 +1,13 @@
 #pragma once
-// Shared by the picture tests: where the pictures live, and the one check of
-// the 16-bit bitmap form that both the cell files and the encoder must keep.
+// Shared by the picture tests: the one check of the 16-bit bitmap form that
+// both the cell files and the encoder must keep.
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace velko::test {
-
-inline QString sourceDir(const char* sub)
-{
-    return QStringLiteral(VELKO_SOURCE_DIR "/") + sub;
-}
-
-inline QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 inline quint32 le(const QByteArray& bytes, int at, int size)
 {
