@@ -50,8 +50,7 @@ struct Measured {
 
 Measured measure(const QString& name)
 {
-    const QString path = QStringLiteral(VELKO_SOURCE_DIR "/medias/%1.ogg").arg(name);
-    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(kMedia + "/" + name + ".ogg").constData());
     EXPECT_NE(chunk, nullptr) << name.toStdString() << " does not load";
     const auto* s = chunk ? reinterpret_cast<const std::int16_t*>(chunk->abuf) : nullptr;
     const std::size_t n = chunk ? chunk->alen / 2 : 0;
@@ -87,17 +86,9 @@ protected:
     std::unique_ptr<SdlSoundPlayer> sound;
 };
 
-class DiskOutput : public SoundTest {
-protected:
-    void SetUp() override
-    {
-        start("disk");
-        ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
-    }
-};
-
-TEST_F(DiskOutput, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
+TEST_F(SoundTest, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 {
+    start("dummy");
     int first = -1;
     for (int i = 0; i < 3; ++i) {
         sound->playEffect(13);
@@ -116,8 +107,10 @@ TEST_F(DiskOutput, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 // The tune holds its place while paused, the silent device sleeps, an effect
 // wakes it without the tune and sounds far quieter at level one than at fifty,
 // and the tune goes on where it halted, following only the music bar.
-TEST_F(DiskOutput, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResumesWhereItHalted)
+TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResumesWhereItHalted)
 {
+    start("disk");
+    ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
     sound->startTune(4);
     ASSERT_NE(sound->tune(), nullptr);
     EXPECT_GT(peakOver(500), 0);
@@ -213,18 +206,16 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
 TEST_F(SoundTest, TheRandomValuePicksTheTuneTheLowestValuesTheLastTune)
 {
     start("dummy");
-    const struct {
-        float r;
-        int tune;
-    } cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(tuneFor(c.r), c.tune) << "r = " << c.r;
-        sound->startTune(tuneFor(c.r));
-        ASSERT_NE(sound->tune(), nullptr) << "r = " << c.r;
+    const std::pair<float, int> cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
+    for (const auto& [r, tune] : cases) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(tuneFor(r), tune);
+        sound->startTune(tuneFor(r));
+        ASSERT_NE(sound->tune(), nullptr);
         // Each shipped tune has its own length, which tells them apart.
         Mix_Music* expected =
-            Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(c.tune)).constData());
-        EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected)) << "r = " << c.r;
+            Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(tune)).constData());
+        EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected));
         Mix_FreeMusic(expected);
     }
 }
