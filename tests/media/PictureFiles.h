@@ -30,9 +30,8 @@ inline void expectBmp555(const QByteArray& bytes, int width, int height)
                                       le(bytes, 22, 4), le(bytes, 26, 2), le(bytes, 28, 2), le(bytes, 30, 4)};
     EXPECT_EQ(header, (std::vector<quint32>{quint32(bytes.size()), 54, 40, quint32(width), quint32(height), 1, 16, 0}));
     int setTopBits = 0;
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x)
-            setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
+    for (int i = 0; i < width * height; ++i)
+        setTopBits += (le(bytes, 54 + i / width * rowBytes + i % width * 2, 2) & 0x8000) != 0;
     EXPECT_EQ(setTopBits, 0);
 }
 

@@ -27,9 +27,10 @@ QImage argb(const QString& path)
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage cell(const QString& name)
+// The cell picture of a family (I lying, T selected, A, B, C in the preview places) and ball value.
+QImage cell(const QString& family, int value)
 {
-    return argb(sourceDir("resources/cells/") + name + ".bmp");
+    return argb(sourceDir("resources/cells/") + family + QString::number(value) + ".bmp");
 }
 
 // A media picture, checked to be a real GIF that Qt reads.
@@ -64,30 +65,23 @@ int nearest(const QImage& image, int x, int y, const std::vector<QColor>& choice
 
 }   // namespace
 
-TEST(CellPictures, All42AreSixteenBitBitmaps)
-{
-    QStringList names{"I0", "I00"};   // the empty place in two patterns, then every ball in each family
-    for (const char* family : {"I", "T", "A", "B", "C"})
-        for (int value = 1; value <= 8; ++value)
-            names << QString("%1%2").arg(family).arg(value);
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        QFile file(sourceDir("resources/cells/") + name + ".bmp");
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        expectBmp555(file.readAll(), 45, 45);
-    }
-}
-
-TEST(BuiltInPictures, AreEveryPictureInResourcesUnchanged)
+// Every picture in resources/ is built into the program unchanged, the cells
+// without their file ending; and every cell is a 16-bit bitmap 45 pixels
+// square, 90 at twice the density.
+TEST(BuiltInPictures, AreThePicturesInResourcesUnchangedEveryCellASixteenBitBitmap)
 {
     int pictures = 0;
     for (const QString folder : {"cells", "icons", "cursors"})
         for (const QFileInfo& file : QDir(sourceDir("resources/") + folder).entryInfoList(QDir::Files)) {
-            // The cells are built in without their file ending.
+            SCOPED_TRACE(file.fileName().toStdString());
             const QString name = folder == "cells" ? file.completeBaseName() : file.fileName();
             const QImage picture = argb(file.filePath());
-            EXPECT_FALSE(picture.isNull()) << name.toStdString();
-            EXPECT_EQ(argb(":/" + folder + "/" + name), picture) << name.toStdString();
+            EXPECT_FALSE(picture.isNull());
+            EXPECT_EQ(argb(":/" + folder + "/" + name), picture);
+            QFile bytes(file.filePath());
+            const int side = name.endsWith("@2x") ? 90 : 45;
+            if (folder == "cells" && bytes.open(QIODevice::ReadOnly))
+                expectBmp555(bytes.readAll(), side, side);
             ++pictures;
         }
     EXPECT_EQ(pictures, 42 * 2 + 5 + 2);   // the cells and the cursor at two densities, the icons
@@ -99,13 +93,11 @@ TEST(CellPictures, EveryBallShowsItsOwnColourInEachFamily)
 {
     const std::vector<QColor> balls = {"#2F6FE4", "#36B24A", "#8E44AD", "#20C4D8",
                                        "#F2D027", "#F28C28", "#C9CED6", "#E03A3A"};
-    EXPECT_NE(cell("I0"), cell("I00"));
+    EXPECT_NE(cell("I", 0), cell("I0", 0));   // the empty place in its two patterns
     for (int value = 1; value <= 8; ++value) {
         for (const char* family : {"I", "T", "A", "B", "C"})   // sampled below the left eye, off every pattern
-            EXPECT_EQ(nearest(cell(QString("%1%2").arg(family).arg(value)), 18, 29, balls), value - 1)
-                << family << value;
-        const QImage a = cell(QString("A%1").arg(value)), b = cell(QString("B%1").arg(value));
-        const QImage c = cell(QString("C%1").arg(value));
+            EXPECT_EQ(nearest(cell(family, value), 18, 29, balls), value - 1) << family << value;
+        const QImage a = cell("A", value), b = cell("B", value), c = cell("C", value);
         EXPECT_TRUE(a != b && b != c && c != a) << value;
     }
 }
@@ -254,8 +246,7 @@ TEST(CellPictures, TheEightBallsDifferInGreyAndToColourBlindPlayers)
             const bool large = *family == 'I' || *family == 'T';
             Seen seen[9];
             for (int value = 1; value <= 8; ++value)
-                seen[value] = seenInDisc(cell(QString("%1%2").arg(family).arg(value)), vision,
-                                         {22.5, large ? 21.8 : 22}, large ? 18 : 14.8);
+                seen[value] = seenInDisc(cell(family, value), vision, {22.5, large ? 21.8 : 22}, large ? 18 : 14.8);
             for (int a = 1; a <= 8; ++a)
                 for (int b = a + 1; b <= 8; ++b) {
                     int differ = 0;
