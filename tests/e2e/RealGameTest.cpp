@@ -86,21 +86,12 @@ protected:
     }
     void click(QPoint at)
     {
-        run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
-        QThread::msleep(100);
-        run("xdotool", {"click", "1"});
+        run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.1", "click", "1"});
     }
     QImage screenshot()
     {
         return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG")
             .convertToFormat(QImage::Format_RGB32);
-    }
-    // The exit code once the game ends within ten seconds, else nothing.
-    std::optional<int> exitCode()
-    {
-        if (!game_.waitForFinished(10000))
-            return std::nullopt;
-        return game_.exitStatus() == QProcess::NormalExit ? game_.exitCode() : -1;
     }
     QByteArray run(const QString& program, const QStringList& arguments)
     {
@@ -291,7 +282,8 @@ TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
     // Yes sits inside the one-pixel frame, its bottom 7 pixels above the dialog's.
     const auto yes = place("message", "cmdyes");
     click(QPoint(dialog.x() + 1 + yes.centreX(), dialog.bottom() - 19));
-    EXPECT_EQ(exitCode(), std::optional(0)) << "the game did not end well after Yes";
+    EXPECT_TRUE(game_.waitForFinished(10000) && game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0)
+        << "the game did not end well after Yes";
     EXPECT_EQ(fileBytes(dataFile("mysetting.cfg")), QByteArray(" 50 \r\n 50 \r\n"));
     // Eight whole records and nothing after them.
     const QByteArray scores = fileBytes(dataFile("gameinfo.cfg"));
@@ -305,7 +297,7 @@ TEST_F(RealGame, ALevelSetJustBeforeAKillIsSaved)
     click(window.topLeft() + QPoint(music.x + 19, music.centreY()));   // near its 20th step
     QThread::msleep(300);
     game_.terminate();   // SIGTERM, as a logout or `kill` sends
-    ASSERT_TRUE(exitCode()) << "the game did not end on SIGTERM";
+    ASSERT_TRUE(game_.waitForFinished(10000)) << "the game did not end on SIGTERM";
     const VolumeLevels levels = parseSettings(fileBytes(dataFile("mysetting.cfg")));
     EXPECT_EQ(levels.effects, 50);
     EXPECT_TRUE(levels.music >= 10 && levels.music < 30) << levels.music;
