@@ -200,32 +200,26 @@ constexpr Vision kVisions[] = {
     {"tritan", {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
 };
 
-double toLinear(int v)
-{
-    const double s = v / 255.0;
-    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-}
-double toSrgb(double l)
-{
-    l = std::clamp(l, 0.0, 1.0);
-    return 255.0 * (l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055);
-}
-
 using Seen = std::vector<std::array<double, 3>>;
 
-// The colours of the pixels inside a disc, as the vision sees them.
+// The colours of the pixels inside a disc, as the vision sees them: from sRGB
+// to linear light, through the vision's matrix and back to sRGB (0-255).
 Seen seenInDisc(const QImage& picture, const Vision& vision, QPointF centre, double radius)
 {
+    const auto linear = [](double s) { return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+    const auto srgb = [](double l) { return l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055; };
     Seen seen;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             if (std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) > radius)
                 continue;
             const QRgb p = picture.pixel(x, y);
-            const double in[3] = {toLinear(qRed(p)), toLinear(qGreen(p)), toLinear(qBlue(p))};
+            const double in[3] = {linear(qRed(p) / 255.0), linear(qGreen(p) / 255.0), linear(qBlue(p) / 255.0)};
             std::array<double, 3> out;
-            for (int i = 0; i < 3; ++i)
-                out[size_t(i)] = toSrgb(vision.m[i][0] * in[0] + vision.m[i][1] * in[1] + vision.m[i][2] * in[2]);
+            for (int i = 0; i < 3; ++i) {
+                const double l = vision.m[i][0] * in[0] + vision.m[i][1] * in[1] + vision.m[i][2] * in[2];
+                out[size_t(i)] = 255 * srgb(std::clamp(l, 0.0, 1.0));
+            }
             seen.push_back(out);
         }
     return seen;
