@@ -4,7 +4,6 @@
 // scored line leave the screen, quit through the question and find both files
 // saved; and a level set just before the program is killed is saved too.
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -21,8 +20,7 @@
 #include "files/PlayerHome.h"
 
 using namespace velko;
-using velko::test::fileBytes;
-using velko::test::place;
+using namespace velko::test;
 
 namespace {
 
@@ -88,11 +86,7 @@ protected:
     {
         run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.1", "click", "1"});
     }
-    QImage screenshot()
-    {
-        return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG")
-            .convertToFormat(QImage::Format_RGB32);
-    }
+    QImage screenshot() { return QImage::fromData(run("import", {"-window", "root", "png:-"}), "PNG"); }
     QByteArray run(const QString& program, const QStringList& arguments)
     {
         QProcess process;
