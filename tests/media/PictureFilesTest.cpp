@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QVector3D>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -47,19 +48,15 @@ QImage gif(const QString& name)
 // saturation alone, whatever the shading.
 int nearest(const QImage& image, int x, int y, const std::vector<QColor>& choices)
 {
-    const auto chroma = [](QRgb c) {
-        const double sum = qRed(c) + qGreen(c) + qBlue(c) + 1.0;
-        return std::array<double, 3>{qRed(c) / sum, qGreen(c) / sum, qBlue(c) / sum};
+    const auto chroma = [](QColor c) {
+        return QVector3D(c.red(), c.green(), c.blue()) / (c.red() + c.green() + c.blue() + 1);
     };
-    std::array<double, 3> seen{};
+    QVector3D seen;
     for (int i = 0; i < 9; ++i)
-        for (int k = 0; k < 3; ++k)
-            seen[k] += chroma(image.pixel(x - 1 + i % 3, y - 1 + i / 3))[k] / 9;
-    std::vector<double> distances;
-    for (const QColor& choice : choices) {
-        const auto c = chroma(choice.rgb());
-        distances.push_back(std::hypot(seen[0] - c[0], seen[1] - c[1], seen[2] - c[2]));
-    }
+        seen += chroma(image.pixel(x - 1 + i % 3, y - 1 + i / 3)) / 9;
+    std::vector<float> distances;
+    for (const QColor& choice : choices)
+        distances.push_back((seen - chroma(choice)).length());
     return int(std::min_element(distances.begin(), distances.end()) - distances.begin());
 }
 
@@ -173,11 +170,10 @@ TEST(PicturesAt2x, EveryPictureHasAPartnerOfTwiceItsSizeShowingTheSame)
             ASSERT_EQ(twoX.size(), oneX.size() * 2);
             const QImage shrunk = twoX.scaled(oneX.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             double sum = 0;
-            for (int y = 0; y < oneX.height(); ++y)
-                for (int x = 0; x < oneX.width(); ++x) {
-                    const QRgb a = oneX.pixel(x, y), b = shrunk.pixel(x, y);
-                    sum += std::abs(qGray(a) - qGray(b)) + std::abs(qAlpha(a) - qAlpha(b));
-                }
+            for (int i = 0, width = oneX.width(); i < width * oneX.height(); ++i) {
+                const QRgb a = oneX.pixel(i % width, i / width), b = shrunk.pixel(i % width, i / width);
+                sum += std::abs(qGray(a) - qGray(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
             EXPECT_LT(sum / (oneX.width() * oneX.height()), 6.0);
             ++pairs;
         }
