@@ -1,34 +1,14 @@
 #pragma once
-// Shared by the picture tests: where the pictures live, and the one check of
-// the 16-bit bitmap form that both the cell files and the encoder must keep.
+// Shared by the picture tests: the one check of the 16-bit bitmap form that
+// both the cell files and the encoder must keep.
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace velko::test {
-
-inline QString sourceDir(const char* sub)
-{
-    return QStringLiteral(VELKO_SOURCE_DIR "/") + sub;
-}
-
-inline QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline quint32 le(const QByteArray& bytes, int at, int size)
-{
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes.at(at + i));
-    return value;
-}
 
 // A Windows bitmap with a 40-byte information header, 16 bits per pixel
 // (5-5-5, top bit clear), rows bottom-up and padded to four bytes.
@@ -37,15 +17,15 @@ inline void expectBmp555(const QByteArray& bytes, int width, int height)
     const int rowBytes = (width * 2 + 3) / 4 * 4;
     ASSERT_EQ(bytes.size(), 14 + 40 + rowBytes * height);
     EXPECT_TRUE(bytes.startsWith("BM"));
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    const auto u16 = [&](int at) { return quint32(qFromLittleEndian<quint16>(bytes.constData() + at)); };
     // File size, pixel start, information header size, width, height (positive:
     // bottom-up rows), planes, bits per pixel, compression (none: 5-5-5).
-    const std::vector<quint32> header{le(bytes, 2, 4),  le(bytes, 10, 4), le(bytes, 14, 4), le(bytes, 18, 4),
-                                      le(bytes, 22, 4), le(bytes, 26, 2), le(bytes, 28, 2), le(bytes, 30, 4)};
+    const std::vector<quint32> header{u32(2), u32(10), u32(14), u32(18), u32(22), u16(26), u16(28), u32(30)};
     EXPECT_EQ(header, (std::vector<quint32>{quint32(bytes.size()), 54, 40, quint32(width), quint32(height), 1, 16, 0}));
     int setTopBits = 0;
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x)
-            setTopBits += (le(bytes, 54 + row * rowBytes + x * 2, 2) & 0x8000) != 0;
+    for (int i = 0; i < width * height; ++i)
+        setTopBits += (u16(54 + i / width * rowBytes + i % width * 2) & 0x8000) != 0;
     EXPECT_EQ(setTopBits, 0);
 }
 

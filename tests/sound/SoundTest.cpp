@@ -10,6 +10,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -42,37 +43,23 @@ int peakOver(int milliseconds)
     return peak;
 }
 
-// A shipped sound decoded for the mixer: 16-bit samples at 44100 Hz, in the mixer's channels.
-struct Measured {
-    double seconds = 0, rms = 0;
-    int peak = 0;
-};
-
-Measured measure(const QString& name)
+// A shipped sound as the mixer decodes it, in 16-bit samples at the mixer's
+// rate: its length in seconds, its loudest sample and its mean loudness.
+std::array<double, 3> measure(const QString& name)
 {
-    const QString path = QStringLiteral(VELKO_SOURCE_DIR "/medias/%1.ogg").arg(name);
-    QFile file(path);
-    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(256) : QByteArray();
-    // The file's own rate, in the Vorbis identification header: "\x01vorbis", version (4 bytes),
-    // channels (1 byte), rate (4 bytes, little-endian; 44100 is 0xAC44).
-    const int at = head.indexOf(QByteArray("\x01vorbis", 7));
-    EXPECT_EQ(at < 0 ? QByteArray() : head.mid(at + 12, 4), QByteArray("\x44\xac\0\0", 4)) << name.toStdString();
-    Measured m;
-    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(kMedia + "/" + name + ".ogg").constData());
     EXPECT_NE(chunk, nullptr) << name.toStdString() << " does not load";
     const auto* s = chunk ? reinterpret_cast<const std::int16_t*>(chunk->abuf) : nullptr;
     const std::size_t n = chunk ? chunk->alen / 2 : 0;
+    double peak = 0, sum = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        m.peak = std::max(m.peak, std::abs(static_cast<int>(s[i])));
-        m.rms += static_cast<double>(s[i]) * s[i];
+        peak = std::max(peak, std::abs(double(s[i])));
+        sum += double(s[i]) * s[i];
     }
-    int rate = 0, channels = 1;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    m.seconds = n / channels / 44100.0;
-    m.rms = n ? std::sqrt(m.rms / n) : 0;
+    int rate = 1, channels = 1;
+    Mix_QuerySpec(&rate, nullptr, &channels);
     Mix_FreeChunk(chunk);
-    return m;
+    return {double(n) / channels / rate, peak, n ? std::sqrt(sum / n) : 0};
 }
 
 class SoundTest : public ::testing::Test {
@@ -94,32 +81,9 @@ protected:
     std::unique_ptr<SdlSoundPlayer> sound;
 };
 
-class DiskOutput : public SoundTest {
-protected:
-    void SetUp() override
-    {
-        start("disk");
-        ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
-    }
-};
-
-TEST_F(DiskOutput, AnEffectBreaksTheSilenceAndIsFarQuieterAtLevelOneThanAtFifty)
+TEST_F(SoundTest, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 {
-    EXPECT_EQ(peakOver(150), 0);
-    sound->playEffect(13);
-    const int loud = peakOver(700);
-    EXPECT_GT(loud, 8000);
-    Mix_HaltChannel(-1);
-    SDL_Delay(100);
-    sound->setEffectsLevel(1);
-    sound->playEffect(13);
-    const int soft = peakOver(700);
-    EXPECT_GT(soft, 0);
-    EXPECT_LT(soft * 20, loud);   // 2 % of full volume against 100 %
-}
-
-TEST_F(DiskOutput, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
-{
+    start("dummy");
     int first = -1;
     for (int i = 0; i < 3; ++i) {
         sound->playEffect(13);
@@ -136,9 +100,12 @@ TEST_F(DiskOutput, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 }
 
 // The tune holds its place while paused, the silent device sleeps, an effect
-// wakes it without the tune, and the tune goes on where it halted.
-TEST_F(DiskOutput, ATuneRestsWhileTheDeviceSleepsResumesWhereItHaltedAndFollowsOnlyTheMusicBar)
+// wakes it without the tune and sounds far quieter at level one than at fifty,
+// and the tune goes on where it halted, following only the music bar.
+TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResumesWhereItHalted)
 {
+    start("disk");
+    ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
     sound->startTune(4);
     ASSERT_NE(sound->tune(), nullptr);
     EXPECT_GT(peakOver(500), 0);
@@ -158,7 +125,15 @@ TEST_F(DiskOutput, ATuneRestsWhileTheDeviceSleepsResumesWhereItHaltedAndFollowsO
     sound->playEffect(13);   // heard at once, while the tune stays where it rests
     EXPECT_FALSE(sound->asleep());
     EXPECT_EQ(sound->effectPlaybacks(13), 1);
-    EXPECT_GT(peakOver(400), 8000);
+    const int loud = peakOver(700);
+    EXPECT_GT(loud, 8000);
+    Mix_HaltChannel(-1);
+    SDL_Delay(100);
+    sound->setEffectsLevel(1);
+    sound->playEffect(13);
+    const int soft = peakOver(700);
+    EXPECT_GT(soft, 0);
+    EXPECT_LT(soft * 20, loud);   // 2 % of full volume against 100 %
     EXPECT_FALSE(Mix_PlayingMusic());
     EXPECT_NEAR(tuneAt(), haltedAt, 0.02);
     Mix_HaltChannel(-1);
@@ -168,10 +143,9 @@ TEST_F(DiskOutput, ATuneRestsWhileTheDeviceSleepsResumesWhereItHaltedAndFollowsO
     EXPECT_GT(peakOver(400), 0);
     EXPECT_GT(tuneAt(), haltedAt + 0.2);
     EXPECT_LT(tuneAt(), haltedAt + 1.0) << "the tune should continue, not start again or skip ahead";
-    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME) << "the effects bar, now at 1, leaves the tune";
     sound->setMusicLevel(25);
-    sound->setEffectsLevel(3);
-    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2) << "the music bar sets the tune, the effects bar leaves it";
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2) << "the music bar sets the tune";
     sound->stopTune();
     EXPECT_EQ(sound->tune(), nullptr);
     sound->resumeTune();
@@ -226,18 +200,16 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
 TEST_F(SoundTest, TheRandomValuePicksTheTuneTheLowestValuesTheLastTune)
 {
     start("dummy");
-    const struct {
-        float r;
-        int tune;
-    } cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(tuneFor(c.r), c.tune) << "r = " << c.r;
-        sound->startTune(tuneFor(c.r));
-        ASSERT_NE(sound->tune(), nullptr) << "r = " << c.r;
+    const std::pair<float, int> cases[] = {{0.0f, 4}, {0.19f, 4}, {0.2f, 3}, {0.61f, 1}, {0.99999f, 0}};
+    for (const auto& [r, tune] : cases) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(tuneFor(r), tune);
+        sound->startTune(tuneFor(r));
+        ASSERT_NE(sound->tune(), nullptr);
         // Each shipped tune has its own length, which tells them apart.
         Mix_Music* expected =
-            Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(c.tune)).constData());
-        EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected)) << "r = " << c.r;
+            Mix_LoadMUS(QFile::encodeName(kMedia + QStringLiteral("/back%1.ogg").arg(tune)).constData());
+        EXPECT_DOUBLE_EQ(Mix_MusicDuration(sound->tune()), Mix_MusicDuration(expected));
         Mix_FreeMusic(expected);
     }
 }
@@ -269,19 +241,19 @@ TEST_F(SoundTest, TheGamePlaysQuietlyUntilTheModuleIsLoadedWhichThenTakesOverThe
     game.shutDown();
 }
 
-TEST_F(SoundTest, TheShippedSoundsAre44100HzAndTheTunesLongerAndQuieterThanEveryEffect)
+TEST_F(SoundTest, TheFiveShippedTunesDifferLastHalfAMinuteAndAreQuieterThanEveryEffect)
 {
     start("dummy");
-    std::vector<Measured> effects;
+    std::vector<std::array<double, 3>> effects;
     for (int n : kShippedEffects)
         effects.push_back(measure(QString::number(n)));
     std::set<double> lengths;
     for (int t = 0; t < 5; ++t) {
-        const Measured tune = measure(QStringLiteral("back%1").arg(t));
-        EXPECT_GE(tune.seconds, 30.0) << "tune " << t;
-        for (const Measured& effect : effects)
-            EXPECT_TRUE(tune.peak < effect.peak && tune.rms < effect.rms) << "tune " << t << " is as loud as an effect";
-        lengths.insert(tune.seconds);
+        const auto [seconds, peak, rms] = measure(QStringLiteral("back%1").arg(t));
+        EXPECT_GE(seconds, 30.0) << "tune " << t;
+        for (const auto& [effectSeconds, effectPeak, effectRms] : effects)
+            EXPECT_TRUE(peak < effectPeak && rms < effectRms) << "tune " << t << " is as loud as an effect";
+        lengths.insert(seconds);
     }
     EXPECT_EQ(lengths.size(), 5u) << "five different tunes";
 }
