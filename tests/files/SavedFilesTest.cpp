@@ -39,9 +39,7 @@ TEST(SettingsFile, LevelsArePrintedOnePerLineAndReadRoundedClampedOrFifty)
         {"loud\r\n 7 \r\n", 50, 7},
         {" 7 \r\nquiet\r\n", 7, 50},
         {QByteArray("1\0\r\n2\r\n", 7), 50, 2},
-        {" 12 \n 34 \n", 12, 34},
-        {" 12 \r 34 \r", 12, 34},
-        {" 12 \r\n 34", 12, 34},
+        {" 12 \r 34", 12, 34},   // any line end: the texts' test splits them
     };
     for (const auto& [text, effects, music] : cases)
         EXPECT_EQ(pairOf(parseSettings(text)), std::pair(effects, music)) << text.toHex().toStdString();
