@@ -30,7 +30,7 @@ TEST_F(DensePictures, APictureComesFromIts2xPartnerElseFromItself)
     EXPECT_TRUE(loadPicture(plainSet.filePath("none.gif"), 2).isNull());
 }
 
-TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
+TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)
 {
     const int scale = pictureScale();
     // The run at twice the density must really be one.
@@ -43,6 +43,13 @@ TEST_F(DensePictures, BoardCellsAndButtonFacesReachTheScreenAtItsDensity)
 
     setBoard(*window, [](int column, int row) { return (column + row) % 9; });
     expectBoardShowsGame(*window, scale);
+    // The next three balls, each at its place in the preview.
+    const std::tuple<int, int, char> previews[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
+    for (int slot = 0; slot < 3; ++slot) {
+        const auto& [x, y, family] = previews[slot];
+        const QString name = QStringLiteral("%1%2").arg(family).arg(NumberOf(window->game().nextColours[slot]));
+        EXPECT_EQ(pixels(window.get()).copy(x * scale, y * scale, 45 * scale, 45 * scale), cellPicture(name, scale));
+    }
     auto* button = part<ImageButton>(*window, "phbt");
     EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
 

@@ -1,5 +1,6 @@
 // The main window during play: the selection marker, a whole move, the
-// preview, the counting score and the end of a game.
+// counting score and the end of a game; the preview is drawn with the
+// pictures at the screen's density (DensePicturesTest).
 
 #include "WindowTestSupport.h"
 
@@ -54,27 +55,6 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
         window->hide();
         window->show();
     }
-}
-
-TEST_F(MainWindowTest, PreviewShowsTheNextColoursAtTheirThreePlaces)
-{
-    auto window = startedWindow(GameKind::Challenge);
-    const struct {
-        int x, y;
-        char family;
-    } places[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
-    const auto expectPreview = [&] {
-        for (int slot = 0; slot < 3; ++slot)
-            EXPECT_EQ(
-                pixels(window.get()).copy(places[slot].x, places[slot].y, 45, 45),
-                cellPicture(
-                    QStringLiteral("%1%2").arg(places[slot].family).arg(NumberOf(window->game().nextColours[slot]))));
-    };
-    expectPreview();
-    setBoard(*window, [](int c, int r) { return c + r == 16 ? 1 : 0; });   // a move that removes nothing
-    clickCell(*window, 8, 8);
-    clickCell(*window, 0, 0);
-    expectPreview();
 }
 
 TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheScoreIsReached)
