@@ -205,7 +205,20 @@ TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
 {
     const auto board = place("main", "board");
     const QPoint origin = window.topLeft() + QPoint(board.x, board.y);
-    Board shown = readBoard(screenshot(), origin);
+    // The board once it is still: two looks in a row alike, with a cell
+    // picture in every cell (or in none, under the end picture).
+    const auto settledBoard = [&] {
+        Board seen = readBoard(screenshot(), origin);
+        for (int look = 0; look < 30; ++look) {
+            QThread::msleep(300);
+            const Board again = readBoard(screenshot(), origin);
+            if (again == seen && (count(seen, -1) == 0 || count(seen, -1) == 81))
+                break;
+            seen = again;
+        }
+        return seen;
+    };
+    Board shown = settledBoard();
     ASSERT_GE(81 - count(shown, 0), 1) << "a new game starts with balls on the board";
     ASSERT_LE(81 - count(shown, 0), 3);
 
@@ -224,17 +237,9 @@ TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
         click(centre(next->from));
         QThread::msleep(200);
         click(centre(next->to));
-        // The board once the move, the blink and the new balls are over: two
-        // looks in a row alike, with a cell picture in every cell.
+        // The board once the move, the blink and the new balls are over.
         QThread::msleep(600 + 75 * next->steps);
-        shown = readBoard(screenshot(), origin);
-        for (int look = 0; look < 30; ++look) {
-            QThread::msleep(300);
-            const Board again = readBoard(screenshot(), origin);
-            if (again == shown && (count(shown, -1) == 0 || count(shown, -1) == 81))
-                break;
-            shown = again;
-        }
+        shown = settledBoard();
         if (count(shown, -1) == 81) {   // the game is over: its end picture covers the board
             // A score good enough for the table asks a name first; its OK keeps the one offered.
             const QRect entry = waitForWindow([](QRect r) { return r.width() < 400 && r.height() < 300; }, 2000);
@@ -245,7 +250,7 @@ TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
             }
             click(window.topLeft() + QPoint(newGame.centreX(), newGame.centreY()));
             QThread::msleep(1500);
-            shown = readBoard(screenshot(), origin);
+            shown = settledBoard();
             continue;
         }
         ASSERT_EQ(count(shown, -1), 0) << "cells that show no cell picture after move " << move;
