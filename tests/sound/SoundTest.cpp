@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include <tuple>
 #include <unistd.h>
 
 using namespace velko;
@@ -160,31 +161,27 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
     QTemporaryDir onlyZero;
     QFile::copy(kMedia + QStringLiteral("/0.ogg"), onlyZero.filePath(QStringLiteral("0.ogg")));
     const std::set<int> all(std::begin(kEffects), std::end(kEffects));
-    const struct {
-        const char* driver;
-        QString media;
-        std::set<int> loaded;
-        bool device;
-    } cases[] = {
+    // The audio driver, the media folder, the effects that load, and whether a device opens.
+    const std::tuple<const char*, QString, std::set<int>, bool> cases[] = {
         {"dummy", kMedia, all, true},
         {"dummy", onlyZero.path(), {0}, true},
         {"no-such-audio-driver", kMedia, {}, false},
         {"dummy", kMedia, all, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.driver) + " " + c.media.toStdString());
-        start(c.driver, c.media);
-        EXPECT_EQ(sound->open(), c.device);
+    for (const auto& [driver, media, loaded, device] : cases) {
+        SCOPED_TRACE(std::string(driver) + " " + media.toStdString());
+        start(driver, media);
+        EXPECT_EQ(sound->open(), device);
         for (int n = -1; n <= 100; ++n) {
-            EXPECT_EQ(sound->effectLoaded(n), c.loaded.count(n) == 1) << n;
+            EXPECT_EQ(sound->effectLoaded(n), loaded.count(n) == 1) << n;
             sound->playEffect(n);
         }
         sound->playEffect(1000);
         sound->startTune(2);
-        EXPECT_EQ(sound->tune() != nullptr, c.media == kMedia && c.device);
-        if (c.device) {   // the mixer's own state exists only with a device
-            EXPECT_EQ(Mix_Playing(-1), int(c.loaded.size()));
-            EXPECT_EQ(Mix_PlayingMusic() != 0, c.media == kMedia);
+        EXPECT_EQ(sound->tune() != nullptr, media == kMedia && device);
+        if (device) {   // the mixer's own state exists only with a device
+            EXPECT_EQ(Mix_Playing(-1), int(loaded.size()));
+            EXPECT_EQ(Mix_PlayingMusic() != 0, media == kMedia);
         }
         sound->pauseTune(), sound->resumeTune(), sound->stopTune();
         sound->setMusicLevel(0);

@@ -163,9 +163,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
 
 TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
 {
-    QByteArray table = "2\r\n";   // edition 2 and enough texts
-    for (int i = 0; i < 75; ++i)
-        table += "00text\r\n";
+    const QByteArray table = "2\r\n" + QByteArray("00text\r\n").repeated(75);   // edition 2 and enough texts
     // A file gone, unusable or no picture; the last folder is whole and starts, in edition 2.
     const std::pair<const char*, QByteArray> damages[] = {
         {"sysinfo.txt", {}}, {"back.gif", {}}, {"game.gif", "not a picture"}, {"sysinfo.txt", table}};

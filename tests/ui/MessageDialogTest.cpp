@@ -27,24 +27,21 @@ protected:
 
 TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswer)
 {
-    const struct {
-        MessageButtons answers;
-        const char* button;
-        Answer answer;
-    } cases[] = {{MessageButtons::Ok, "cmdok", Answer::Ok},
-                 {MessageButtons::YesNo, "cmdyes", Answer::Yes},
-                 {MessageButtons::YesNo, "cmdno", Answer::No}};
-    for (const auto& c : cases) {
-        const bool yesNo = c.answers == MessageButtons::YesNo;
-        EXPECT_EQ(answer(c.answers,
-                         [&](QDialog& dialog) {
-                             EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << c.button;
-                             EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << c.button;
-                             EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << c.button;
+    // The answers offered, the button pressed and the answer it gives.
+    const std::tuple<MessageButtons, const char*, Answer> cases[] = {{MessageButtons::Ok, "cmdok", Answer::Ok},
+                                                                     {MessageButtons::YesNo, "cmdyes", Answer::Yes},
+                                                                     {MessageButtons::YesNo, "cmdno", Answer::No}};
+    for (const auto& [answers, button, given] : cases) {
+        const bool yesNo = answers == MessageButtons::YesNo;
+        EXPECT_EQ(answer(answers,
+                         [&, pressed = button](QDialog& dialog) {
+                             EXPECT_EQ(part(dialog, "cmdok")->isVisible(), !yesNo) << pressed;
+                             EXPECT_EQ(part(dialog, "cmdyes")->isVisible(), yesNo) << pressed;
+                             EXPECT_EQ(part(dialog, "cmdno")->isVisible(), yesNo) << pressed;
                              checkTitleStrip(dialog, title);
-                             press(part(dialog, c.button));
+                             press(part(dialog, pressed));
                          }),
-                  c.answer);
+                  given);
     }
     EXPECT_EQ(clicks, 3);
 }

@@ -24,12 +24,11 @@
 
 namespace velko::test {
 
-// A sound that notes what the game asks of it: "effect 76", "tune 3", "stop",
-// "pause", "resume", "shut down".
+// A sound that notes what the game asks of it: "effect 76", "tune 3", "pause",
+// "resume", "shut down".
 struct RecordingSound final : SilentSound {
     void playEffect(int effect) override { heard.push_back("effect " + std::to_string(effect)); }
     void startTune(int tune) override { heard.push_back("tune " + std::to_string(tune)); }
-    void stopTune() override { heard.push_back("stop"); }
     void pauseTune() override { heard.push_back("pause"); }
     void resumeTune() override { heard.push_back("resume"); }
     void shutDown() override { heard.push_back("shut down"); }
