@@ -11,7 +11,7 @@ SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config dpkg-dev file qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-dejavu-core fonts-dejavu-extra fonts-wqy-microhei \
-            xvfb xauth xdotool x11-utils imagemagick openbox clang libclang-rt-14-dev appstream time valgrind
+            xvfb xauth xdotool x11-utils imagemagick openbox clang clang-format libclang-rt-14-dev appstream time valgrind
 
 .PHONY: all deps build run test test-asan soak bench leakcheck package clean
 

@@ -75,8 +75,8 @@ bool writeResourceList(const QString& root)
     QStringList names;
     for (const NamedPicture& cell : drawAllCells())
         names << cell.name;
-    return writeFile(root + "/resources/resources.qrc", resourceList(names, false).toUtf8())
-           && writeFile(root + "/resources/dense-resources.qrc", resourceList(names, true).toUtf8());
+    return writeFile(root + "/resources/resources.qrc", resourceList(names, false).toUtf8()) &&
+           writeFile(root + "/resources/dense-resources.qrc", resourceList(names, true).toUtf8());
 }
 
 bool writeMedias(const QString& root)
