@@ -108,8 +108,11 @@ using Board = std::array<int, 81>;
 Board readBoard(const QImage& screen, QPoint origin)
 {
     // A cell shows a picture when its pixels are, on average, a few levels of colour rounding from it.
+    static std::map<QString, QImage> pictures;   // each cell picture read from disk once
     const auto shows = [&](int cell, const QString& name) {
-        const QImage picture = QImage(VELKO_SOURCE_DIR "/resources/cells/" + name + ".bmp");
+        QImage& picture = pictures[name];
+        if (picture.isNull())
+            picture = QImage(VELKO_SOURCE_DIR "/resources/cells/" + name + ".bmp");
         const QPoint topLeft = origin + 45 * QPoint(cell / 9, cell % 9);
         long difference = 0;
         for (int i = 0; i < 45 * 45; ++i) {
