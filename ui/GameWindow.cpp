@@ -48,10 +48,11 @@ ButtonContext gameButtons(SoundPlayer& sound)
     return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
-GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
+GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
       sound_(sound),
+      random_(random),
       game_(*this, random_),
       minimising_(!onWayland())
 {
@@ -245,8 +246,14 @@ void GameWindow::pressHelp()
 
 void GameWindow::pressWebPage()
 {
-    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
-                  QStringLiteral("The web page"));
+    const QString page = QString::fromUtf8(data_.edition == 1 ? kProductPage : kMakerPage);
+    QUrl url(page);
+    if (page.isEmpty()) {
+        // No address was set for this build: our own page about the game.
+        url = QUrl::fromLocalFile(applicationFolder() + QStringLiteral("/help.html"));
+        url.setFragment(QString::fromLatin1(kAboutSection));
+    }
+    openForPlayer(url, QStringLiteral("The web page"));
 }
 
 void GameWindow::openForPlayer(const QUrl& url, const QString& what)
