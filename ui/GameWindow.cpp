@@ -36,9 +36,9 @@ constexpr int kWindowHeight = 480;
 constexpr int kClickSound = 76;
 constexpr int kScoreTickMs = 40;
 
-QImage cellPicture(const std::string& picture)
+QImage cellPicture(const std::string& picture, int scale = pictureScale())
 {
-    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture));
+    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture), scale);
 }
 
 }   // namespace
@@ -341,7 +341,8 @@ void GameWindow::refreshWindow()
 
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
+    // At the density of the screen the window is on now.
+    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -438,9 +439,11 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 
 void GameWindow::paintEvent(QPaintEvent*)
 {
-    // Every expose shows the kept drawing as it is now.
+    // Every expose shows the kept drawing as it is now, clipped to the exposed
+    // part, and smoothly on a screen of another density than the surface's.
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_);   // clipped to the exposed part, at any screen density
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, surface_);
 }
 
 void GameWindow::mousePressEvent(QMouseEvent* event)
