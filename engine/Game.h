@@ -115,6 +115,10 @@ public:
     // on, the new-game sound. The window asks the question before it and
     // shows the best score and starts the tune after it.
     void startGame();
+    // Takes up a game left at an earlier run where it stood: its board, the
+    // next colours and the score, all shown, timer and board on; no sound.
+    void resumeGame(GameKind gameKind, const Grid<Colour>& cells, const std::array<Colour, kPreviewSlots>& next,
+                    std::int32_t points);
 
 private:
     // floor(n * r) for a fresh random r, worked out in single precision.

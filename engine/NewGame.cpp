@@ -37,4 +37,32 @@ void Game::startGame()
     screen_.setBoardEnabled(true);
 }
 
+void Game::resumeGame(GameKind gameKind, const Grid<Colour>& cells, const std::array<Colour, kPreviewSlots>& next,
+                      std::int32_t points)
+{
+    kind = gameKind;
+    board = cells;
+    marked = {};
+    reached = {};
+    removals.clear();
+    linesFound = 0;
+
+    nextColours = next;
+    for (int slot = 0; slot < kPreviewSlots; ++slot)
+        screen_.showPreview(slot, nextColours[slot]);
+    screen_.refreshWindow();
+    selection.reset();
+    screen_.hideMarker();
+
+    for (int column = 0; column < kCells; ++column)
+        for (int row = 0; row < kCells; ++row)
+            drawCell({column, row}, board[column][row]);
+    screen_.refreshBoard();
+
+    score = shownScore = points;
+    screen_.showScore(score);
+    screen_.setScoreTimer(true);
+    screen_.setBoardEnabled(true);
+}
+
 }   // namespace velko

@@ -24,7 +24,8 @@ enum class Text {
     NamelessPlayer = 14,   // the name of a record left unnamed
     QuitQuestion = 15,
     HighScoresTitle = 26,
-    NewGameQuestion = 42,   // asked before a running game is thrown away
+    NewGameQuestion = 42,    // asked before a running game is thrown away
+    ContinueQuestion = 43,   // offers back the game left at the last run; %1 its points
 };
 
 struct GameData {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -81,6 +82,7 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
     board_->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
         game_.pressBoard(button, x, y);
         runScoreClockWhileCounting();   // a line may have scored
+        keepGame();                     // the board is still: the turn is over
     };
 
     marker_ = new QLabel(this);
@@ -202,8 +204,30 @@ void GameWindow::takeStartChoice(StartChoice choice)
         return;
     }
     data_.kind = choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge;
-    pressNewGame();
+    const SavedGameRead left = data_.savedFiles.loadGame(data_.kind);
+    if (left.outcome != SavedGameRead::Read) {
+        startNewGame();
+        show();
+        if (left.outcome != SavedGameRead::Missing)
+            tellPlayer(left.reason, MessageButtons::Ok);   // it is kept aside, and never told again
+        return;
+    }
+    // The game left at the last run stands on the board while the player is asked.
+    marker_->hide();
+    levelsKnown_ = true;
+    game_.resumeGame(left.game.kind, left.game.board, left.game.nextColours, left.game.score);
+    bestScore_->setLabelText(QString::number(data_.highScores[0].points));
+    lastKept_ = left.game;
     show();
+    QString question = data_.text(Text::ContinueQuestion);
+    if (question.isEmpty())
+        question = QStringLiteral("Continue the game you left (%1 points)?");
+    if (question.contains(QLatin1String("%1")))
+        question = question.arg(QLocale::system().toString(left.game.score));
+    if (tellPlayer(question, MessageButtons::YesNo) == Answer::Yes)
+        sound_.startTune(tuneFor(random_.next()));
+    else
+        startNewGame();   // which takes the left game's place on disk
 }
 
 void GameWindow::pressNewGame()
@@ -211,12 +235,38 @@ void GameWindow::pressNewGame()
     // A running game is only thrown away on a clear Yes.
     if (gameRunning_ && tellPlayer(data_.text(Text::NewGameQuestion), MessageButtons::YesNo) != Answer::Yes)
         return;
+    startNewGame();
+}
+
+void GameWindow::startNewGame()
+{
     marker_->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
     game_.kind = data_.kind;
     game_.startGame();
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     sound_.startTune(tuneFor(random_.next()));
+    keepGame();
+}
+
+void GameWindow::keepGame()
+{
+    if (!gameRunning_) {
+        data_.savedFiles.removeGame(game_.kind);   // over: nothing to take up again
+        lastKept_.reset();
+        return;
+    }
+    const SavedGame game{game_.kind, game_.board, game_.nextColours, game_.score};
+    if (lastKept_ && lastKept_->kind == game.kind && lastKept_->board == game.board &&
+        lastKept_->nextColours == game.nextColours && lastKept_->score == game.score)
+        return;   // a click that changed nothing
+    if (const QString problem = data_.savedFiles.saveGame(game); !problem.isEmpty()) {
+        if (!gameSaveFailureTold_)
+            tellSaveProblem(problem);   // once a run: the next turns try again quietly
+        gameSaveFailureTold_ = true;
+        return;
+    }
+    lastKept_ = game;
 }
 
 void GameWindow::minimise()

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "Game.h"
 #include "GameData.h"
@@ -67,7 +68,9 @@ public:
     // The start screen's choice. The stored volume levels go onto the bars
     // either way (on a quit, so that they are saved back unchanged); then a
     // game choice starts the first game of that kind and the window shows,
-    // and the quit ends the run.
+    // and the quit ends the run. A game of the chosen kind left at the last
+    // run is offered back first, standing on the board; No starts a new game
+    // in its place.
     void takeStartChoice(StartChoice choice);
     // The new-game button: asks first while a game is running, then starts one.
     void pressNewGame();
@@ -123,6 +126,11 @@ private:
     void tellSaveProblem(const QString& problem);
     void runScoreClockWhileCounting();
 
+    // A new game of the chosen kind, with its tune, kept on disk at once.
+    void startNewGame();
+    // Keeps the game in progress on disk once a turn is over, so that a quit,
+    // a logout or a crash never loses it; a game that is over is removed.
+    void keepGame();
     // Space and the minimise button: asks the window system to minimise the window.
     void minimise();
     // The quit button: ends the run once the player confirms.
@@ -146,8 +154,10 @@ private:
     bool levelsKnown_ = false;
     bool endsQuietly_ = false;
     bool gameRunning_ = false;
-    bool windowMoveStarted_ = false;   // by the current press
-    MinimiseWatch minimising_;         // the tune rests while the window is away
+    bool windowMoveStarted_ = false;      // by the current press
+    MinimiseWatch minimising_;            // the tune rests while the window is away
+    std::optional<SavedGame> lastKept_;   // the game as last written to disk
+    bool gameSaveFailureTold_ = false;
 
     BoardView* board_ = nullptr;
     QLabel* marker_ = nullptr;

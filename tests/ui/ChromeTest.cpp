@@ -207,6 +207,63 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
     }
 }
 
+// A game left running (a crash, a kill, a quit) is offered back when its kind
+// is chosen again: Yes takes it up as it stood, No (or a damaged file, which is
+// told and kept aside) starts afresh in its place.
+TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
+{
+    const auto choose = [this](std::function<void(QDialog&)> act) {
+        auto window = makeWindow();
+        StartScreen start(data, window->buttons());
+        QObject::connect(&start, &StartScreen::chosen, window.get(), &GameWindow::takeStartChoice);
+        start.show();
+        const auto answer = onDialogs(act ? ownedBy(window.get(), act) : nullptr);
+        press(part(start, "ptms"));
+        return window;
+    };
+    {
+        auto left = choose(nullptr);
+        setBoard(*left, [](int c, int r) { return c == 4 && r == 6 ? 3 : c + r == 0 ? 5 : 0; });
+        clickCell(*left, 4, 6);
+        clickCell(*left, 6, 7);    // a turn: the ball moves and three new balls come
+        left->game().score = 27;   // as if lines had scored before
+        clickCell(*left, 0, 0);
+        clickCell(*left, 0, 1);
+        ASSERT_EQ(left->game().score, 27);
+    }   // the program dies here, without the end of its run
+    const SavedGame kept = data.savedFiles.loadGame(GameKind::Normal).game;
+    EXPECT_EQ(kept.score, 27);
+    QString asked;
+    auto taken = choose([&asked](QDialog& dialog) {
+        asked = part<QLabel>(dialog, "Message")->text();
+        press(part(dialog, "cmdyes"));
+    });
+    EXPECT_EQ(asked, "Continue the game you left (27 points)?");
+    EXPECT_TRUE(taken->game().board == kept.board && taken->game().nextColours == kept.nextColours &&
+                taken->game().score == 27 && taken->game().shownScore == 27 && taken->gameRunning());
+    EXPECT_EQ(part<QLabel>(*taken, "score")->text(), "27");
+    expectBoardShowsGame(*taken);
+    EXPECT_EQ(sound.heard.back().rfind("tune ", 0), 0u) << "a tune starts";
+    taken.reset();
+    auto fresh = choose(pressing("cmdno"));
+    EXPECT_TRUE(fresh->game().score == 0 && fresh->game().emptyCellCount() >= 78);
+    EXPECT_EQ(data.savedFiles.loadGame(GameKind::Normal).game.board, fresh->game().board)
+        << "the new game in its place";
+    fresh.reset();
+    // A damaged file is told once and kept aside; a new game starts.
+    QFile damaged(savedGamePath(GameKind::Normal));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("velko-lines game 1\nkind normal\n") > 0);
+    damaged.close();
+    QString told;
+    auto afresh = choose([&told](QDialog& dialog) {
+        told = part<QLabel>(dialog, "Message")->text().remove(QChar(0x200B));
+        press(part(dialog, "cmdok"));
+    });
+    EXPECT_TRUE(told.contains(savedGamePath(GameKind::Normal)) && told.contains(".damaged")) << told.toStdString();
+    EXPECT_TRUE(afresh->gameRunning() && afresh->game().score == 0);
+    QFile::remove(savedGamePath(GameKind::Normal) + ".damaged");
+}
+
 TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
 {
     const QByteArray table = "2\r\n" + QByteArray("00text\r\n").repeated(75);   // edition 2 and enough texts

@@ -132,6 +132,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(window->gameRunning() || part<QTimer>(*window, "scoreClock")->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
+        EXPECT_FALSE(QFile::exists(savedGamePath(GameKind::Normal))) << "a game over is nothing to take up again";
         EXPECT_FALSE(window->isMinimized());
         const auto entered = [](const ScoreRecord& record) { return record.name == "Al Bo" && record.points == 0; };
         EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);

@@ -46,6 +46,12 @@ protected:
     {
         QFile::remove(settingsFilePath());
         QFile::remove(gameInfoFilePath());
+        for (const GameKind kind : {GameKind::Normal, GameKind::Challenge})
+            QFile::remove(savedGamePath(kind));
+    }
+    static QString savedGamePath(GameKind kind)
+    {
+        return userDataFolder() + '/' + QString::fromLatin1(savedGameFileName(kind));
     }
     std::unique_ptr<GameWindow> makeWindow()
     {
