@@ -6,31 +6,28 @@ namespace velko {
 
 void Game::startGame()
 {
-    board = {};
-    marked = {};
-    reached = {};
-    removals.clear();
-    linesFound = 0;
+    board_ = {};
+    lines_.reset();
 
     // Three balls on random cells, untested: a later one may land on an
     // earlier one and replace it.
     for (int ball = 0; ball < 3; ++ball) {
         const int row = randomIndex();
         const int column = randomIndex();
-        board[column][row] = drawColour(colourCount());
+        board_[column][row] = drawColour(colourCount());
     }
 
     dealNextColours();
-    selection.reset();
+    selection_.reset();
     screen_.hideMarker();
 
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            drawCell({column, row}, board[column][row]);
+            screen_.drawCell({column, row}, board_[column][row]);
     screen_.refreshBoard();
 
-    score = 0;
-    shownScore = 0;
+    score_ = 0;
+    shownScore_ = 0;
     screen_.showScore(0);
     screen_.setScoreTimer(true);
     screen_.playSound(Sound::NewGame);

@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "AnchoredLabel.h"
+#include "BoardGeometry.h"
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
@@ -74,8 +75,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     board_ = new BoardView(this);
     board_->setObjectName(QStringLiteral("board"));
     board_->move(kBoardLeft, kBoardTop);
-    board_->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
-        game_.pressBoard(button, x, y);
+    board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) {
+        game_.press(cell, button);
         runScoreClockWhileCounting();   // a line may have scored
     };
 
@@ -209,7 +210,7 @@ void GameWindow::pressNewGame()
         return;
     marker_->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.kind = data_.kind;
+    game_.setKind(data_.kind);
     game_.startGame();
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     sound_.startTune(tuneFor(random_.next()));
@@ -295,7 +296,7 @@ void GameWindow::tellSaveProblem(const QString& problem)
 void GameWindow::drawCell(Cell cell, Colour colour)
 {
     // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
-    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(NumberOf(colour))
+    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(numberOf(colour))
                             : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
                                                                 : QStringLiteral("I0");
     board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
@@ -309,7 +310,7 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const PreviewPlace& place = kPreviewPlaces[slot];
-    const QImage image = cellPicture(place.family + std::to_string(NumberOf(colour)));
+    const QImage image = cellPicture(place.family + std::to_string(numberOf(colour)));
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -325,7 +326,7 @@ void GameWindow::refreshWindow()
 
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
+    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(numberOf(colour)))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -378,7 +379,7 @@ void GameWindow::runScoreClockWhileCounting()
 {
     // A clock with nothing left to count would wake the program 25 times a
     // second for nothing; at the end of a game the shown score stays where it stands.
-    if (gameRunning_ && game_.shownScore < game_.score) {
+    if (gameRunning_ && game_.shownScore() < game_.score()) {
         if (!scoreClock_->isActive())
             scoreClock_->start();
     } else {

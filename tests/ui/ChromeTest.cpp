@@ -13,15 +13,15 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
     for (bool yes : {false, true}) {
         auto window = startedWindow();
         Game& game = window->game();
-        game.score = 4;
+        game.setScore(4, game.shownScore());
         clickCell(*window, 0, 0, Qt::RightButton);
         tick(part<QTimer>(*window, "scoreClock"), 4);   // fully counted up: the clock rests during the question
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "score");
         const auto snapshot = [&] {
-            return std::tuple{game.board,        game.selection,        game.nextColours,
-                              game.score,        score->text(),         boardOf(*window)->image(),
+            return std::tuple{game.board(),      game.selection(),      game.nextColours(),
+                              game.score(),      score->text(),         boardOf(*window)->image(),
                               window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
         };
         const auto before = snapshot();
@@ -29,7 +29,7 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         press(part(*window, "newgame"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
-        EXPECT_EQ(!game.selection, yes);
+        EXPECT_EQ(!game.selection(), yes);
         expectBoardShowsGame(*window);
     }
 }
@@ -149,7 +149,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
+        EXPECT_TRUE(window->game().kind() == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
         EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 &&
                     sound.musicLevel() == 9);
