@@ -47,9 +47,9 @@ bool parseFloat(const std::string& word, float& value)
     return end == word.c_str() + word.size() && std::isfinite(value);
 }
 
-class Scenario {
+class ScenarioRunner {
 public:
-    explicit Scenario(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
+    explicit ScenarioRunner(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
 
     // Returns the exit status; throws BadLine or RandomExhausted.
     void run(std::istream& in)
@@ -239,7 +239,7 @@ private:
 
 int runScenario(std::istream& in, std::ostream& out)
 {
-    Scenario scenario(out);
+    ScenarioRunner scenario(out);
     try {
         scenario.run(in);
     } catch (const BadLine& bad) {
