@@ -8,6 +8,7 @@
 
 #include "CountingAllocator.h"
 #include "Game.h"
+#include "PathSearch.h"
 
 namespace velko {
 namespace {
@@ -31,12 +32,12 @@ public:
     void newHighScore(std::int32_t) override {}
 };
 
-Grid<Colour> BoardFrom(const std::vector<std::string>& rows)
+Grid<Colour> boardFrom(const std::vector<std::string>& rows)
 {
     Grid<Colour> board{};
     for (int row = 0; row < kCells; ++row)
         for (int column = 0; column < kCells; ++column)
-            board[column][row] = rows[row][column] == '.' ? Colour::Empty : ColourNumbered(rows[row][column] - '0');
+            board[column][row] = rows[row][column] == '.' ? Colour::Empty : colourNumbered(rows[row][column] - '0');
     return board;
 }
 
@@ -46,27 +47,25 @@ struct Journey {
 };
 
 // Times one step choice per iteration, cycling through the journeys. Only
-// the board copy and the flood's start cell are set up besides: the step
-// choice needs nothing else from the turn driver.
-void RunStepChoices(benchmark::State& state, const std::vector<Journey>& journeys)
+// the board copy is set up besides: the step choice needs nothing else from
+// the turn.
+void runStepChoices(benchmark::State& state, const std::vector<Journey>& journeys)
 {
-    SilentScreen screen;
-    SystemRandom random(1);
-    Game game(screen, random);
+    Grid<Colour> board{};
+    PathSearch paths(board);
     std::size_t next = 0;
     const std::uint64_t allocationsBefore = HeapAllocations();
     for (auto _ : state) {
         const Journey& journey = journeys[next];
-        game.board = journey.board;
-        game.floodStart = journey.from;
-        benchmark::DoNotOptimize(game.chooseStep(journey.from, Step::None, journey.to));
+        board = journey.board;
+        benchmark::DoNotOptimize(paths.chooseStep(journey.from, journey.from, Step::None, journey.to));
         next = next + 1 == journeys.size() ? 0 : next + 1;
     }
     state.counters["allocs_per_step"] = benchmark::Counter(static_cast<double>(HeapAllocations() - allocationsBefore),
                                                            benchmark::Counter::kAvgIterations);
 }
 
-Journey WithTarget(Grid<Colour> board, int fc, int fr, int tc, int tr)
+Journey withTarget(Grid<Colour> board, int fc, int fr, int tc, int tr)
 {
     board[tc][tr] = board[fc][fr];
     return {board, {fc, fr}, {tc, tr}};
@@ -76,7 +75,7 @@ void BM_StepChoiceEmptyBoard(benchmark::State& state)
 {
     Grid<Colour> board{};
     board[0][0] = Colour::Blue;
-    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+    runStepChoices(state, {withTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceEmptyBoard);
 
@@ -87,17 +86,17 @@ const std::vector<std::string> kCorridor = {".........", "23232323.", ".........
 
 void BM_StepChoiceCorridor47(benchmark::State& state)
 {
-    Grid<Colour> board = BoardFrom(kCorridor);
+    Grid<Colour> board = boardFrom(kCorridor);
     board[1][0] = Colour::Blue;
-    RunStepChoices(state, {WithTarget(board, 1, 0, 8, 8)});
+    runStepChoices(state, {withTarget(board, 1, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceCorridor47);
 
 void BM_StepChoiceCorridor48(benchmark::State& state)
 {
-    Grid<Colour> board = BoardFrom(kCorridor);
+    Grid<Colour> board = boardFrom(kCorridor);
     board[0][0] = Colour::Blue;
-    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+    runStepChoices(state, {withTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceCorridor48);
 
@@ -105,15 +104,15 @@ BENCHMARK(BM_StepChoiceCorridor48);
 // depth-first search with a memo.
 void BM_StepChoiceSparseWalls(benchmark::State& state)
 {
-    Grid<Colour> board = BoardFrom({".........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
+    Grid<Colour> board = boardFrom({".........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
                                     ".........", ".3.2.3.2.", "........."});
     board[0][0] = Colour::Blue;
-    RunStepChoices(state, {WithTarget(board, 0, 0, 8, 8)});
+    runStepChoices(state, {withTarget(board, 0, 0, 8, 8)});
 }
 BENCHMARK(BM_StepChoiceSparseWalls);
 
 // Distance over empty cells, -1 when unreachable.
-int Distance(const Grid<Colour>& board, int fc, int fr, int tc, int tr)
+int stepsBetween(const Grid<Colour>& board, int fc, int fr, int tc, int tr)
 {
     Grid<int> distance;
     for (auto& column : distance)
@@ -138,7 +137,7 @@ int Distance(const Grid<Colour>& board, int fc, int fr, int tc, int tr)
     return -1;
 }
 
-std::vector<Journey> MidGameJourneys()
+std::vector<Journey> midGameJourneys()
 {
     std::mt19937 generator(2026);
     std::vector<Journey> journeys;
@@ -146,21 +145,21 @@ std::vector<Journey> MidGameJourneys()
         Grid<Colour> board{};
         const int balls = 20 + static_cast<int>(generator() % 30);
         for (int n = 0; n < balls; ++n)
-            board[generator() % 9][generator() % 9] = ColourNumbered(1 + static_cast<int>(generator() % 5));
+            board[generator() % 9][generator() % 9] = colourNumbered(1 + static_cast<int>(generator() % 5));
         const int fc = generator() % 9, fr = generator() % 9, tc = generator() % 9, tr = generator() % 9;
         if (board[fc][fr] == Colour::Empty || board[tc][tr] != Colour::Empty)
             continue;
-        const int steps = Distance(board, fc, fr, tc, tr);
+        const int steps = stepsBetween(board, fc, fr, tc, tr);
         if (steps < 4)
             continue;   // long enough to need a real search
-        journeys.push_back(WithTarget(board, fc, fr, tc, tr));
+        journeys.push_back(withTarget(board, fc, fr, tc, tr));
     }
     return journeys;
 }
 
 void BM_StepChoiceMidGame(benchmark::State& state)
 {
-    RunStepChoices(state, MidGameJourneys());
+    runStepChoices(state, midGameJourneys());
 }
 BENCHMARK(BM_StepChoiceMidGame);
 
@@ -171,15 +170,15 @@ void BM_WholeMove(benchmark::State& state)
     SilentScreen screen;
     SystemRandom random(7);
     Game game(screen, random);
-    Grid<Colour> board = BoardFrom({"1........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
+    Grid<Colour> board = boardFrom({"1........", ".2.3.2.3.", ".........", ".3.2.3.2.", ".........", ".2.3.2.3.",
                                     ".........", ".3.2.3.2.", "........."});
     const std::uint64_t allocationsBefore = HeapAllocations();
     for (auto _ : state) {
-        game.board = board;
-        game.selection.reset();
-        game.pressBoard(kLeftButton, 20.0f, 20.0f);
-        game.pressBoard(kLeftButton, 380.0f, 380.0f);
-        benchmark::DoNotOptimize(game.board);
+        game.setBoard(board);
+        game.dropSelection();
+        game.press(Cell{0, 0}, MouseButton::Left);
+        game.press(Cell{8, 8}, MouseButton::Left);
+        benchmark::DoNotOptimize(game.board());
     }
     state.counters["allocs_per_move"] = benchmark::Counter(static_cast<double>(HeapAllocations() - allocationsBefore),
                                                            benchmark::Counter::kAvgIterations);

@@ -21,12 +21,12 @@ struct Cell {
 enum class Colour : std::int8_t { Empty, Blue, Green, Purple, Cyan, Yellow, Orange, Joker, Red };
 
 // The colour numbered 1..8 in the order above (0 is empty).
-constexpr Colour ColourNumbered(int number)
+constexpr Colour colourNumbered(int number)
 {
     return static_cast<Colour>(number);
 }
 // The number of a colour, 0 for an empty cell.
-constexpr int NumberOf(Colour colour)
+constexpr int numberOf(Colour colour)
 {
     return static_cast<int>(colour);
 }
@@ -43,26 +43,26 @@ constexpr int kStepColumn[5] = {0, -1, 0, 1, 0};
 constexpr int kStepRow[5] = {0, 0, -1, 0, 1};
 
 // The cell one step away.
-constexpr Cell Neighbour(Cell cell, Step step)
+constexpr Cell neighbour(Cell cell, Step step)
 {
     return {cell.column + kStepColumn[static_cast<int>(step)], cell.row + kStepRow[static_cast<int>(step)]};
 }
 
 // The step back the way a ball came.
-constexpr Step Reverse(Step step)
+constexpr Step reverse(Step step)
 {
     constexpr Step kReverse[5] = {Step::None, Step::Right, Step::Down, Step::Left, Step::Up};
     return kReverse[static_cast<int>(step)];
 }
 
 // Whether the cell lies on the board.
-constexpr bool OnBoard(Cell cell)
+constexpr bool onBoard(Cell cell)
 {
     return cell.column >= 0 && cell.column < kCells && cell.row >= 0 && cell.row < kCells;
 }
 
 // Whether two cells share a side.
-constexpr bool Touch(Cell a, Cell b)
+constexpr bool touch(Cell a, Cell b)
 {
     return (a.column == b.column && (a.row == b.row + 1 || a.row + 1 == b.row)) ||
            (a.row == b.row && (a.column == b.column + 1 || a.column + 1 == b.column));

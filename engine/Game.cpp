@@ -19,4 +19,20 @@ int Game::randomIndex()
     return 8 - drawBelow(9);
 }
 
+int Game::emptyCellCount() const
+{
+    int empty = 0;
+    for (const auto& column : board_)
+        for (const Colour colour : column)
+            if (colour == Colour::Empty)
+                ++empty;
+    return empty;
+}
+
+void Game::dropSelection()
+{
+    selection_.reset();
+    screen_.hideMarker();
+}
+
 }   // namespace velko

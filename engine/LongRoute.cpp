@@ -6,7 +6,7 @@ namespace {
 constexpr Step kSteps[4] = {Step::Left, Step::Up, Step::Right, Step::Down};
 }
 
-Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
+Step firstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
 {
     constexpr int kFar = kCells * kCells + 1;
 
@@ -21,8 +21,8 @@ Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
     while (head < tail) {
         const Cell at = queue[head++];
         for (const Step step : kSteps) {
-            const Cell next = Neighbour(at, step);
-            if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty ||
+            const Cell next = neighbour(at, step);
+            if (!onBoard(next) || board[next.column][next.row] != Colour::Empty ||
                 distance[next.column][next.row] != kFar)
                 continue;
             distance[next.column][next.row] = distance[at.column][at.row] + 1;
@@ -33,8 +33,8 @@ Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target)
     Step best = Step::None;
     int bestDistance = kFar;
     for (const Step step : kSteps) {
-        const Cell next = Neighbour(from, step);
-        if (!OnBoard(next))
+        const Cell next = neighbour(from, step);
+        if (!onBoard(next))
             continue;
         if (next == target)
             return step;   // the last step

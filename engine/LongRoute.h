@@ -10,6 +10,6 @@ namespace velko {
 // step enters `target`; the cells at `from` and at the target may hold balls.
 // Step::None when no route exists. Among equally short routes the first step
 // in the order left, up, right, down wins. Allocates nothing.
-Step FirstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target);
+Step firstStepOfShortestRoute(const Grid<Colour>& board, Cell from, Cell target);
 
 }   // namespace velko

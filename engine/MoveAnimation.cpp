@@ -6,21 +6,21 @@ namespace velko {
 
 void Game::animateMove(Cell from, Cell to)
 {
-    const Colour colour = board[to.column][to.row];
+    const Colour colour = board_[to.column][to.row];
     Cell at = from;
     Step arrivedBy = Step::None;
     for (;;) {
-        if (Touch(at, to)) {
-            drawCell(at, Colour::Empty);   // the turn draws the ball on the target
+        if (touch(at, to)) {
+            screen_.drawCell(at, Colour::Empty);   // the turn draws the ball on the target
             return;
         }
-        const Step step = chooseStep(at, arrivedBy, to);
-        drawCell(at, Colour::Empty);
+        const Step step = paths_.chooseStep(from, at, arrivedBy, to);
+        screen_.drawCell(at, Colour::Empty);
         if (step == Step::None)
             return;   // no route at all; the reachability test rules this out
         screen_.playSound(Sound::Step);
-        at = Neighbour(at, step);
-        drawCell(at, colour);
+        at = neighbour(at, step);
+        screen_.drawCell(at, colour);
         screen_.refreshBoard();
         screen_.sleepMs(75);
         arrivedBy = step;

@@ -10,19 +10,19 @@ namespace velko {
 Colour Game::drawColour(int colours)
 {
     int value = colours - drawBelow(colours);
-    if (ColourNumbered(value) == Colour::Joker)
+    if (colourNumbered(value) == Colour::Joker)
         value = colours - drawBelow(colours);   // the second draw stands, joker or not
     // One chance in twelve turns any ball into the joker, in either game.
     if (12 - drawBelow(12) == 6)
         return Colour::Joker;
-    return ColourNumbered(value);
+    return colourNumbered(value);
 }
 
 void Game::dealNextColours()
 {
     for (int slot = 0; slot < kPreviewSlots; ++slot) {
-        nextColours[slot] = drawColour(colourCount());
-        screen_.showPreview(slot, nextColours[slot]);
+        nextColours_[slot] = drawColour(colourCount());
+        screen_.showPreview(slot, nextColours_[slot]);
     }
     screen_.refreshWindow();
 }
@@ -39,25 +39,25 @@ void Game::dropNewBalls(int count)
     int dropped = 0;
     while (dropped < wanted) {
         const Cell cell{randomIndex(), randomIndex()};
-        if (board[cell.column][cell.row] != Colour::Empty)
+        if (board_[cell.column][cell.row] != Colour::Empty)
             continue;
-        const Colour colour = nextColours[dropped];
-        board[cell.column][cell.row] = colour;
+        const Colour colour = nextColours_[dropped];
+        board_[cell.column][cell.row] = colour;
         placed[dropped++] = cell;
-        drawCell(cell, colour);
+        screen_.drawCell(cell, colour);
         screen_.refreshBoard();
         screen_.sleepMs(75);
-        drawCell(cell, Colour::Empty);
+        screen_.drawCell(cell, Colour::Empty);
         screen_.refreshBoard();
         screen_.sleepMs(75);
-        drawCell(cell, colour);
+        screen_.drawCell(cell, colour);
         screen_.refreshBoard();
-        marked = {};
+        lines_.clearJokerMarks();
     }
 
-    removals.clear();
+    lines_.clearRemovals();
     for (int n = 0; n < wanted; ++n)
-        collectLinesThrough(placed[n]);
+        lines_.collectLinesThrough(placed[n]);
     blinkAndRemove();
 }
 
@@ -66,13 +66,13 @@ void Game::dropNewBalls(int count)
 void Game::gameOver()
 {
     screen_.setScoreTimer(false);
-    const bool newHighScore = score > screen_.lowestHighScore();
+    const bool newHighScore = score_ > screen_.lowestHighScore();
     screen_.setBoardEnabled(false);
     screen_.stopMusic();
     screen_.playSound(newHighScore ? Sound::HighScore : Sound::GameOver);
     screen_.showEnding(newHighScore ? Ending::HighScore : Ending::GameOver);
     if (newHighScore)
-        screen_.newHighScore(score);
+        screen_.newHighScore(score_);
 }
 
 }   // namespace velko

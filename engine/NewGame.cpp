@@ -6,31 +6,28 @@ namespace velko {
 
 void Game::startGame()
 {
-    board = {};
-    marked = {};
-    reached = {};
-    removals.clear();
-    linesFound = 0;
+    board_ = {};
+    lines_.reset();
 
     // Three balls on random cells, untested: a later one may land on an
     // earlier one and replace it.
     for (int ball = 0; ball < 3; ++ball) {
         const int row = randomIndex();
         const int column = randomIndex();
-        board[column][row] = drawColour(colourCount());
+        board_[column][row] = drawColour(colourCount());
     }
 
     dealNextColours();
-    selection.reset();
+    selection_.reset();
     screen_.hideMarker();
 
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            drawCell({column, row}, board[column][row]);
+            screen_.drawCell({column, row}, board_[column][row]);
     screen_.refreshBoard();
 
-    score = 0;
-    shownScore = 0;
+    score_ = 0;
+    shownScore_ = 0;
     screen_.showScore(0);
     screen_.setScoreTimer(true);
     screen_.playSound(Sound::NewGame);
@@ -40,27 +37,24 @@ void Game::startGame()
 void Game::resumeGame(GameKind gameKind, const Grid<Colour>& cells, const std::array<Colour, kPreviewSlots>& next,
                       std::int32_t points)
 {
-    kind = gameKind;
-    board = cells;
-    marked = {};
-    reached = {};
-    removals.clear();
-    linesFound = 0;
+    kind_ = gameKind;
+    board_ = cells;
+    lines_.reset();
 
-    nextColours = next;
+    nextColours_ = next;
     for (int slot = 0; slot < kPreviewSlots; ++slot)
-        screen_.showPreview(slot, nextColours[slot]);
+        screen_.showPreview(slot, nextColours_[slot]);
     screen_.refreshWindow();
-    selection.reset();
+    selection_.reset();
     screen_.hideMarker();
 
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            drawCell({column, row}, board[column][row]);
+            screen_.drawCell({column, row}, board_[column][row]);
     screen_.refreshBoard();
 
-    score = shownScore = points;
-    screen_.showScore(score);
+    score_ = shownScore_ = points;
+    screen_.showScore(score_);
     screen_.setScoreTimer(true);
     screen_.setBoardEnabled(true);
 }

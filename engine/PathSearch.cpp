@@ -1,9 +1,7 @@
-// Where may the selected ball go, and which way does it step next?
-// The flood answers the first; the step choice runs a flood and a bounded
-// route-length search from each neighbour of the ball's cell.
-#include "Game.h"
+#include "PathSearch.h"
 
 #include <algorithm>
+#include <array>
 
 #include "LongRoute.h"
 
@@ -16,59 +14,62 @@ constexpr Step kSteps[4] = {Step::Left, Step::Up, Step::Right, Step::Down};
 
 }   // namespace
 
-bool Game::markReachable(Cell from)
+bool PathSearch::canMove(Cell from, Cell to)
 {
-    floodStart = from;
-    marked = {};
-    bool any = false;
-    for (const Step step : kSteps) {
-        const bool found = floodFrom(Neighbour(from, step), step);
-        any = any || found;
-    }
-    return any;
+    reached_ = {};
+    markReachable(from);
+    return reached_[to.column][to.row];
 }
 
-bool Game::floodFrom(Cell cell, Step arrivedBy)
+void PathSearch::markReachable(Cell from)
 {
-    if (!OnBoard(cell) || marked[cell.column][cell.row])
-        return false;
-    marked[cell.column][cell.row] = true;
+    floodStart_ = from;
+    marked_ = {};
+    for (const Step step : kSteps)
+        floodFrom(neighbour(from, step), step);
+}
 
-    const Colour colour = board[cell.column][cell.row];
+bool PathSearch::floodFrom(Cell cell, Step arrivedBy)
+{
+    if (!onBoard(cell) || marked_[cell.column][cell.row])
+        return false;
+    marked_[cell.column][cell.row] = true;
+
+    const Colour colour = board_[cell.column][cell.row];
     if (colour == Colour::Empty) {
         // Every branch runs, so the flood marks every ball it touches.
         bool any = false;
         for (const Step step : kSteps) {
-            if (step == Reverse(arrivedBy))
+            if (step == reverse(arrivedBy))
                 continue;
-            const bool found = floodFrom(Neighbour(cell, step), step);
+            const bool found = floodFrom(neighbour(cell, step), step);
             any = any || found;
         }
         return any;
     }
 
-    if (cell == floodStart || colour != board[floodStart.column][floodStart.row])
+    if (cell == floodStart_ || colour != board_[floodStart_.column][floodStart_.row])
         return false;
-    reached[cell.column][cell.row] = true;
+    reached_[cell.column][cell.row] = true;
     return true;
 }
 
-bool Game::canReach(Cell from, Cell to, Step arrivedBy)
+bool PathSearch::canReach(Cell from, Cell to, Step arrivedBy)
 {
-    marked = {};
+    marked_ = {};
     // The cell the ball would come from is closed to the flood.
     if (arrivedBy != Step::None) {
-        const Cell back = Neighbour(from, Reverse(arrivedBy));
-        marked[back.column][back.row] = true;
+        const Cell back = neighbour(from, reverse(arrivedBy));
+        marked_[back.column][back.row] = true;
     }
-    reached = {};
+    reached_ = {};
     floodFrom(from, arrivedBy);
-    return reached[to.column][to.row];
+    return reached_[to.column][to.row];
 }
 
-std::int32_t Game::routeLength(Cell from, Cell to, std::int32_t stepsSoFar)
+std::int32_t PathSearch::routeLength(Cell from, Cell to, std::int32_t stepsSoFar)
 {
-    if (Touch(from, to)) {
+    if (touch(from, to)) {
         bestSteps_ = stepsSoFar;
         return stepsSoFar + 1;
     }
@@ -81,33 +82,34 @@ std::int32_t Game::routeLength(Cell from, Cell to, std::int32_t stepsSoFar)
     // limits the ones after it.
     std::int32_t best = kNoRoute;
     for (const Step step : kSteps) {
-        const Cell next = Neighbour(from, step);
-        if (OnBoard(next) && board[next.column][next.row] == Colour::Empty)
+        const Cell next = neighbour(from, step);
+        if (onBoard(next) && board_[next.column][next.row] == Colour::Empty)
             best = std::min(best, routeLength(next, to, stepsSoFar + 1));
     }
     return best;
 }
 
-Step Game::chooseStep(Cell at, Step arrivedBy, Cell target)
+Step PathSearch::chooseStep(Cell start, Cell at, Step arrivedBy, Cell target)
 {
+    floodStart_ = start;
     stepMemo_ = {};
     bestSteps_ = kRouteBound;
 
     // Scores indexed by Step; Step::None stays unused.
     std::array<std::int32_t, 5> scores{kNoRoute, kNoRoute, kNoRoute, kNoRoute, kNoRoute};
     for (const Step step : kSteps) {
-        const Cell next = Neighbour(at, step);
-        if (!OnBoard(next) || board[next.column][next.row] != Colour::Empty)
+        const Cell next = neighbour(at, step);
+        if (!onBoard(next) || board_[next.column][next.row] != Colour::Empty)
             continue;
         const bool reach = canReach(next, target, step);
-        if (step != Reverse(arrivedBy) && reach)
+        if (step != reverse(arrivedBy) && reach)
             scores[static_cast<int>(step)] = routeLength(next, target, 1);
     }
     const std::int32_t left = scores[1], up = scores[2], right = scores[3], down = scores[4];
     if (std::min({left, up, right, down}) >= kNoRoute) {
         // The route is longer than the search may look: follow a
         // breadth-first shortest route instead of stepping blindly.
-        return FirstStepOfShortestRoute(board, at, target);
+        return firstStepOfShortestRoute(board_, at, target);
     }
 
     // Ties go to the later step, down first of all.

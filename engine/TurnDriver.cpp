@@ -1,76 +1,55 @@
-// The board click: picking up a ball, moving it, and everything a move sets
-// off. Plus the timer that counts the shown score up to the real one.
+// The player's press on the board: picking up a ball, moving it, and
+// everything a move sets off. Plus the timer that counts the shown score up
+// to the real one.
 #include "Game.h"
-
-#include <cmath>
 
 namespace velko {
 
-namespace {
-
-// The cell index under a pixel coordinate, or -1 when the click lies off the
-// board. The pixel is rounded half to even first, as the board always has.
-int CellIndexAt(float pixel)
+void Game::press(std::optional<Cell> cell, MouseButton button)
 {
-    if (!(pixel > -1.0f && pixel < static_cast<float>(kBoardPixels)))
-        return -1;   // also catches NaN
-    const float rounded = std::nearbyint(pixel);
-    if (rounded < 0.0f || rounded >= static_cast<float>(kBoardPixels))
-        return -1;
-    return static_cast<int>(rounded) / kCellSize;
-}
-
-}   // namespace
-
-void Game::pressBoard(int button, float x, float y)
-{
-    if (button != kLeftButton) {
+    if (button != MouseButton::Left) {
         screen_.playSound(Sound::Refused);
-        if (button == kRightButton)
+        if (button == MouseButton::Right)
             dropSelection();
         return;
     }
+    if (!cell || !onBoard(*cell))
+        return;
+    const Cell at = *cell;
 
-    const Cell cell{CellIndexAt(x), CellIndexAt(y)};
-    if (cell.column < 0 || cell.row < 0)
-        return;   // the board surface is exactly 9 cells wide and high
-
-    if (!selection) {
-        if (board[cell.column][cell.row] == Colour::Empty)
+    if (!selection_) {
+        if (board_[at.column][at.row] == Colour::Empty)
             return;
         screen_.playSound(Sound::Select);
-        pickUp(cell);
+        pickUp(at);
         return;
     }
 
-    if (board[cell.column][cell.row] != Colour::Empty) {
+    if (board_[at.column][at.row] != Colour::Empty) {
         screen_.playSound(Sound::Select);
         dropSelection();
-        pickUp(cell);
+        pickUp(at);
         return;
     }
 
-    selection->to = cell;
-    makeMove(selection->from, cell);
+    selection_->to = at;
+    makeMove(selection_->from, at);
 }
 
 void Game::pickUp(Cell cell)
 {
-    selection = Selection{cell, std::nullopt};
-    screen_.showMarker(cell, board[cell.column][cell.row]);
+    selection_ = Selection{cell, std::nullopt};
+    screen_.showMarker(cell, board_[cell.column][cell.row]);
 }
 
-// A ball is picked up and an empty cell was chosen: try to carry it there.
 void Game::makeMove(Cell from, Cell to)
 {
     // With the moving colour on the target, the flood recognises the target
     // as a ball it may join.
-    board[to.column][to.row] = board[from.column][from.row];
-    reached = {};
-    markReachable(from);
-    if (!reached[to.column][to.row]) {
+    board_[to.column][to.row] = board_[from.column][from.row];
+    if (!paths_.canMove(from, to)) {
         screen_.playSound(Sound::Refused);
-        board[to.column][to.row] = Colour::Empty;
+        board_[to.column][to.row] = Colour::Empty;
         dropSelection();
         return;
     }
@@ -78,18 +57,18 @@ void Game::makeMove(Cell from, Cell to)
     screen_.hideMarker();
     screen_.playSound(Sound::Step);
     animateMove(from, to);
-    drawCell(to, board[to.column][to.row]);
+    screen_.drawCell(to, board_[to.column][to.row]);
     screen_.refreshBoard();
-    board[from.column][from.row] = Colour::Empty;
+    board_[from.column][from.row] = Colour::Empty;
 
-    marked = {};
-    removals.clear();
-    collectLinesThrough(to);
+    lines_.clearJokerMarks();
+    lines_.clearRemovals();
+    lines_.collectLinesThrough(to);
     blinkAndRemove();
     dropSelection();
     screen_.sleepMs(150);
 
-    if (removals.empty()) {
+    if (lines_.removals().empty()) {
         dropNewBalls(3);
         dealNextColours();
     }
@@ -97,9 +76,9 @@ void Game::makeMove(Cell from, Cell to)
 
 void Game::tickScore()
 {
-    if (shownScore < score) {
-        ++shownScore;
-        screen_.showScore(shownScore);
+    if (shownScore_ < score_) {
+        ++shownScore_;
+        screen_.showScore(shownScore_);
     }
 }
 

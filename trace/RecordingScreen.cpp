@@ -2,7 +2,7 @@
 
 namespace velko {
 
-int TraceNumberOf(Sound sound)
+int traceNumberOf(Sound sound)
 {
     switch (sound) {
     case Sound::Select: return 0;
@@ -26,7 +26,7 @@ void RecordingScreen::note(const std::string& line)
 void RecordingScreen::drawCell(Cell cell, Colour colour)
 {
     note("draw " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
-         std::to_string(NumberOf(colour)));
+         std::to_string(numberOf(colour)));
 }
 
 void RecordingScreen::refreshBoard()
@@ -36,7 +36,7 @@ void RecordingScreen::refreshBoard()
 
 void RecordingScreen::showPreview(int slot, Colour colour)
 {
-    note("preview " + std::to_string(slot) + ' ' + std::to_string(NumberOf(colour)));
+    note("preview " + std::to_string(slot) + ' ' + std::to_string(numberOf(colour)));
 }
 
 void RecordingScreen::refreshWindow()
@@ -48,7 +48,7 @@ void RecordingScreen::showMarker(Cell cell, Colour colour)
 {
     markerShown = true;
     note("marker " + std::to_string(cell.column) + ' ' + std::to_string(cell.row) + ' ' +
-         std::to_string(NumberOf(colour)));
+         std::to_string(numberOf(colour)));
 }
 
 void RecordingScreen::hideMarker()
@@ -69,7 +69,7 @@ void RecordingScreen::sleepMs(int ms)
 
 void RecordingScreen::playSound(Sound sound)
 {
-    note("sound " + std::to_string(TraceNumberOf(sound)));
+    note("sound " + std::to_string(traceNumberOf(sound)));
 }
 
 void RecordingScreen::stopMusic()

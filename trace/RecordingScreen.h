@@ -15,7 +15,7 @@
 namespace velko {
 
 // The number a sound effect has in the trace.
-int TraceNumberOf(Sound sound);
+int traceNumberOf(Sound sound);
 
 class RecordingScreen final : public GameScreen {
 public:

@@ -1,5 +1,6 @@
 #include "ScenarioRunner.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BoardGeometry.h"
 #include "Game.h"
 #include "RecordingScreen.h"
 #include "ScriptedRandom.h"
@@ -20,7 +22,7 @@ struct BadLine {
     std::string reason;
 };
 
-std::vector<std::string> Words(const std::string& text)
+std::vector<std::string> splitWords(const std::string& text)
 {
     std::istringstream stream(text);
     std::vector<std::string> words;
@@ -29,14 +31,14 @@ std::vector<std::string> Words(const std::string& text)
     return words;
 }
 
-bool ParseInt(const std::string& word, long long& value)
+bool parseInt(const std::string& word, long long& value)
 {
     const char* end = word.data() + word.size();
     const auto result = std::from_chars(word.data(), end, value);
     return result.ec == std::errc() && result.ptr == end;
 }
 
-bool ParseFloat(const std::string& word, float& value)
+bool parseFloat(const std::string& word, float& value)
 {
     if (word.empty())
         return false;
@@ -45,16 +47,16 @@ bool ParseFloat(const std::string& word, float& value)
     return end == word.c_str() + word.size() && std::isfinite(value);
 }
 
-class Scenario {
+class ScenarioRunner {
 public:
-    explicit Scenario(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
+    explicit ScenarioRunner(std::ostream& out) : out_(out), screen_(&out), game_(screen_, random_) {}
 
     // Returns the exit status; throws BadLine or RandomExhausted.
     void run(std::istream& in)
     {
         std::string text;
         while (nextLine(in, text)) {
-            const std::vector<std::string> words = Words(text);
+            const std::vector<std::string> words = splitWords(text);
             const std::string& verb = words[0];
             if (verb == "mode")
                 mode(words);
@@ -101,7 +103,7 @@ private:
     long long integer(const std::string& word, long long low, long long high)
     {
         long long value = 0;
-        if (!ParseInt(word, value) || value < low || value > high)
+        if (!parseInt(word, value) || value < low || value > high)
             fail("'" + word + "' is not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
         return value;
     }
@@ -119,7 +121,7 @@ private:
         expectCount(words, 1, 1);
         if (words[1] != "3" && words[1] != "0")
             fail("mode is 3 or 0");
-        game_.kind = words[1] == "3" ? GameKind::Normal : GameKind::Challenge;
+        game_.setKind(words[1] == "3" ? GameKind::Normal : GameKind::Challenge);
     }
 
     void board(std::istream& in)
@@ -136,27 +138,29 @@ private:
                 if (c == '.')
                     cells[column][row] = Colour::Empty;
                 else if (c >= '1' && c <= '8')
-                    cells[column][row] = ColourNumbered(c - '0');
+                    cells[column][row] = colourNumbered(c - '0');
                 else
                     fail(std::string("'") + c + "' is not a cell (.12345678)");
             }
         }
-        game_.board = cells;
+        game_.setBoard(cells);
     }
 
     void next(const std::vector<std::string>& words)
     {
         expectCount(words, 3, 3);
-        for (int slot = 0; slot < 3; ++slot)
-            game_.nextColours[slot] = ColourNumbered(static_cast<int>(integer(words[slot + 1], 1, 8)));
+        std::array<Colour, kPreviewSlots> colours{};
+        for (int slot = 0; slot < kPreviewSlots; ++slot)
+            colours[slot] = colourNumbered(static_cast<int>(integer(words[slot + 1], 1, 8)));
+        game_.setNextColours(colours);
     }
 
     void score(const std::vector<std::string>& words)
     {
         expectCount(words, 1, 1);
-        game_.score = static_cast<std::int32_t>(integer(words[1], 0, 1000000000));
-        game_.shownScore = game_.score;
-        screen_.setShownScore(game_.score);
+        const auto points = static_cast<std::int32_t>(integer(words[1], 0, 1000000000));
+        game_.setScore(points);
+        screen_.setShownScore(points);
     }
 
     void hiscore(const std::vector<std::string>& words)
@@ -169,7 +173,7 @@ private:
     {
         for (std::size_t i = 1; i < words.size(); ++i) {
             float value = 0;
-            if (!ParseFloat(words[i], value) || value < 0.0f || value >= 1.0f)
+            if (!parseFloat(words[i], value) || value < 0.0f || value >= 1.0f)
                 fail("'" + words[i] + "' is not a random value from 0 up to 1");
             random_.add(value);
         }
@@ -179,12 +183,16 @@ private:
     {
         expectCount(words, 2, 3);
         float x = 0, y = 0;
-        if (!ParseFloat(words[1], x) || !ParseFloat(words[2], y))
+        if (!parseFloat(words[1], x) || !parseFloat(words[2], y))
             fail("click needs a pixel position X Y");
-        const int button = words.size() == 4 ? static_cast<int>(integer(words[3], 0, 32767)) : kLeftButton;
+        // Buttons as numbers: 1 left, 2 right, anything else (3 is both) another button.
+        const long long number = words.size() == 4 ? integer(words[3], 0, 32767) : 1;
+        const MouseButton button = number == 1   ? MouseButton::Left
+                                   : number == 2 ? MouseButton::Right
+                                                 : MouseButton::Other;
         if (!screen_.boardEnabled)
             return;   // the board takes no clicks after the game is over
-        game_.pressBoard(button, x, y);
+        game_.press(cellAt(x, y), button);
     }
 
     void tick(const std::vector<std::string>& words)
@@ -201,21 +209,21 @@ private:
         out_ << "board\n";
         for (int row = 0; row < kCells; ++row) {
             for (int column = 0; column < kCells; ++column) {
-                const int value = NumberOf(game_.board[column][row]);
+                const int value = numberOf(game_.board()[column][row]);
                 out_ << (value == 0 ? '.' : static_cast<char>('0' + value));
             }
             out_ << '\n';
         }
-        out_ << "score " << game_.score << '\n';
+        out_ << "score " << game_.score() << '\n';
         // The selection as from-column, to-column, from-row, to-row; 255 when none.
-        const std::optional<Selection>& selection = game_.selection;
+        const std::optional<Selection>& selection = game_.selection();
         const Cell to = selection && selection->to ? *selection->to : Cell{};
         out_ << "sel " << (selection ? selection->from.column : 255) << ' ' << to.column << ' '
              << (selection ? selection->from.row : 0) << ' ' << to.row << '\n';
-        out_ << "next " << NumberOf(game_.nextColours[0]) << ' ' << NumberOf(game_.nextColours[1]) << ' '
-             << NumberOf(game_.nextColours[2]) << '\n';
+        const std::array<Colour, kPreviewSlots>& next = game_.nextColours();
+        out_ << "next " << numberOf(next[0]) << ' ' << numberOf(next[1]) << ' ' << numberOf(next[2]) << '\n';
         out_ << "list";
-        for (const Cell cell : game_.removals)
+        for (const Cell cell : game_.removals())
             out_ << ' ' << cell.column << cell.row;
         out_ << '\n';
     }
@@ -229,9 +237,9 @@ private:
 
 }   // namespace
 
-int RunScenario(std::istream& in, std::ostream& out)
+int runScenario(std::istream& in, std::ostream& out)
 {
-    Scenario scenario(out);
+    ScenarioRunner scenario(out);
     try {
         scenario.run(in);
     } catch (const BadLine& bad) {

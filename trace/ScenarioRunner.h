@@ -13,6 +13,6 @@ constexpr int kScenarioDone = 0;
 constexpr int kScenarioBadLine = 2;
 constexpr int kScenarioRandomExhausted = 3;
 
-int RunScenario(std::istream& in, std::ostream& out);
+int runScenario(std::istream& in, std::ostream& out);
 
 }   // namespace velko

@@ -23,7 +23,7 @@ struct Move {
 };
 
 // Steps from `from` to every cell over empty cells; -1 where unreachable.
-Grid<std::int32_t> Distances(const Grid<Colour>& board, Cell from)
+Grid<std::int32_t> distancesFrom(const Grid<Colour>& board, Cell from)
 {
     Grid<std::int32_t> distance;
     for (auto& column : distance)
@@ -102,7 +102,7 @@ struct Regions {
     }
 };
 
-std::vector<Cell> Balls(const Grid<Colour>& board)
+std::vector<Cell> ballsOn(const Grid<Colour>& board)
 {
     std::vector<Cell> balls;
     for (std::int32_t c = 0; c < kCells; ++c)
@@ -115,13 +115,13 @@ std::vector<Cell> Balls(const Grid<Colour>& board)
 // A run of five balls in a row, a column or a diagonal that share a colour,
 // the joker matching every colour, as its first cell and colours; none if
 // there is none. Jokers alone make no line.
-std::optional<std::string> RunOfFive(const Grid<Colour>& board)
+std::optional<std::string> runOfFive(const Grid<Colour>& board)
 {
     static constexpr int kDirections[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
     for (int c = 0; c < kCells; ++c)
         for (int r = 0; r < kCells; ++r)
             for (const auto& d : kDirections) {
-                if (!OnBoard({c + 4 * d[0], r + 4 * d[1]}))
+                if (!onBoard({c + 4 * d[0], r + 4 * d[1]}))
                     continue;
                 Colour shared = Colour::Joker;
                 bool run = true;
@@ -137,15 +137,10 @@ std::optional<std::string> RunOfFive(const Grid<Colour>& board)
                     continue;
                 std::string text = std::to_string(c) + "," + std::to_string(r) + ":";
                 for (int i = 0; i < 5; ++i)
-                    text += " " + std::to_string(NumberOf(board[c + i * d[0]][r + i * d[1]]));
+                    text += " " + std::to_string(numberOf(board[c + i * d[0]][r + i * d[1]]));
                 return text;
             }
     return std::nullopt;
-}
-
-float Centre(std::int32_t cell)
-{
-    return static_cast<float>(cell * kCellSize + kCellSize / 2);
 }
 
 class SelfPlayer {
@@ -160,7 +155,7 @@ public:
     {
         RecordingScreen screen;
         Game game(screen, random_);
-        game.kind = (index % 2 == 0) ? GameKind::Normal : GameKind::Challenge;
+        game.setKind(index % 2 == 0 ? GameKind::Normal : GameKind::Challenge);
         game.startGame();
         checkCells(game, index, 0);
         std::int64_t listed = 0;
@@ -175,32 +170,32 @@ public:
             if (std::uniform_int_distribution<int>(0, 7)(picker_) == 0 && tryRefusedMove(game, screen, index, turn))
                 continue;
             Move move{};
-            if (!pickMove(game.board, true, move)) {
+            if (!pickMove(game.board(), true, move)) {
                 fault(index, turn, "no legal move on a running game");
                 return;
             }
-            const Grid<Colour> before = game.board;
+            const Grid<Colour> before = game.board();
 
-            game.pressBoard(kLeftButton, Centre(move.from.column), Centre(move.from.row));
+            game.press(move.from, MouseButton::Left);
             screen.events.clear();
-            game.pressBoard(kLeftButton, Centre(move.to.column), Centre(move.to.row));
+            game.press(move.to, MouseButton::Left);
             summary_.turns += 1;
             summary_.moves += 1;
 
             checkJourney(screen.events, before, move, index, turn);
-            listed += static_cast<std::int64_t>(game.removals.size());
-            summary_.ballsRemoved += static_cast<std::int64_t>(game.removals.size());
+            listed += static_cast<std::int64_t>(game.removals().size());
+            summary_.ballsRemoved += static_cast<std::int64_t>(game.removals().size());
             checkCells(game, index, turn);
-            if (static_cast<std::int64_t>(game.score) != 3 * listed)
-                fault(index, turn, "score " + std::to_string(game.score) + " is not 3 x " + std::to_string(listed));
-            if (game.selection)
+            if (static_cast<std::int64_t>(game.score()) != 3 * listed)
+                fault(index, turn, "score " + std::to_string(game.score()) + " is not 3 x " + std::to_string(listed));
+            if (game.selection())
                 fault(index, turn, "a ball is still selected after the move");
             screen.events.clear();
         }
         summary_.games += 1;
-        summary_.lines += game.linesFound;
-        if (game.score > summary_.maxScore)
-            summary_.maxScore = game.score;
+        summary_.lines += game.linesFound();
+        if (game.score() > summary_.maxScore)
+            summary_.maxScore = game.score();
         if (game.emptyCellCount() > 3)
             fault(index, -1, "the game ended with more than three empty cells");
     }
@@ -211,7 +206,7 @@ private:
     bool pickMove(const Grid<Colour>& board, bool reachable, Move& move)
     {
         const Regions regions(board);
-        std::vector<Cell> balls = Balls(board);
+        std::vector<Cell> balls = ballsOn(board);
         std::shuffle(balls.begin(), balls.end(), picker_);
         for (const Cell& ball : balls) {
             const std::vector<std::int32_t> near = regions.touching(ball);
@@ -233,7 +228,7 @@ private:
                 }
                 pick -= regions.cells[id].size();
             }
-            move.distance = reachable ? Distances(board, move.from)[move.to.column][move.to.row] : -1;
+            move.distance = reachable ? distancesFrom(board, move.from)[move.to.column][move.to.row] : -1;
             return true;
         }
         return false;
@@ -244,18 +239,18 @@ private:
     bool tryRefusedMove(Game& game, RecordingScreen& screen, std::int64_t index, int turn)
     {
         Move move{};
-        if (!pickMove(game.board, false, move))
+        if (!pickMove(game.board(), false, move))
             return false;
-        const Grid<Colour> before = game.board;
-        game.pressBoard(kLeftButton, Centre(move.from.column), Centre(move.from.row));
+        const Grid<Colour> before = game.board();
+        game.press(move.from, MouseButton::Left);
         screen.events.clear();
-        game.pressBoard(kLeftButton, Centre(move.to.column), Centre(move.to.row));
+        game.press(move.to, MouseButton::Left);
         summary_.turns += 1;
-        if (game.board != before)
+        if (game.board() != before)
             fault(index, turn, "a refused move changed the board");
         if (screen.events != std::vector<std::string>{"sound 12", "marker off"})
             fault(index, turn, "a refused move did more than sound 12 and hide the marker");
-        if (game.selection)
+        if (game.selection())
             fault(index, turn, "a ball is still selected after a refused move");
         screen.events.clear();
         return true;
@@ -269,16 +264,16 @@ private:
 
     void checkCells(const Game& game, std::int64_t index, int turn)
     {
-        for (const auto& column : game.board)
+        for (const auto& column : game.board())
             for (const Colour colour : column)
-                if (NumberOf(colour) < 0 || NumberOf(colour) > 8)
-                    fault(index, turn, "cell value " + std::to_string(NumberOf(colour)));
-        if (game.kind == GameKind::Normal)
-            for (const auto& column : game.board)
+                if (numberOf(colour) < 0 || numberOf(colour) > 8)
+                    fault(index, turn, "cell value " + std::to_string(numberOf(colour)));
+        if (game.kind() == GameKind::Normal)
+            for (const auto& column : game.board())
                 for (const Colour colour : column)
                     if (colour == Colour::Orange || colour == Colour::Red)
-                        fault(index, turn, "colour " + std::to_string(NumberOf(colour)) + " in a five-colour game");
-        if (const std::optional<std::string> run = RunOfFive(game.board))
+                        fault(index, turn, "colour " + std::to_string(numberOf(colour)) + " in a five-colour game");
+        if (const std::optional<std::string> run = runOfFive(game.board()))
             fault(index, turn, "a run of five is left on the board: " + *run);
     }
 
@@ -287,7 +282,7 @@ private:
     void checkJourney(const std::vector<std::string>& events, const Grid<Colour>& before, const Move& move,
                       std::int64_t index, int turn)
     {
-        const int colour = NumberOf(before[move.from.column][move.from.row]);
+        const int colour = numberOf(before[move.from.column][move.from.row]);
         Cell at = move.from;
         int steps = 0;
         for (const std::string& event : events) {
@@ -324,7 +319,7 @@ private:
 
 }   // namespace
 
-SelfPlaySummary PlaySelfGames(std::int64_t games, std::uint32_t seed)
+SelfPlaySummary playSelfGames(std::int64_t games, std::uint32_t seed)
 {
     SelfPlaySummary summary;
     SelfPlayer player(seed, summary);
@@ -333,7 +328,7 @@ SelfPlaySummary PlaySelfGames(std::int64_t games, std::uint32_t seed)
     return summary;
 }
 
-std::string DescribeSummary(const SelfPlaySummary& summary)
+std::string describeSummary(const SelfPlaySummary& summary)
 {
     std::ostringstream text;
     text << "games " << summary.games << ", turns " << summary.turns << ", moves " << summary.moves

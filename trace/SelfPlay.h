@@ -22,8 +22,8 @@ struct SelfPlaySummary {
 
 // Plays `games` games, the even ones with five colours and the odd ones with
 // eight, all from one seed. Stops early after the first few faults.
-SelfPlaySummary PlaySelfGames(std::int64_t games, std::uint32_t seed);
+SelfPlaySummary playSelfGames(std::int64_t games, std::uint32_t seed);
 
-std::string DescribeSummary(const SelfPlaySummary& summary);
+std::string describeSummary(const SelfPlaySummary& summary);
 
 }   // namespace velko

@@ -27,8 +27,8 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    const velko::SelfPlaySummary summary = velko::PlaySelfGames(games, static_cast<std::uint32_t>(seed));
-    std::cout << velko::DescribeSummary(summary) << '\n';
+    const velko::SelfPlaySummary summary = velko::playSelfGames(games, static_cast<std::uint32_t>(seed));
+    std::cout << velko::describeSummary(summary) << '\n';
     for (const std::string& fault : summary.faults)
         std::cout << "fault: " << fault << '\n';
     return summary.faults.empty() ? 0 : 1;

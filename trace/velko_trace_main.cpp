@@ -7,7 +7,7 @@
 int main()
 {
     std::ios::sync_with_stdio(false);
-    const int status = velko::RunScenario(std::cin, std::cout);
+    const int status = velko::runScenario(std::cin, std::cout);
     std::cout.flush();
     return status;
 }

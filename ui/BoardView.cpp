@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Game.h"
-#include "MouseCodes.h"
+#include "BoardGeometry.h"
 #include "Pictures.h"
 
 namespace velko {
@@ -83,9 +82,12 @@ void BoardView::paintEvent(QPaintEvent*)
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (onMouseDown)
-        onMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                    static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    if (!onMouseDown)
+        return;
+    const MouseButton button = event->button() == Qt::LeftButton    ? MouseButton::Left
+                               : event->button() == Qt::RightButton ? MouseButton::Right
+                                                                    : MouseButton::Other;
+    onMouseDown(cellAt(static_cast<float>(event->position().x()), static_cast<float>(event->position().y())), button);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "Game.h"
 
 namespace velko {
 
@@ -26,8 +29,8 @@ public:
 
     const QImage& image() const { return image_; }
 
-    // The turn driver: Button 1 left, 2 right, 4 middle; Shift 1/2/4; X, Y in board pixels.
-    std::function<void(int button, int shift, float x, float y)> onMouseDown;
+    // The turn driver: the cell under the pressed button, none past the board's last pixel.
+    std::function<void(std::optional<Cell> cell, MouseButton button)> onMouseDown;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "AnchoredLabel.h"
+#include "BoardGeometry.h"
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
@@ -79,8 +80,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
     board_ = new BoardView(this);
     board_->setObjectName(QStringLiteral("board"));
     board_->move(kBoardLeft, kBoardTop);
-    board_->onMouseDown = [this](int button, int /*shift*/, float x, float y) {
-        game_.pressBoard(button, x, y);
+    board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) {
+        game_.press(cell, button);
         runScoreClockWhileCounting();   // a line may have scored
         keepGame();                     // the board is still: the turn is over
     };
@@ -242,7 +243,7 @@ void GameWindow::startNewGame()
 {
     marker_->hide();
     levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.kind = data_.kind;
+    game_.setKind(data_.kind);
     game_.startGame();
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     sound_.startTune(tuneFor(random_.next()));
@@ -252,11 +253,11 @@ void GameWindow::startNewGame()
 void GameWindow::keepGame()
 {
     if (!gameRunning_) {
-        data_.savedFiles.removeGame(game_.kind);   // over: nothing to take up again
+        data_.savedFiles.removeGame(game_.kind());   // over: nothing to take up again
         lastKept_.reset();
         return;
     }
-    const SavedGame game{game_.kind, game_.board, game_.nextColours, game_.score};
+    const SavedGame game{game_.kind(), game_.board(), game_.nextColours(), game_.score()};
     if (lastKept_ && lastKept_->kind == game.kind && lastKept_->board == game.board &&
         lastKept_->nextColours == game.nextColours && lastKept_->score == game.score)
         return;   // a click that changed nothing
@@ -361,7 +362,7 @@ void GameWindow::tellSaveProblem(const QString& problem)
 void GameWindow::drawCell(Cell cell, Colour colour)
 {
     // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
-    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(NumberOf(colour))
+    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(numberOf(colour))
                             : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
                                                                 : QStringLiteral("I0");
     board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
@@ -375,7 +376,7 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const PreviewPlace& place = kPreviewPlaces[slot];
-    const QImage image = cellPicture(place.family + std::to_string(NumberOf(colour)));
+    const QImage image = cellPicture(place.family + std::to_string(numberOf(colour)));
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -392,7 +393,7 @@ void GameWindow::refreshWindow()
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
     // At the density of the screen the window is on now.
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)), pictureScale(*this))));
+    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(numberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -445,7 +446,7 @@ void GameWindow::runScoreClockWhileCounting()
 {
     // A clock with nothing left to count would wake the program 25 times a
     // second for nothing; at the end of a game the shown score stays where it stands.
-    if (gameRunning_ && game_.shownScore < game_.score) {
+    if (gameRunning_ && game_.shownScore() < game_.score()) {
         if (!scoreClock_->isActive())
             scoreClock_->start();
     } else {

@@ -14,14 +14,14 @@ namespace velko {
 using Events = std::vector<std::string>;
 
 // The random value that picks outcome `value` of "n - floor(n * r)", in the middle of its range.
-inline float Pick(int n, int value)
+inline float pick(int n, int value)
 {
     return (static_cast<float>(n - value) + 0.5f) / static_cast<float>(n);
 }
 // The value that picks board index i from "8 - floor(9 * r)".
-inline float Index(int i)
+inline float boardIndex(int i)
 {
-    return Pick(9, i + 1);
+    return pick(9, i + 1);
 }
 
 class EngineTest : public ::testing::Test {

@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path)
+std::string readFile(const fs::path& path)
 {
     std::ostringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
@@ -24,11 +24,11 @@ struct Outcome {
     int status;
 };
 
-Outcome RunText(const std::string& scenario)
+Outcome runText(const std::string& scenario)
 {
     std::istringstream in(scenario);
     std::ostringstream out;
-    const int status = RunScenario(in, out);
+    const int status = runScenario(in, out);
     return {out.str(), status};
 }
 
@@ -38,9 +38,9 @@ TEST(TraceTool, GoldenScenariosReplayByteForByte)
     for (const auto& entry : fs::directory_iterator(VELKO_GOLDEN_DIR)) {
         if (entry.path().extension() != ".txt")
             continue;
-        const Outcome run = RunText(ReadFile(entry.path()));
+        const Outcome run = runText(readFile(entry.path()));
         EXPECT_EQ(run.status, 0) << entry.path();
-        EXPECT_EQ(run.output, ReadFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
+        EXPECT_EQ(run.output, readFile(fs::path(entry.path()).replace_extension(".out"))) << entry.path().filename();
         ++cases;
     }
     EXPECT_EQ(cases, 11);
@@ -57,13 +57,13 @@ TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
         {"board\n.........\n....x....\n", "error line 3: "},
         {"board\n.........\n", "error line 2: the board needs 9 lines\n"}};
     for (const auto& [scenario, error] : refused) {
-        const Outcome run = RunText(scenario);
+        const Outcome run = runText(scenario);
         EXPECT_EQ(run.status, kScenarioBadLine) << scenario;
         EXPECT_EQ(run.output.rfind(error, 0), 0u) << run.output;
     }
     const std::string four = ".........\n.........\n.........\n.........\n";
     const Outcome exhausted =
-        RunText("board\n" + four + "....1....\n" + four + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
+        runText("board\n" + four + "....1....\n" + four + "random 0.05 0.05\nclick 200 200\nclick 290 200\n");
     EXPECT_EQ(exhausted.status, kScenarioRandomExhausted);
     EXPECT_EQ(exhausted.output.substr(exhausted.output.rfind("draw 8 8 1")),
               "draw 8 8 1\nrefresh\nerror random exhausted\n")
@@ -72,7 +72,7 @@ TEST(TraceTool, BadLinesAndMissingRandomValuesStopTheRun)
 
 TEST(SelfPlay, HundredsOfSeededGamesKeepEveryCheckAndReplayAlike)
 {
-    const SelfPlaySummary summary = PlaySelfGames(300, 20261206u);
+    const SelfPlaySummary summary = playSelfGames(300, 20261206u);
     for (const std::string& fault : summary.faults)
         ADD_FAILURE() << fault;
     EXPECT_EQ(summary.games, 300);
@@ -80,8 +80,8 @@ TEST(SelfPlay, HundredsOfSeededGamesKeepEveryCheckAndReplayAlike)
     EXPECT_GT(summary.turns, summary.moves) << "refused moves are tried too";
     EXPECT_GT(summary.lines, 0) << "random play forms some lines";
     EXPECT_GE(summary.ballsRemoved * 3, summary.maxScore);
-    EXPECT_EQ(DescribeSummary(PlaySelfGames(20, 7u)), DescribeSummary(PlaySelfGames(20, 7u)));
-    EXPECT_NE(DescribeSummary(PlaySelfGames(20, 7u)), DescribeSummary(PlaySelfGames(20, 8u)));
+    EXPECT_EQ(describeSummary(playSelfGames(20, 7u)), describeSummary(playSelfGames(20, 7u)));
+    EXPECT_NE(describeSummary(playSelfGames(20, 7u)), describeSummary(playSelfGames(20, 8u)));
 }
 
 }   // namespace

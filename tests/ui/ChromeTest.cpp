@@ -13,15 +13,15 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
     for (bool yes : {false, true}) {
         auto window = startedWindow();
         Game& game = window->game();
-        game.score = 4;
+        game.setScore(4, game.shownScore());
         clickCell(*window, 0, 0, Qt::RightButton);
         tick(part<QTimer>(*window, "scoreClock"), 4);   // fully counted up: the clock rests during the question
         setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
         clickCell(*window, 2, 2);
         auto* score = part<QLabel>(*window, "score");
         const auto snapshot = [&] {
-            return std::tuple{game.board,        game.selection,        game.nextColours,
-                              game.score,        score->text(),         boardOf(*window)->image(),
+            return std::tuple{game.board(),      game.selection(),      game.nextColours(),
+                              game.score(),      score->text(),         boardOf(*window)->image(),
                               window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
         };
         const auto before = snapshot();
@@ -29,7 +29,7 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
         press(part(*window, "newgame"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
-        EXPECT_EQ(!game.selection, yes);
+        EXPECT_EQ(!game.selection(), yes);
         expectBoardShowsGame(*window);
     }
 }
@@ -195,7 +195,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(window->game().kind == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
+        EXPECT_TRUE(window->game().kind() == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
         EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
         EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 &&
                     sound.musicLevel() == 9);
@@ -225,11 +225,11 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
         auto left = choose(nullptr);
         setBoard(*left, [](int c, int r) { return c == 4 && r == 6 ? 3 : c + r == 0 ? 5 : 0; });
         clickCell(*left, 4, 6);
-        clickCell(*left, 6, 7);    // a turn: the ball moves and three new balls come
-        left->game().score = 27;   // as if lines had scored before
+        clickCell(*left, 6, 7);      // a turn: the ball moves and three new balls come
+        left->game().setScore(27);   // as if lines had scored before
         clickCell(*left, 0, 0);
         clickCell(*left, 0, 1);
-        ASSERT_EQ(left->game().score, 27);
+        ASSERT_EQ(left->game().score(), 27);
     }   // the program dies here, without the end of its run
     const SavedGame kept = data.savedFiles.loadGame(GameKind::Normal).game;
     EXPECT_EQ(kept.score, 27);
@@ -239,15 +239,15 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
         press(part(dialog, "cmdyes"));
     });
     EXPECT_EQ(asked, "Continue the game you left (27 points)?");
-    EXPECT_TRUE(taken->game().board == kept.board && taken->game().nextColours == kept.nextColours &&
-                taken->game().score == 27 && taken->game().shownScore == 27 && taken->gameRunning());
+    EXPECT_TRUE(taken->game().board() == kept.board && taken->game().nextColours() == kept.nextColours &&
+                taken->game().score() == 27 && taken->game().shownScore() == 27 && taken->gameRunning());
     EXPECT_EQ(part<QLabel>(*taken, "score")->text(), "27");
     expectBoardShowsGame(*taken);
     EXPECT_EQ(sound.heard.back().rfind("tune ", 0), 0u) << "a tune starts";
     taken.reset();
     auto fresh = choose(pressing("cmdno"));
-    EXPECT_TRUE(fresh->game().score == 0 && fresh->game().emptyCellCount() >= 78);
-    EXPECT_EQ(data.savedFiles.loadGame(GameKind::Normal).game.board, fresh->game().board)
+    EXPECT_TRUE(fresh->game().score() == 0 && fresh->game().emptyCellCount() >= 78);
+    EXPECT_EQ(data.savedFiles.loadGame(GameKind::Normal).game.board, fresh->game().board())
         << "the new game in its place";
     fresh.reset();
     // A damaged file is told once and kept aside; a new game starts.
@@ -260,7 +260,7 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
         press(part(dialog, "cmdok"));
     });
     EXPECT_TRUE(told.contains(savedGamePath(GameKind::Normal)) && told.contains(".damaged")) << told.toStdString();
-    EXPECT_TRUE(afresh->gameRunning() && afresh->game().score == 0);
+    EXPECT_TRUE(afresh->gameRunning() && afresh->game().score() == 0);
     QFile::remove(savedGamePath(GameKind::Normal) + ".damaged");
 }
 

@@ -65,7 +65,7 @@ TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)
     const std::tuple<int, int, char> previews[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     for (int slot = 0; slot < 3; ++slot) {
         const auto& [x, y, family] = previews[slot];
-        const QString name = QStringLiteral("%1%2").arg(family).arg(NumberOf(window->game().nextColours[slot]));
+        const QString name = QStringLiteral("%1%2").arg(family).arg(numberOf(window->game().nextColours()[slot]));
         EXPECT_EQ(pixels(window.get()).copy(x * scale, y * scale, 45 * scale, 45 * scale), cellPicture(name, scale));
     }
     auto* button = part<ImageButton>(*window, "phbt");

@@ -16,21 +16,21 @@ TEST_F(MainWindowTest, AClickedBallWearsTheMarkerAndAMoveDrawsItInItsNewCellAndB
     auto* marker = part<QLabel>(*window, "marker");
     for (auto [column, row, mark] : {std::tuple{0, 0, "T5"}, {4, 6, "T3"}}) {
         clickCell(*window, column, row);
-        ASSERT_TRUE(window->game().selection);
-        EXPECT_EQ(window->game().selection->from, (Cell{column, row}));
+        ASSERT_TRUE(window->game().selection());
+        EXPECT_EQ(window->game().selection()->from, (Cell{column, row}));
         EXPECT_TRUE(marker->isVisible());
         EXPECT_EQ(marker->geometry(), QRect(30 + column * 45, 38 + row * 45, 45, 45));
         EXPECT_EQ(rgb(marker->pixmap().toImage()), cellPicture(mark));
     }
     clickCell(*window, 6, 7);   // the purple ball walks there
-    EXPECT_EQ(window->game().board[6][7], Colour::Purple);
-    EXPECT_FALSE(window->game().selection || marker->isVisible());
+    EXPECT_EQ(window->game().board()[6][7], Colour::Purple);
+    EXPECT_FALSE(window->game().selection() || marker->isVisible());
     EXPECT_EQ(window->game().emptyCellCount(), kCells * kCells - 5);
     expectBoardShowsGame(*window);
     EXPECT_NE(std::find(sleeps.begin(), sleeps.end(), 150), sleeps.end());   // waits through the desktop
     clickCell(*window, 0, 0);
     clickCell(*window, 0, 0, Qt::RightButton);   // ends the selection
-    EXPECT_FALSE(window->game().selection || marker->isVisible());
+    EXPECT_FALSE(window->game().selection() || marker->isVisible());
 }
 
 TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAnExpose)
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
         setBoard(*window, fourAndOne);
         clickCell(*window, 8, 8);
         clickCell(*window, to, to == 4 ? 0 : 7);
-        ASSERT_EQ(window->game().score, points);
+        ASSERT_EQ(window->game().score(), points);
         EXPECT_EQ(clock->isActive(), to == 4) << points;
         tick(clock, to == 4 ? 15 : 0);
         EXPECT_FALSE(clock->isActive()) << points;
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
     }
     EXPECT_EQ(scripted.remaining(), 0u);
     // Any board click sets the clock going; a wider score stays centred.
-    window->game().score = 1000;
+    window->game().setScore(1000, window->game().shownScore());
     clickCell(*window, 0, 0, Qt::RightButton);
     tick(clock, 970);
     expectShown(1000);
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);
-        EXPECT_FALSE(window->game().selection);
+        EXPECT_FALSE(window->game().selection());
         answer = onDialogs();
         press(part(*window, "newgame"));
         EXPECT_TRUE(window->gameRunning() && board->isEnabled());

@@ -8,6 +8,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "BoardGeometry.h"
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "DialogTitle.h"
@@ -145,10 +146,11 @@ inline QImage cellPicture(const QString& name, int scale = 1)
 // Fills the board with value(column, row), drawn, nothing selected.
 inline void setBoard(GameWindow& window, const std::function<int(int, int)>& value)
 {
+    Grid<Colour> board{};
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            window.game().drawCell({column, row},
-                                   window.game().board[column][row] = ColourNumbered(value(column, row)));
+            window.drawCell({column, row}, board[column][row] = colourNumbered(value(column, row)));
+    window.game().setBoard(board);
     window.game().dropSelection();
     boardOf(window)->refresh();
 }
@@ -159,7 +161,7 @@ inline void expectBoardShowsGame(GameWindow& window, int scale = 1)
     const QImage shown = pixels(boardOf(window));
     const int cell = kCellSize * scale;
     for (int c = 0; c < kCells * kCells; ++c) {
-        const int column = c / kCells, row = c % kCells, value = NumberOf(window.game().board[column][row]);
+        const int column = c / kCells, row = c % kCells, value = numberOf(window.game().board()[column][row]);
         const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
         EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), cellPicture(name, scale)) << column << ", " << row;
     }
