@@ -156,9 +156,10 @@ void print(const char* how, const Figures& f)
 void hide(TimedWindow& window)
 {
     if (!qEnvironmentVariableIsEmpty("SWAYSOCK")) {
-        QProcess::execute(QStringLiteral("swaymsg"),
-                          {QStringLiteral("[pid=%1] move container to workspace out-of-sight")
-                               .arg(QCoreApplication::applicationPid())});
+        QProcess swaymsg;
+        swaymsg.start(QStringLiteral("swaymsg"), {QStringLiteral("[pid=%1] move container to workspace out-of-sight")
+                                                      .arg(QCoreApplication::applicationPid())});
+        swaymsg.waitForFinished();
     } else {
         window.showMinimized();
     }
