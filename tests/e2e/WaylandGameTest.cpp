@@ -108,7 +108,8 @@ protected:
         point({"move", QString::number(at.x()), QString::number(at.y()), "sleep", "100", "down", "up"});
     }
     QImage screenshot() override { return QImage::fromData(run("grim", {"-"}), "PNG"); }
-    void pressKey(const char* key) { run("wtype", {"-k", key}); }
+    // wtype brings a new keyboard each time: the game gets half a second to take it before the key.
+    void pressKey(const char* key) { run("wtype", {"-s", "500", "-k", key}); }
 
     QProcess sway_;
     QTemporaryDir runtime_;
@@ -164,10 +165,12 @@ TEST_F(WaylandGame, GatherALineThenQuitAfterEscGoesOnAndYesSavesBothFiles)
         << ") as its parent";
 
     // Esc is No: the question goes, the game goes on.
-    QThread::msleep(500);   // the keyboard of wtype is new to the game
     pressKey("Escape");
-    QThread::msleep(1000);
-    EXPECT_TRUE(waitForWindow(question, 0).isNull()) << "Esc left the quit question open";
+    bool gone = false;
+    for (int look = 0; look < 20 && !gone; ++look, QThread::msleep(250))
+        gone = waitForWindow(question, 0).isNull();
+    ASSERT_TRUE(gone) << "Esc left the quit question open";
+    QThread::msleep(500);
     ASSERT_EQ(game_.state(), QProcess::Running) << "Esc ended the game";
 
     click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
