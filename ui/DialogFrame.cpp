@@ -13,8 +13,8 @@ const QColor kFrameLine(0, 0, 0);
 constexpr int kFrame = 1;
 }   // namespace
 
-DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       client_(new QWidget(this))
 {
     QPalette ground = palette();

@@ -2,6 +2,8 @@
 // The window of every dialog of the game: no title bar, a thin one-pixel
 // frame, the light grey ground, always on top, centred on the screen, and a
 // fixed size. The controls sit on client(), whose origin is inside the frame.
+// Every dialog belongs to a window: it stays above that window and goes with
+// it, also on Wayland, whose compositor places it and ignores "on top".
 
 #include <QDialog>
 
@@ -10,7 +12,8 @@ namespace velko {
 class DialogFrame : public QDialog {
     Q_OBJECT
 public:
-    DialogFrame(int clientWidth, int clientHeight, QWidget* parent = nullptr);
+    // `owner` is the window the dialog belongs to.
+    DialogFrame(int clientWidth, int clientHeight, QWidget* owner);
 
     QWidget* client() const { return client_; }
     void setClientHeight(int height);

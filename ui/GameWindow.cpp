@@ -52,7 +52,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
       sound_(sound),
-      game_(*this, random_)
+      game_(*this, random_),
+      minimising_(!onWayland())
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -63,6 +64,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
     buttons_ = gameButtons(sound_);
+    // The tune rests while the window is away.
+    minimising_.onChange = [this](bool away) { away ? sound_.pauseTune() : sound_.resumeTune(); };
 
     setObjectName(QStringLiteral("gameWindow"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -158,10 +161,10 @@ void GameWindow::buildButtons()
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
     connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
     connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this,
-            [this] { showHighScores(data_, buttons_); });
+            [this] { showHighScores(this, data_, buttons_); });
     connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
     connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
-    connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { showMinimized(); });
+    connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { minimise(); });
     connect(addButton("ex", 616, 5, 10, 10), &ImageButton::pressed, this, [this] { pressQuit(); });
 }
 
@@ -213,6 +216,12 @@ void GameWindow::pressNewGame()
     game_.startGame();
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     sound_.startTune(tuneFor(random_.next()));
+}
+
+void GameWindow::minimise()
+{
+    minimising_.minimiseAsked();
+    showMinimized();
 }
 
 void GameWindow::pressQuit()
@@ -277,7 +286,7 @@ QString GameWindow::saveNow()
 
 Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
 {
-    return showMessage(data_.text(Text::Title), text, answers, buttons_);
+    return showMessage(this, data_.text(Text::Title), text, answers, buttons_);
 }
 
 void GameWindow::tellSaveProblem(const QString& problem)
@@ -400,7 +409,7 @@ std::int32_t GameWindow::lowestHighScore()
 
 void GameWindow::newHighScore(std::int32_t score)
 {
-    enterNewRecord(score, data_, buttons_);
+    enterNewRecord(this, score, data_, buttons_);
     // Saved at once, so a crash or a lost display later cannot take the record away.
     tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
 }
@@ -409,14 +418,13 @@ void GameWindow::newHighScore(std::int32_t score)
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space) {
-            if (!isMinimized())
-                showMinimized();
-            return true;
-        }
+    const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+    if (ours && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
+        minimising_.inputArrived();
+    if (ours && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        if (!minimising_.minimised())
+            minimise();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -457,13 +465,10 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void GameWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange) {
-        // The tune rests while the window is out of its normal state.
-        if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-            sound_.pauseTune();
-        else
-            sound_.resumeTune();
-    }
+    if (event->type() == QEvent::WindowStateChange)
+        minimising_.stateChanged(windowState());
+    else if (event->type() == QEvent::ActivationChange)
+        minimising_.activationChanged(isActiveWindow());
     QWidget::changeEvent(event);
 }
 

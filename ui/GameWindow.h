@@ -12,6 +12,7 @@
 #include "GameData.h"
 #include "ImageButton.h"
 #include "MessageDialog.h"
+#include "MinimiseWatch.h"
 #include "RandomSource.h"
 #include "SettingsFile.h"
 #include "SoundPlayer.h"
@@ -121,6 +122,8 @@ private:
     void tellSaveProblem(const QString& problem);
     void runScoreClockWhileCounting();
 
+    // Space and the minimise button: asks the window system to minimise the window.
+    void minimise();
     // The quit button: ends the run once the player confirms.
     void pressQuit();
     // The help button: the help page in edition 1, else the board hides or shows.
@@ -143,6 +146,7 @@ private:
     bool endsQuietly_ = false;
     bool gameRunning_ = false;
     bool windowMoveStarted_ = false;   // by the current press
+    MinimiseWatch minimising_;         // the tune rests while the window is away
 
     BoardView* board_ = nullptr;
     QLabel* marker_ = nullptr;

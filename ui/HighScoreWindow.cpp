@@ -63,7 +63,8 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt
 
 class ScoreWindow : public DialogFrame {
 public:
-    ScoreWindow(const GameData& data, const ButtonContext& buttons) : DialogFrame(kClientWidth, 194)
+    ScoreWindow(QWidget* owner, const GameData& data, const ButtonContext& buttons)
+        : DialogFrame(kClientWidth, 194, owner)
     {
         setObjectName(QStringLiteral("highScoreWindow"));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
@@ -105,9 +106,9 @@ protected:
 
 }   // namespace
 
-void showHighScores(const GameData& data, const ButtonContext& buttons)
+void showHighScores(QWidget* owner, const GameData& data, const ButtonContext& buttons)
 {
-    ScoreWindow window(data, buttons);
+    ScoreWindow window(owner, data, buttons);
     window.exec();
 }
 

@@ -6,7 +6,7 @@
 
 namespace velko {
 
-// Builds the window afresh from the high-score table and shows it modally.
-void showHighScores(const GameData& data, const ButtonContext& buttons);
+// Builds the window afresh from the high-score table and shows it modally over `owner`.
+void showHighScores(QWidget* owner, const GameData& data, const ButtonContext& buttons);
 
 }   // namespace velko

@@ -28,8 +28,9 @@ int twipsToPixels(int twips)
 
 class MessageWindow : public DialogFrame {
 public:
-    MessageWindow(const QString& caption, const QString& text, MessageButtons answers, const ButtonContext& buttons)
-        : DialogFrame(kClientWidth, kDesignClientHeight)
+    MessageWindow(QWidget* owner, const QString& caption, const QString& text, MessageButtons answers,
+                  const ButtonContext& buttons)
+        : DialogFrame(kClientWidth, kDesignClientHeight, owner)
     {
         setObjectName(QStringLiteral("messageDialog"));
         setFont(gameFont(QStringLiteral("Tahoma"), 8.25));
@@ -126,9 +127,10 @@ private:
 
 }   // namespace
 
-Answer showMessage(const QString& title, const QString& text, MessageButtons answers, const ButtonContext& buttons)
+Answer showMessage(QWidget* owner, const QString& title, const QString& text, MessageButtons answers,
+                   const ButtonContext& buttons)
 {
-    MessageWindow dialog(title, text, answers, buttons);
+    MessageWindow dialog(owner, title, text, answers, buttons);
     dialog.exec();
     return dialog.answer();
 }

@@ -11,8 +11,10 @@ namespace velko {
 enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
-// Shows the dialog modally, captioned `title`, and returns the player's answer.
-// Closing it any other way answers OK in an OK dialog and No in a Yes/No one.
-Answer showMessage(const QString& title, const QString& text, MessageButtons answers, const ButtonContext& buttons);
+// Shows the dialog modally over `owner`, the window it belongs to, captioned
+// `title`, and returns the player's answer. Closing it any other way answers
+// OK in an OK dialog and No in a Yes/No one.
+Answer showMessage(QWidget* owner, const QString& title, const QString& text, MessageButtons answers,
+                   const ButtonContext& buttons);
 
 }   // namespace velko

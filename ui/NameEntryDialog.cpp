@@ -17,7 +17,9 @@ constexpr int kLongestStoredName = 0xFFFF;
 
 class NameEntry : public DialogFrame {
 public:
-    NameEntry(const GameData& data, const ButtonContext& buttons) : DialogFrame(284, 121), data_(data)
+    NameEntry(QWidget* owner, const GameData& data, const ButtonContext& buttons)
+        : DialogFrame(284, 121, owner),
+          data_(data)
     {
         setObjectName(QStringLiteral("nameEntry"));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
@@ -72,11 +74,11 @@ private:
 
 }   // namespace
 
-void enterNewRecord(std::int32_t score, GameData& data, const ButtonContext& buttons)
+void enterNewRecord(QWidget* owner, std::int32_t score, GameData& data, const ButtonContext& buttons)
 {
     ScoreRecord record;
     {
-        NameEntry dialog(data, buttons);
+        NameEntry dialog(owner, data, buttons);
         dialog.exec();
         record.name = dialog.enteredName();
     }

@@ -6,8 +6,15 @@
 
 namespace velko {
 
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void centreOnScreen(QWidget* window)
 {
+    if (onWayland())
+        return;
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -106,8 +106,8 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &startScreen, [&endFromOutside] { endFromOutside(); });
     startScreen.show();
     if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &startScreen, [problems, &data, &sound] {
-            velko::showMessage(data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
+        QTimer::singleShot(0, &startScreen, [problems, &data, &sound, &startScreen] {
+            velko::showMessage(&startScreen, data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
                                velko::gameButtons(sound));
         });
     }

@@ -25,7 +25,7 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
                               window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
         };
         const auto before = snapshot();
-        const auto answer = onDialogs(pressing(yes ? "cmdyes" : "cmdno"));
+        const auto answer = onDialogs(ownedBy(window.get(), pressing(yes ? "cmdyes" : "cmdno")));
         press(part(*window, "newgame"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
@@ -38,7 +38,7 @@ TEST_F(ChromeTest, QuitYesWritesBothFilesNoKeepsPlayingClosingFromOutsideSavesTh
 {
     for (bool yes : {false, true}) {
         auto window = startedWindow();
-        const auto answer = onDialogs(pressing(yes ? "cmdyes" : "cmdno"));
+        const auto answer = onDialogs(ownedBy(window.get(), pressing(yes ? "cmdyes" : "cmdno")));
         press(part(*window, "ex"));
         EXPECT_EQ(bothFilesWritten(), yes);
         EXPECT_EQ(programEnds, yes ? 1 : 0);
@@ -120,6 +120,38 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
         EXPECT_EQ(board->isHidden(), !restores) << at.x() << ", " << at.y();
         if (restores)
             press(part(*window, "help"));
+    }
+}
+
+// X11 reports minimised and restored states; Wayland reports neither, only
+// that the window lost or got its activation, and Qt takes a minimise it
+// asked for back at once. Events: A the game asks to minimise, m n x the
+// state reported (minimised, normal, maximised), d a deactivation, a an
+// activation, i a press or key on the window. Heard: + away, - back.
+TEST(MinimiseWatch, TheTuneRestsWhileTheWindowIsAwayOnX11AndOnWayland)
+{
+    const std::tuple<bool, const char*, const char*, bool> cases[] = {
+        {true, "Amn", "+-", false},  {true, "xn", "+-", false},       {true, "Am", "+", true},
+        {true, "Ad", "", false},     {false, "Amnda", "+-", false},   {false, "Amn", "", false},
+        {false, "Amnid", "", false}, {false, "Amnd", "+", true},      {false, "xn", "+-", false},
+        {false, "dAn", "", false},   {false, "Amndxna", "+-", false}, {false, "Amdm", "+", true}};
+    for (const auto& [x11, events, heard, minimised] : cases) {
+        MinimiseWatch watch(x11);
+        std::string told;
+        watch.onChange = [&told](bool away) { told += away ? '+' : '-'; };
+        for (const char* e = events; *e; ++e) {
+            switch (*e) {
+            case 'A': watch.minimiseAsked(); break;
+            case 'm': watch.stateChanged(Qt::WindowMinimized); break;
+            case 'n': watch.stateChanged(Qt::WindowNoState); break;
+            case 'x': watch.stateChanged(Qt::WindowMaximized); break;
+            case 'd': watch.activationChanged(false); break;
+            case 'a': watch.activationChanged(true); break;
+            case 'i': watch.inputArrived(); break;
+            }
+        }
+        EXPECT_EQ(told, heard) << (x11 ? "X11 " : "Wayland ") << events;
+        EXPECT_EQ(watch.minimised(), minimised) << (x11 ? "X11 " : "Wayland ") << events;
     }
 }
 

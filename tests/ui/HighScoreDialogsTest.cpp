@@ -36,7 +36,7 @@ protected:
             look(dialog);
             press(part(dialog, "ex"));
         });
-        showHighScores(data, {folder.path(), {}});
+        showHighScores(nullptr, data, {folder.path(), {}});
         return columns;
     }
 
@@ -139,7 +139,7 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
             }
             c.leaveBy ? press(part(dialog, c.leaveBy)) : void(dialog.close());
         });
-        enterNewRecord(c.score, data, {folder.path(), {}});
+        enterNewRecord(nullptr, c.score, data, {folder.path(), {}});
         EXPECT_EQ(data.highScores[c.rank].name, c.name);
         EXPECT_EQ(data.highScores[c.rank].points, c.score);
         EXPECT_GE(data.highScores[c.rank].when, before - 1e-6);
@@ -173,11 +173,11 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)
-            EXPECT_EQ(showMessage("Velko", "Quit?", MessageButtons::YesNo, buttons), Answer::No);
+            EXPECT_EQ(showMessage(nullptr, "Velko", "Quit?", MessageButtons::YesNo, buttons), Answer::No);
         else if (k.dialog == NameEntry)
-            enterNewRecord(9000, data, buttons);
+            enterNewRecord(nullptr, 9000, data, buttons);
         else
-            showHighScores(data, buttons);
+            showHighScores(nullptr, data, buttons);
         EXPECT_EQ(closed, k.closes) << k.dialog << " key " << std::hex << k.key;
         EXPECT_TRUE(k.dialog != NameEntry || data.highScores[0].name == "Al") << data.highScores[0].name.toStdString();
     }

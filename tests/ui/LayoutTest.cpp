@@ -26,9 +26,9 @@ TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
 
     const ButtonContext buttons{mediaFolder(), {}};
     const std::pair<const char*, std::function<void()>> dialogs[] = {
-        {"message", [&] { showMessage("Velko", "Start a new game?", MessageButtons::YesNo, buttons); }},
-        {"highscores", [&] { showHighScores(data, buttons); }},
-        {"nameentry", [&] { enterNewRecord(5000, data, buttons); }}};
+        {"message", [&] { showMessage(window.get(), "Velko", "Start a new game?", MessageButtons::YesNo, buttons); }},
+        {"highscores", [&] { showHighScores(window.get(), data, buttons); }},
+        {"nameentry", [&] { enterNewRecord(window.get(), 5000, data, buttons); }}};
     for (const auto& [name, open] : dialogs) {
         const auto watcher = onDialogs([name = name](QDialog& shown) {
             auto& dialog = static_cast<DialogFrame&>(shown);

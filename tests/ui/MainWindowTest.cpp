@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         setBoard(*window, [](int c, int r) { return c + r >= 15 ? 0 : (c + 3 * r) % 6 + 1; });
         BoardView* board = boardOf(*window);
         const QImage before = pixels(board);
-        auto answer = onDialogs(highScore ? pressing("cmdok") : nullptr);
+        auto answer = onDialogs(highScore ? ownedBy(window.get(), pressing("cmdok")) : nullptr);
         clickCell(*window, 6, 8);
         clickCell(*window, 7, 8);
         const QImage end(mediaPath(QString::fromLatin1(highScore ? "cmd.gif" : "gameover.gif")));

@@ -15,7 +15,7 @@ protected:
     Answer answer(MessageButtons answers, std::function<void(QDialog&)> act, const QString& text = "Quit?")
     {
         const auto watcher = onDialogs(std::move(act));
-        return showMessage(title, text, answers, {folder.path(), [this] { ++clicks; }});
+        return showMessage(nullptr, title, text, answers, {folder.path(), [this] { ++clicks; }});
     }
 
     QString title = QStringLiteral("Velko Lines test");

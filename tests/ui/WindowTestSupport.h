@@ -218,6 +218,17 @@ inline std::function<void(QDialog&)> pressing(const char* button)
     return [button](QDialog& dialog) { press(part(dialog, button)); };
 }
 
+// The act, on a dialog that must belong to `owner`: a child of it, and a
+// window the window system keeps with it (on Wayland its xdg parent).
+inline std::function<void(QDialog&)> ownedBy(QWidget* owner, std::function<void(QDialog&)> act)
+{
+    return [owner, act](QDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), owner) << dialog.objectName().toStdString();
+        EXPECT_EQ(dialog.windowHandle()->transientParent(), owner->windowHandle()) << dialog.objectName().toStdString();
+        act(dialog);
+    };
+}
+
 // The title a dialog shows, and that only the left button alone on its
 // title strip drags the dialog, once a press.
 inline void checkTitleStrip(QDialog& dialog, const QString& text)
