@@ -2,6 +2,7 @@
 
 #include "GameInfoFile.h"
 #include "HighScores.h"
+#include "SavedGame.h"
 #include "SettingsFile.h"
 #include "TextTable.h"
 
@@ -84,6 +85,27 @@ QStringList checkTextTableReader(const QByteArray& bytes)
     require(broken, textUnits <= bytes.size(), QStringLiteral("texts longer than the file"));
     for (int i = 75; i < 100; ++i)
         require(broken, table.texts[i].isEmpty(), QStringLiteral("text %1 is not empty").arg(i));
+    return broken;
+}
+
+QStringList checkSavedGameReader(const QByteArray& bytes)
+{
+    QStringList broken;
+    for (const GameKind kind : {GameKind::Normal, GameKind::Challenge}) {
+        const SavedGameRead read = parseSavedGame(bytes, kind);
+        require(broken, (read.outcome == SavedGameRead::Read) == read.reason.isEmpty(),
+                QStringLiteral("a saved game read or refused without a reason that fits"));
+        if (read.outcome != SavedGameRead::Read)
+            continue;
+        // A game taken up again is one the game itself could have saved.
+        require(broken, read.game.kind == kind && read.game.score >= 0, QStringLiteral("a saved game of another kind"));
+        for (const auto& column : read.game.board)
+            for (const Colour colour : column)
+                require(broken, static_cast<int>(colour) >= 0 && static_cast<int>(colour) <= 8,
+                        QStringLiteral("a saved game with a cell that is no colour"));
+        require(broken, formatSavedGame(read.game) == bytes,
+                QStringLiteral("a saved game that is not written back the same"));
+    }
     return broken;
 }
 

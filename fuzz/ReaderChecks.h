@@ -11,10 +11,12 @@ namespace velko {
 QStringList checkSettingsReader(const QByteArray& bytes);
 QStringList checkGameInfoReader(const QByteArray& bytes);
 QStringList checkTextTableReader(const QByteArray& bytes);
+QStringList checkSavedGameReader(const QByteArray& bytes);
 
 inline QStringList checkAllReaders(const QByteArray& bytes)
 {
-    return checkSettingsReader(bytes) + checkGameInfoReader(bytes) + checkTextTableReader(bytes);
+    return checkSettingsReader(bytes) + checkGameInfoReader(bytes) + checkTextTableReader(bytes) +
+           checkSavedGameReader(bytes);
 }
 
 }   // namespace velko

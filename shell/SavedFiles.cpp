@@ -125,6 +125,58 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
     onDisk_ = table;
 }
 
+SavedGameRead SavedFiles::loadGame(GameKind kind, FileLayer& files)
+{
+    if (folder_.isEmpty())
+        return {};
+    FolderLock lock(files, folder_);
+    const QByteArray path = folder_ + '/' + savedGameFileName(kind);
+    const FileRead read = readPlayerFile(files, path, kLargestSavedGame);
+    if (read.outcome == FileRead::Missing)
+        return {};
+    SavedGameRead game;
+    if (read.outcome == FileRead::Unreadable) {
+        game.outcome = SavedGameRead::Damaged;
+        game.reason = read.reason;
+    } else if (read.size > kLargestSavedGame) {
+        game.outcome = SavedGameRead::Damaged;
+        game.reason = QStringLiteral("it is far too large");
+    } else {
+        game = parseSavedGame(read.bytes, kind);
+    }
+    if (game.outcome != SavedGameRead::Read) {
+        // Set aside, so that the next start neither stumbles on it nor loses it.
+        const QByteArray aside = path + ".damaged";
+        const QString told =
+            QStringLiteral("The game you left (%1) cannot be continued: %2.").arg(shown(path), game.reason);
+        game.reason = files.rename(path.constData(), aside.constData()) == 0
+                          ? told + QStringLiteral(" It is kept as %1, and a new game starts.").arg(shown(aside))
+                          : told + QStringLiteral(" A new game starts.");
+    }
+    return game;
+}
+
+QString SavedFiles::saveGame(const SavedGame& game, FileLayer& files)
+{
+    QString problem;
+    if (!readyToSave(problem))
+        return problem;
+    FolderLock lock(files, folder_);
+    const QByteArray name = savedGameFileName(game.kind);
+    if (const QString failed = replacePlayerFile(files, folder_, name, formatSavedGame(game)); !failed.isEmpty())
+        return QStringLiteral("The game in progress could not be saved: %1 %2.")
+            .arg(shown(folder_ + '/' + name), failed);
+    return QString();
+}
+
+void SavedFiles::removeGame(GameKind kind, FileLayer& files)
+{
+    if (folder_.isEmpty())
+        return;
+    FolderLock lock(files, folder_);
+    files.unlink((folder_ + '/' + savedGameFileName(kind)).constData());
+}
+
 QString SavedFiles::readProblems() const
 {
     return problems_.join(QLatin1Char('\n'));

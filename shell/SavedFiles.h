@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "AtomicFile.h"
+#include "SavedGame.h"
 #include "ScoreRecord.h"
 #include "SettingsFile.h"
 
@@ -30,6 +31,15 @@ public:
     // The end of the run: mysetting.cfg, then gameinfo.cfg, each attempted on its
     // own. Returns what failed, for the player; empty on success.
     QString saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files = systemFiles());
+
+    // The game of `kind` left running at the end of an earlier run. A file
+    // that cannot be read, is damaged or is of a newer version is moved aside
+    // (its name + ".damaged"), never deleted, and the outcome says why.
+    SavedGameRead loadGame(GameKind kind, FileLayer& files = systemFiles());
+    // Replaces the saved game of its kind at once; returns what failed, empty on success.
+    QString saveGame(const SavedGame& game, FileLayer& files = systemFiles());
+    // The game of `kind` is over or thrown away: its file goes.
+    void removeGame(GameKind kind, FileLayer& files = systemFiles());
 
 private:
     // The file in the player's folder, else the one beside the program.

@@ -33,10 +33,10 @@ constexpr int kEffectCount = sizeof(kEffects) / sizeof(kEffects[0]);
 constexpr int kPlaybacksPerEffect = 3;
 
 constexpr int kRate = 44100;
-// Every sound of the game is mono and plays from the centre: mixed as one
-// channel, the decoded effects take half the memory. SDL spreads the mix over
-// the speakers the device has.
-constexpr int kChannels = 1;
+// Mixed in stereo: the game's own effects are mono and play from the centre,
+// while a tune or effect made in stereo keeps its left and right. SDL spreads
+// the mix over the speakers the device has.
+constexpr int kChannels = 2;
 constexpr int kBufferFrames = 512;   // about 12 ms: a click is heard with the press
 
 constexpr int kSettleMs = 300;   // lets the last sound fade out of the device's buffers

@@ -15,6 +15,7 @@ AnchoredLabel::AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& 
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
+    setTextFormat(Qt::PlainText);
     setMargin(0);
     setIndent(0);
     setAlignment(anchor == Anchor::Centre ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);

@@ -73,9 +73,11 @@ void BoardView::refresh()
 
 void BoardView::paintEvent(QPaintEvent*)
 {
-    // Every expose shows the kept drawing as it is now.
+    // Every expose shows the kept drawing as it is now, clipped to the exposed
+    // part, and smoothly on a screen of another density than the surface's.
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);   // clipped to the exposed part, at any screen density
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, image_);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)

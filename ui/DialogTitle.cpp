@@ -65,6 +65,7 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
     strip.icon->setGeometry(4, 2, 16, 16);
 
     strip.title = new QLabel(text, client);
+    strip.title->setTextFormat(Qt::PlainText);
     strip.title->setObjectName(QStringLiteral("title"));
     strip.title->setFont(titleFont);
     QPalette white = strip.title->palette();

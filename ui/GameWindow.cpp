@@ -36,9 +36,9 @@ constexpr int kWindowHeight = 480;
 constexpr int kClickSound = 76;
 constexpr int kScoreTickMs = 40;
 
-QImage cellPicture(const std::string& picture)
+QImage cellPicture(const std::string& picture, int scale = pictureScale())
 {
-    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture));
+    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture), scale);
 }
 
 }   // namespace
@@ -48,10 +48,11 @@ ButtonContext gameButtons(SoundPlayer& sound)
     return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
 }
 
-GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
+GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
       sound_(sound),
+      random_(random),
       game_(*this, random_),
       minimising_(!onWayland())
 {
@@ -245,8 +246,14 @@ void GameWindow::pressHelp()
 
 void GameWindow::pressWebPage()
 {
-    openForPlayer(QUrl(QString::fromLatin1(data_.edition == 1 ? kProductPage : kMakerPage)),
-                  QStringLiteral("The web page"));
+    const QString page = QString::fromUtf8(data_.edition == 1 ? kProductPage : kMakerPage);
+    QUrl url(page);
+    if (page.isEmpty()) {
+        // No address was set for this build: our own page about the game.
+        url = QUrl::fromLocalFile(applicationFolder() + QStringLiteral("/help.html"));
+        url.setFragment(QString::fromLatin1(kAboutSection));
+    }
+    openForPlayer(url, QStringLiteral("The web page"));
 }
 
 void GameWindow::openForPlayer(const QUrl& url, const QString& what)
@@ -334,7 +341,8 @@ void GameWindow::refreshWindow()
 
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)))));
+    // At the density of the screen the window is on now.
+    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(NumberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -431,9 +439,11 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 
 void GameWindow::paintEvent(QPaintEvent*)
 {
-    // Every expose shows the kept drawing as it is now.
+    // Every expose shows the kept drawing as it is now, clipped to the exposed
+    // part, and smoothly on a screen of another density than the surface's.
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_);   // clipped to the exposed part, at any screen density
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, surface_);
 }
 
 void GameWindow::mousePressEvent(QMouseEvent* event)

@@ -50,8 +50,9 @@ public:
         std::function<void()> endProgram;                 // after the end of the run
     };
 
-    // Plays through the given sound, which outlives the window.
-    GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent = nullptr);
+    // Plays through the given sound and draws from the given random source,
+    // both of which outlive the window.
+    GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // The running game, for the tests that set up a board.
@@ -136,7 +137,7 @@ private:
 
     GameData& data_;
     SoundPlayer& sound_;
-    SystemRandom random_;
+    RandomSource& random_;
     Game game_;
     Desktop desktop_;
     ButtonContext buttons_;

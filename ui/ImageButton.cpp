@@ -45,7 +45,7 @@ void ImageButton::showFace(ButtonFace face)
     const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(static_cast<int>(face));
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
-    const QImage picture = loadPicture(path);
+    const QImage picture = loadPicture(path, pictureScale(*this));   // at the density of the button's screen
     if (picture.isNull())
         return;
     face_ = QPixmap::fromImage(picture);
@@ -164,6 +164,7 @@ void ImageButton::hideEvent(QHideEvent* event)
 void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);   // a face of another screen's density
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.drawPixmap(0, 0, face_);
 }

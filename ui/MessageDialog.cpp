@@ -1,9 +1,12 @@
 #include "MessageDialog.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStringList>
 #include <algorithm>
+#include <utility>
 
 #include "DialogFrame.h"
 #include "DialogTitle.h"
@@ -26,6 +29,49 @@ int twipsToPixels(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
+// The message wraps at spaces. A word wider than the message, a long path
+// above all, gets places to break as well: after each slash, and where a piece
+// is still too wide, between any two characters. The breaks are invisible.
+QString breakableText(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const QChar invisibleBreak(0x200B);
+    const auto fits = [&](const QString& piece) { return metrics.horizontalAdvance(piece) <= width; };
+    QString out;
+    qsizetype start = 0;
+    for (qsizetype end = 0; end <= text.size(); ++end) {
+        if (end < text.size() && !text[end].isSpace())
+            continue;
+        QString word = text.mid(start, end - start);
+        if (!fits(word)) {
+            QStringList pieces;
+            QString piece;
+            for (const QChar c : std::as_const(word)) {
+                piece += c;
+                if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+                    pieces << std::exchange(piece, QString());
+            }
+            pieces << piece;
+            for (QString& part : pieces) {
+                if (fits(part))
+                    continue;
+                QString spread;
+                for (qsizetype i = 0; i < part.size(); ++i) {
+                    spread += part[i];
+                    if (i + 1 < part.size() && !part[i].isHighSurrogate())
+                        spread += invisibleBreak;
+                }
+                part = spread;
+            }
+            word = pieces.join(invisibleBreak);
+        }
+        out += word;
+        if (end < text.size())
+            out += text[end];
+        start = end + 1;
+    }
+    return out;
+}
+
 class MessageWindow : public DialogFrame {
 public:
     MessageWindow(QWidget* owner, const QString& caption, const QString& text, MessageButtons answers,
@@ -38,6 +84,7 @@ public:
         message_ = new QLabel(client());
         message_->setObjectName(QStringLiteral("Message"));
         message_->setFont(gameFont(QStringLiteral("Tahoma"), 9));
+        message_->setTextFormat(Qt::PlainText);   // a media text is never markup
         message_->setWordWrap(true);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -51,7 +98,7 @@ public:
 
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.
-        message_->setText(text);
+        message_->setText(breakableText(text, message_->fontMetrics(), kMessageWidth));
         // An empty text has no height at all (Qt answers -1 for "none").
         const int messagePixels = std::max(0, message_->heightForWidth(kMessageWidth));
         message_->setGeometry(8, 28, kMessageWidth, messagePixels);

@@ -30,6 +30,7 @@ public:
 
         auto* prompt = new QLabel(data.text(Text::NamePrompt), client());
         prompt->setObjectName(QStringLiteral("prompt"));
+        prompt->setTextFormat(Qt::PlainText);
         prompt->move(12, 32);
         prompt->adjustSize();
 

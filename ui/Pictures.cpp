@@ -2,13 +2,41 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QWidget>
 
 namespace velko {
+
+namespace {
+
+// A partner copied or unpacked together with its picture may be a little
+// older than it; a picture replaced later is not.
+constexpr int kCopySlackSeconds = 10;
+
+// Whether the partner at `densePath` was made for the picture at `path`.
+bool belongs(const QString& path, const QString& densePath, int scale)
+{
+    const QSize plain = QImageReader(path).size();
+    const QSize dense = QImageReader(densePath).size();
+    if (!plain.isValid() || dense != plain * scale)
+        return false;
+    // Built-in pictures come together and have no times.
+    const QDateTime plainTime = QFileInfo(path).lastModified();
+    const QDateTime denseTime = QFileInfo(densePath).lastModified();
+    return !plainTime.isValid() || !denseTime.isValid() || denseTime.addSecs(kCopySlackSeconds) >= plainTime;
+}
+
+}   // namespace
 
 int pictureScale()
 {
     // The desktop's highest ratio: a window moved to the denser screen stays crisp.
     return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+int pictureScale(const QWidget& widget)
+{
+    return widget.devicePixelRatioF() > 1.0 ? 2 : 1;
 }
 
 QString scaledPicturePath(const QString& path, int scale)
@@ -26,14 +54,22 @@ QString scaledPicturePath(const QString& path, int scale)
 
 QImage loadPicture(const QString& path, int scale)
 {
-    if (scale > 1) {
-        QImage dense(scaledPicturePath(path, scale));
+    if (scale <= 1)
+        return QImage(path);
+    const QString densePath = scaledPicturePath(path, scale);
+    if (belongs(path, densePath, scale)) {
+        QImage dense(densePath);
         if (!dense.isNull()) {
             dense.setDevicePixelRatio(scale);
             return dense;
         }
     }
-    return QImage(path);
+    const QImage plain(path);
+    if (plain.isNull())
+        return plain;
+    QImage scaled = plain.scaled(plain.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(scale);
+    return scaled;
 }
 
 QPixmap loadPixmap(const QString& path, int scale)

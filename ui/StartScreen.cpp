@@ -70,6 +70,7 @@ void StartScreen::letGoOfTheScreen()
 void StartScreen::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);   // on a screen of another density
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, picture_);
 }

@@ -78,10 +78,11 @@ int main(int argc, char* argv[])
     // the module the game plays quietly. The game window is built on the
     // choice, once the start screen has let go of its picture.
     velko::GameSound sound;
+    velko::SystemRandom random;
     std::unique_ptr<velko::GameWindow> gameWindow;
-    const auto mainWindow = [&gameWindow, &data, &sound]() -> velko::GameWindow& {
+    const auto mainWindow = [&gameWindow, &data, &sound, &random]() -> velko::GameWindow& {
         if (!gameWindow)
-            gameWindow = std::make_unique<velko::GameWindow>(data, sound);
+            gameWindow = std::make_unique<velko::GameWindow>(data, sound, random);
         return *gameWindow;
     };
     velko::StartScreen startScreen(data, velko::gameButtons(sound));

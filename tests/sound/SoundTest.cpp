@@ -5,8 +5,10 @@
 
 #include "SdlSoundPlayer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -14,11 +16,13 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
 #include <tuple>
 #include <unistd.h>
+#include <vector>
 
 using namespace velko;
 namespace fs = std::filesystem;
@@ -31,17 +35,48 @@ const QString kMedia = QStringLiteral(VELKO_MEDIAS_DIR);
 const std::string kDiskFile =
     (fs::temp_directory_path() / ("velko-sound-" + std::to_string(getpid()) + ".raw")).string();
 
-// The loudest sample the disk driver writes over the next stretch of time; -1 if it writes none.
-int peakOver(int milliseconds)
+// The stereo frames (left, right) the disk driver writes over the next stretch of time.
+std::vector<std::array<std::int16_t, 2>> framesOver(int milliseconds)
 {
     const std::uintmax_t from = fs::file_size(kDiskFile);
     SDL_Delay(milliseconds);
     std::ifstream in(kDiskFile, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(from - from % 2));   // whole samples
+    in.seekg(static_cast<std::streamoff>(from - from % 4));   // whole frames
+    std::vector<std::array<std::int16_t, 2>> frames;
+    for (std::array<std::int16_t, 2> f; in.read(reinterpret_cast<char*>(f.data()), sizeof f);)
+        frames.push_back(f);
+    return frames;
+}
+
+// The loudest sample of one side (0 left, 1 right) of the frames; -1 if there are none.
+int peakOf(const std::vector<std::array<std::int16_t, 2>>& frames, int side)
+{
     int peak = -1;
-    for (std::int16_t s; in.read(reinterpret_cast<char*>(&s), sizeof s);)
-        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    for (const auto& f : frames)
+        peak = std::max(peak, std::abs(static_cast<int>(f[side])));
     return peak;
+}
+
+// The loudest sample the disk driver writes over the next stretch of time; -1 if it writes none.
+int peakOver(int milliseconds)
+{
+    const auto frames = framesOver(milliseconds);
+    return std::max(peakOf(frames, 0), peakOf(frames, 1));
+}
+
+// Writes a 16-bit stereo WAV file at the mixer's rate: half a second of a
+// square wave on the left, silence on the right.
+void writeLeftOnlyWav(const QString& path)
+{
+    constexpr std::uint32_t kFrames = 22050, kBytes = kFrames * 4;
+    const auto u32 = [](std::uint32_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [](std::int16_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+    QByteArray wav = "RIFF" + u32(36 + kBytes) + "WAVEfmt " + u32(16) + u16(1) + u16(2) + u32(44100) + u32(44100 * 4) +
+                     u16(4) + u16(16) + "data" + u32(kBytes);
+    for (std::uint32_t i = 0; i < kFrames; ++i)
+        wav += u16((i / 50) % 2 ? 10000 : -10000) + u16(0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size()) << path.toStdString();
 }
 
 // A shipped sound as the mixer decodes it, in 16-bit samples at the mixer's
@@ -122,9 +157,7 @@ TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResume
     EXPECT_EQ(peakOver(400), 0);
     sound->sleepIfSilent();
     ASSERT_TRUE(sound->asleep());
-    EXPECT_EQ(peakOver(150), -1) << "a sleeping device writes nothing";
     sound->playEffect(13);   // heard at once, while the tune stays where it rests
-    EXPECT_FALSE(sound->asleep());
     EXPECT_EQ(sound->effectPlaybacks(13), 1);
     const int loud = peakOver(700);
     EXPECT_GT(loud, 8000);
@@ -152,6 +185,60 @@ TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResume
     sound->resumeTune();
     SDL_Delay(100);
     EXPECT_EQ(peakOver(400), 0);
+}
+
+// The mixer plays in stereo: the shipped mono effects sound alike on both
+// sides, while a stereo effect or tune made for the left stays on the left.
+TEST_F(SoundTest, MonoEffectsPlayCentredAndStereoMediaKeepTheirSides)
+{
+    QTemporaryDir media;
+    QFile::copy(kMedia + QStringLiteral("/13.ogg"), media.filePath(QStringLiteral("13.ogg")));
+    writeLeftOnlyWav(media.filePath(QStringLiteral("11.ogg")));   // effects load whatever format the file holds
+    writeLeftOnlyWav(media.filePath(QStringLiteral("left.wav")));
+    start("disk", media.path());
+    ASSERT_TRUE(sound->effectLoaded(11) && sound->effectLoaded(13)) << "the disk driver did not open";
+    Mix_Music* leftTune = Mix_LoadMUS(QFile::encodeName(media.filePath(QStringLiteral("left.wav"))).constData());
+    ASSERT_NE(leftTune, nullptr) << Mix_GetError();
+    // What plays, and whether it is heard on the left only (else equally on both sides).
+    const std::pair<std::function<void()>, bool> cases[] = {
+        {[this] { sound->playEffect(13); }, false},
+        {[this] { sound->playEffect(11); }, true},
+        {[leftTune] { Mix_PlayMusic(leftTune, 0); }, true},
+    };
+    for (const auto& [play, leftOnly] : cases) {
+        SCOPED_TRACE(leftOnly ? "left only" : "mono");
+        play();
+        const auto frames = framesOver(400);
+        Mix_HaltChannel(-1), Mix_HaltMusic();
+        SDL_Delay(100);   // buffers already mixed drain out
+        EXPECT_GT(peakOf(frames, 0), 5000);
+        if (leftOnly)
+            EXPECT_EQ(peakOf(frames, 1), 0);
+        else
+            EXPECT_TRUE(std::all_of(frames.begin(), frames.end(), [](const auto& f) { return f[0] == f[1]; }));
+    }
+    Mix_FreeMusic(leftTune);
+}
+
+// With no tune, the player puts the device to sleep by itself on the event
+// loop once a click has sounded out, and the next click wakes it.
+TEST_F(SoundTest, AfterAClickWithNoTuneTheDeviceSleepsByItselfAndTheNextClickWakesIt)
+{
+    int argc = 1;
+    char name[] = "sound_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    start("disk");
+    ASSERT_TRUE(sound->effectLoaded(76)) << "the disk driver did not open";
+    // Nothing sounds after start-up: the first look puts the device to sleep.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->asleep(); }, 10000));
+    sound->playEffect(76);
+    EXPECT_FALSE(sound->asleep());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->asleep(); }, 10000)) << "the device stays awake";
+    EXPECT_EQ(peakOver(150), -1) << "a sleeping device writes nothing";
+    sound->playEffect(76);
+    EXPECT_FALSE(sound->asleep());
+    EXPECT_GT(peakOver(150), 0);
 }
 
 // Only the effects that load play, missing files and a missing device harm

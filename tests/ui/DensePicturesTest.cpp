@@ -10,24 +10,42 @@ namespace {
 
 using DensePictures = WindowTest;
 
-TEST_F(DensePictures, APictureComesFromIts2xPartnerElseFromItself)
+TEST_F(DensePictures, APictureComesFromIts2xPartnerOnlyWhenThePartnerBelongsToIt)
 {
-    // A media set with no 2x pictures: the 1x picture, drawn at its own size.
-    QTemporaryDir plainSet;
-    ASSERT_TRUE(QFile::copy(mediaPath("back.gif"), plainSet.filePath("back.gif")));
-    // The picture, its size in pixels and its pixel ratio.
-    const std::tuple<QString, QSize, qreal> loads[] = {
-        {mediaPath("back.gif"), {1280, 960}, 2},
-        {":/cells/I1", {90, 90}, 2},
-        {":/cursors/hand.png", {64, 64}, 2},
-        {plainSet.filePath("back.gif"), {640, 480}, 1},
-    };
-    for (const auto& [path, pixels, ratio] : loads) {
+    // Our pictures and their partners.
+    for (const auto& [path, pixels] : {std::pair{mediaPath("back.gif"), QSize(1280, 960)},
+                                       {":/cells/I1", {90, 90}},
+                                       {":/cursors/hand.png", {64, 64}}}) {
         const QImage picture = loadPicture(path, 2);
         EXPECT_EQ(picture.size(), pixels) << path.toStdString();
-        EXPECT_EQ(picture.devicePixelRatio(), ratio) << path.toStdString();
+        EXPECT_EQ(picture.devicePixelRatio(), 2) << path.toStdString();
     }
-    EXPECT_TRUE(loadPicture(plainSet.filePath("none.gif"), 2).isNull());
+    // A media author's back.gif (here our start picture) beside our back@2x.gif:
+    // the partner is used only when it is twice the size and not older.
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::tuple<const char*, const char*, QDateTime, bool> sets[] = {
+        {nullptr, nullptr, {}, false},                            // no partner at all
+        {"back@2x.gif", "back.gif", now.addSecs(-3600), false},   // the author's picture is newer
+        {"back@2x.gif", "back.gif", now, true},
+        {"phbt0@2x.gif", "back.gif", now, false}};   // not twice the size
+    for (const auto& [partner, picture, partnerTime, used] : sets) {
+        QTemporaryDir set;
+        ASSERT_TRUE(QFile::copy(mediaPath(picture ? picture : "game.gif"), set.filePath("back.gif")));
+        if (partner) {
+            ASSERT_TRUE(QFile::copy(mediaPath(partner), set.filePath("back@2x.gif")));
+            QFile file(set.filePath("back@2x.gif"));
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                        file.setFileTime(partnerTime, QFileDevice::FileModificationTime));
+        }
+        const QImage loaded = loadPicture(set.filePath("back.gif"), 2);
+        const QImage plain(set.filePath("back.gif"));
+        const QImage expected = used ? QImage(set.filePath("back@2x.gif"))
+                                     : plain.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_EQ(loaded.devicePixelRatio(), 2) << (partner ? partner : "none");
+        EXPECT_EQ(rgb(loaded), rgb(expected)) << (partner ? partner : "none") << " used " << used;
+    }
+    QTemporaryDir empty;
+    EXPECT_TRUE(loadPicture(empty.filePath("none.gif"), 2).isNull());
 }
 
 TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)

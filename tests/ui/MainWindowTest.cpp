@@ -2,6 +2,7 @@
 // counting score and the end of a game; the preview is drawn with the
 // pictures at the screen's density (DensePicturesTest).
 
+#include "ScriptedRandom.h"
 #include "WindowTestSupport.h"
 
 namespace velko::test {
@@ -59,6 +60,17 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
 
 TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheScoreIsReached)
 {
+    // The new game, with every ball purple and no joker, and its tune; then
+    // the new balls of the move that removes nothing go to (8, 8), (8, 7) and
+    // (7, 8), clear of the line, and the next preview.
+    const auto cell = [](int index) { return (8 - index + 0.5f) / 9; };
+    ScriptedRandom scripted;
+    for (int draw = 0; draw < 3 * 4 + 3 * 2 + 1; ++draw)
+        scripted.add(0.4f);
+    scripted.add({cell(8), cell(8), cell(8), cell(7), cell(7), cell(8)});
+    for (int draw = 0; draw < 3 * 2; ++draw)
+        scripted.add(0.4f);
+    random = &scripted;
     auto window = startedWindow();
     QTimer* clock = part<QTimer>(*window, "scoreClock");
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
@@ -85,6 +97,7 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
         expectShown(points);
         EXPECT_TRUE(window->gameRunning());
     }
+    EXPECT_EQ(scripted.remaining(), 0u);
     // Any board click sets the clock going; a wider score stays centred.
     window->game().score = 1000;
     clickCell(*window, 0, 0, Qt::RightButton);
@@ -103,7 +116,13 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         setBoard(*window, [](int c, int r) { return c + r >= 15 ? 0 : (c + 3 * r) % 6 + 1; });
         BoardView* board = boardOf(*window);
         const QImage before = pixels(board);
-        auto answer = onDialogs(highScore ? ownedBy(window.get(), pressing("cmdok")) : nullptr);
+        // The name is typed into the entry: its spaces are the name's, not the game window's.
+        auto answer = onDialogs(highScore ? ownedBy(window.get(),
+                                                    [](QDialog& dialog) {
+                                                        QTest::keyClicks(part(dialog, "name"), "Al Bo");
+                                                        press(part(dialog, "cmdok"));
+                                                    })
+                                          : nullptr);
         clickCell(*window, 6, 8);
         clickCell(*window, 7, 8);
         const QImage end(mediaPath(QString::fromLatin1(highScore ? "cmd.gif" : "gameover.gif")));
@@ -113,9 +132,8 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         EXPECT_EQ(pixels(board), wiped) << highScore;
         EXPECT_FALSE(window->gameRunning() || part<QTimer>(*window, "scoreClock")->isActive() || board->isEnabled());
         EXPECT_EQ(window->game().emptyCellCount(), 3);
-        const auto entered = [this](const ScoreRecord& record) {
-            return record.name == data.text(Text::NamelessPlayer) && record.points == 0;
-        };
+        EXPECT_FALSE(window->isMinimized());
+        const auto entered = [](const ScoreRecord& record) { return record.name == "Al Bo" && record.points == 0; };
         EXPECT_EQ(std::any_of(data.highScores.begin(), data.highScores.end(), entered), highScore);
         // The dead board takes no clicks; a new game asks nothing.
         clickCell(*window, 0, 0);

@@ -75,12 +75,26 @@ TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextAndKeepsTheAnswersUnderIt)
                  {"First line.\nSecond line.\nThird line.\nFourth.", 4 * line - 2, 5 * line},
                  {"A message long enough to need more than one line at this width, so it "
                   "wraps at the words and carries on.",
-                  2 * line - 2, 5 * line}};
+                  2 * line - 2, 5 * line},
+                 // Media texts are plain text, never markup.
+                 {"Say <b>Yes</b><br>or <i>No</i>", line - 2, 2 * line},
+                 // A long path breaks at its slashes, an overlong name anywhere.
+                 {"The help could not be opened: the file /home/player-with-a-long-name/.local/share/velko-lines/"
+                  "aFolderNameMuchTooLongToFitOnOneLineOfThisMessage/help.html is missing.",
+                  4 * line - 2, 8 * line}};
     for (const auto& c : cases) {
         answer(
             MessageButtons::Ok,
             [&c](QDialog& dialog) {
-                const int height = part(dialog, "Message")->height();
+                auto* message = part<QLabel>(dialog, "Message");
+                const int height = message->height();
+                // Every line fits the message's width: nothing is cut at its edge.
+                EXPECT_LE(message->fontMetrics()
+                              .boundingRect(QRect(0, 0, 224, 5000), Qt::TextWordWrap, message->text())
+                              .width(),
+                          224)
+                    << c.text;
+                EXPECT_EQ(message->text().remove(QChar(0x200B)), QString::fromUtf8(c.text));
                 EXPECT_GE(height, c.minHeight);
                 EXPECT_LT(height, c.maxHeight);
                 EXPECT_EQ(dialog.height(), height + 66);   // 990 twips around the text
