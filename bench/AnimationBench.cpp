@@ -17,6 +17,7 @@
 #include "DataPaths.h"
 #include "GameData.h"
 #include "GameWindow.h"
+#include "RandomSource.h"
 #include "SoundPlayer.h"
 #include "StartUp.h"
 
@@ -181,7 +182,8 @@ int main(int argc, char** argv)
         return 1;
     }
     SilentSound sound;
-    TimedWindow window(data, sound);
+    SystemRandom random;
+    TimedWindow window(data, sound, random);
     data.kind = GameKind::Normal;
     window.pressNewGame();
     window.show();
