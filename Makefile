@@ -11,7 +11,8 @@ SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config dpkg-dev file qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-dejavu-core fonts-dejavu-extra fonts-wqy-microhei \
-            xvfb xauth xdotool x11-utils imagemagick openbox clang clang-format libclang-rt-14-dev appstream time valgrind
+            xvfb xauth xdotool x11-utils imagemagick openbox clang clang-format libclang-rt-14-dev appstream time valgrind \
+            sway grim wtype qt6-wayland libwayland-dev
 
 .PHONY: all deps build run test test-asan soak bench leakcheck package clean
 
@@ -58,10 +59,11 @@ soak: deps $(ASAN)/CMakeCache.txt
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(ASAN)/velko-soak --games 100000 --seed 1
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target velko-bench velko-save-bench
+	cmake --build $(BUILD) -j $(JOBS) --target velko-bench velko-save-bench velko-animation-bench
 	$(BUILD)/velko-bench
 	$(BUILD)/velko-save-bench
 	bench/run-app-bench.sh $(BUILD)
+	bench/run-wayland-bench.sh $(BUILD)
 
 # A scripted session of the real program under valgrind.
 leakcheck: build

@@ -4,7 +4,8 @@
 # program with sound holds): start-up time to the first window shown, peak
 # memory of a running game, and what an idle running game and a minimised one
 # cost in 10 s: processor time and wake-ups (context switches of its threads).
-# Usage: bench/run-app-bench.sh BUILD_DIR   (VELKO_BENCH_DISPLAY=:N picks the X display, RUNS the starts)
+# Last, the turn's animation timed by velko-animation-bench, when it is built.
+# Usage: bench/run-app-bench.sh BUILD_DIR   (VELKO_BENCH_DISPLAY=:N picks the X display, RUNS the starts, TURNS the timed turns)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -113,3 +114,8 @@ printf 'peak memory of a running game: %d KiB, minimal Qt window %d KiB (ratio %
 printf 'processor use of an idle running game over 10 s: %s %% of one core\n' "$idle_cpu"
 printf 'wake-ups a second, main thread / whole process: idle running game %d / %d, minimised game %d / %d, minimal Qt window %d / %d\n' \
     "${idle_wake[0]}" "${idle_wake[1]}" "${min_wake[0]}" "${min_wake[1]}" "${base_wake[0]}" "${base_wake[1]}"
+
+# The turn's animation on X11, window shown and minimised (bench/run-wayland-bench.sh does it on Wayland).
+if [ -x "$build/velko-animation-bench" ]; then
+    "$build/velko-animation-bench" "${TURNS:-5}" 2>/dev/null
+fi
