@@ -272,21 +272,6 @@ TEST_F(PlayerFolder, ARecordThatCannotBeSavedIsToldWhenItIsMadeAndOnlyThen)
     }
 }
 
-// Names from old Windows code pages are shown in their own script; the saves
-// keep their bytes (the fault test above and the two copies below).
-TEST(StoredNames, OldCodePagesAreReadInTheirOwnScript)
-{
-    const std::pair<QByteArray, QString> cases[] = {
-        {"Ana", QStringLiteral("Ana")},
-        {"Zo\xC3\xAB", QStringLiteral("Zoë")},
-        {kCp1252Name, QStringLiteral("José Müller")},
-        {kGbkName, QStringLiteral("张伟")},
-        {"\x80 Euro", QStringLiteral("€ Euro")},
-        {"\x81", QStringLiteral("\u0081")}};   // the last is undefined in Windows-1252
-    for (const auto& [bytes, text] : cases)
-        EXPECT_EQ(decodeStoredName(bytes), text) << bytes.toHex().toStdString();
-}
-
 namespace {
 
 // A copy of the game in its own process (tests/files/AddRecordTool.cpp).

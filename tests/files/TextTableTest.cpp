@@ -2,6 +2,7 @@
 // old Windows code page, and the start-up errors for a file the game cannot use.
 
 #include "TextTable.h"
+#include "GameInfoFile.h"
 #include "LegacyText.h"
 #include "PlayerHome.h"
 #include "TextLines.h"
@@ -52,7 +53,7 @@ private:
 
 }   // namespace
 
-TEST(LegacyText, EachLocaleNamesItsWindowsCodePage)
+TEST(LegacyText, EachLocaleNamesItsWindowsCodePageForTextsAndStoredNames)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"C", "CP1252"},           {"POSIX", "CP1252"},        {"en_US.UTF-8", "CP1252"},
@@ -72,6 +73,18 @@ TEST(LegacyText, EachLocaleNamesItsWindowsCodePage)
         EXPECT_NE(known, reinterpret_cast<iconv_t>(-1)) << codePage;
         if (known != reinterpret_cast<iconv_t>(-1))
             iconv_close(known);
+    }
+    // Stored names go through the same decoder (the saves keep their bytes: the fault and two-copies tests).
+    const std::tuple<const char*, QByteArray, QString> names[] = {
+        {"C", "Zo\xC3\xAB", "Zoë"},
+        {"C", "Jos\xE9 M\xFCller", "José Müller"},
+        {"C", "\xD5\xC5\xCE\xB0", "张伟"},
+        {"en_GB", "\x80 Euro", "€ Euro"},
+        {"C", "\x81", "\u0081"},   // undefined in Windows-1252: read as Latin-1
+        {"ru_RU", "\xC8\xE3\xF0\xEE\xEA", "Игрок"}};
+    for (const auto& [locale, bytes, name] : names) {
+        const Locale players(locale);
+        EXPECT_EQ(decodeStoredName(bytes), name) << locale << " " << bytes.toHex().toStdString();
     }
     // LC_ALL, else LC_CTYPE, else LANG.
     for (const auto& [all, ctype, lang, codePage] : {std::tuple{"ru_RU", "ja_JP", "el_GR", "CP1251"},
