@@ -296,8 +296,9 @@ public:
 }   // namespace
 
 // Two copies of the game on one folder save at the same moment: the second
-// reads the table while the first waits to put its own in place. The folder's
-// lock makes it wait for the first, so the file keeps both records.
+// starts its save while the first, having read the table, waits to put its
+// own in place. The folder's lock holds the second back until the first is
+// done, so the second reads the first's record and the file keeps both.
 TEST_F(PlayerFolder, TwoCopiesSavingAtOnceEachKeepTheirRecord)
 {
     Copy first({"save", "Erste", "1500"}), second({"save", "Zweite", "1200"});
