@@ -124,6 +124,11 @@ bool SavedFiles::readyToSave(QString& problem) const
     return true;
 }
 
+bool SavedFiles::ownFile(const QByteArray& path) const
+{
+    return !folder_.isEmpty() && path.startsWith(folder_ + '/');
+}
+
 void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, FileLayer& files)
 {
     *this = SavedFiles();
@@ -139,7 +144,7 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
         const FileRead read = readEitherFile(files, kGameInfoName, largestGameInfo(), path);
         if (read.outcome == FileRead::Read) {
             table = parseGameInfo(read.bytes);
-            if (path.startsWith(folder_ + '/') && isReadOnly(read.mode)) {
+            if (ownFile(path) && isReadOnly(read.mode)) {
                 gameInfoKept_ = gameInfoReadOnly_ = true;
                 problems_ << readOnlyNotice(path, "new records");
             }
@@ -154,7 +159,7 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
         if (settings.outcome == FileRead::Unreadable) {
             settingsKept_ = true;
             problems_ << unreadable(path, settings.reason);
-        } else if (settings.outcome == FileRead::Read && path.startsWith(folder_ + '/') && isReadOnly(settings.mode)) {
+        } else if (settings.outcome == FileRead::Read && ownFile(path) && isReadOnly(settings.mode)) {
             settingsKept_ = true;
             problems_ << readOnlyNotice(path, "volume levels set in this run");
         }

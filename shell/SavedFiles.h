@@ -38,6 +38,8 @@ private:
     // The file in the player's folder, else the one beside the program.
     FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const;
     QString saveTable(ScoreTable& table, FileLayer& files);
+    // Whether `path` is in the player's folder, not beside the program.
+    bool ownFile(const QByteArray& path) const;
     bool readyToSave(QString& problem) const;
     // What the player loses when the table is not saved: said once per run, when it holds a new record.
     QString recordNotSaved(const ScoreTable& table);
