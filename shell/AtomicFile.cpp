@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -55,6 +56,23 @@ int FileLayer::flock(int fd, int operation)
     return ::flock(fd, operation);
 }
 
+int FileLayer::lstat(const char* path, struct stat* info)
+{
+    return ::lstat(path, info);
+}
+ssize_t FileLayer::readlink(const char* path, char* buffer, size_t size)
+{
+    return ::readlink(path, buffer, size);
+}
+int FileLayer::fchmod(int fd, mode_t mode)
+{
+    return ::fchmod(fd, mode);
+}
+int FileLayer::fchown(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group);
+}
+
 FileLayer& systemFiles()
 {
     static FileLayer layer;
@@ -85,7 +103,63 @@ QByteArray temporaryName(const QByteArray& name)
     return kTemporaryPrefix + name + '.' + QByteArray::number(::getpid()) + '.' + QByteArray::number(counter++);
 }
 
+constexpr int kMostLinks = 40;   // as many as the system itself follows in a path
+
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The file `path` leads to, through symbolic links (relative ones from the
+// link's own folder): `path` becomes its path and `info` its details, or
+// `exists` is false when nothing is there yet. Returns the reason on failure.
+QString followLinks(FileLayer& files, QByteArray& path, struct stat& info, bool& exists)
+{
+    for (int links = 0;; ++links) {
+        if (files.lstat(path.constData(), &info) != 0) {
+            if (errno != ENOENT)
+                return failure("cannot be examined");
+            exists = false;
+            return QString();
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            exists = true;
+            return QString();
+        }
+        if (links == kMostLinks) {
+            errno = ELOOP;
+            return failure("cannot be followed");
+        }
+        QByteArray link(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = files.readlink(path.constData(), link.data(), static_cast<size_t>(link.size()));
+        if (length < 0)
+            return failure("cannot be followed");
+        if (length == 0 || length >= link.size()) {
+            errno = length == 0 ? ENOENT : ENAMETOOLONG;
+            return failure("cannot be followed");
+        }
+        link.truncate(length);
+        path = link.startsWith('/') ? link : folderOf(path) + '/' + link;
+    }
+}
+
+// Gives the new file the old one's owner and group, as far as the game may
+// (only the superuser may give a file away; a member of the group may set it).
+void keepOwner(FileLayer& files, int fd, const struct stat& old)
+{
+    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid())
+        return;
+    if (files.fchown(fd, old.st_uid, old.st_gid) != 0)
+        files.fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+}
+
 }   // namespace
+
+bool isReadOnly(mode_t mode)
+{
+    return (mode & S_IWUSR) == 0;
+}
 
 FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
 {
@@ -109,6 +183,7 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
     } else {
         result.outcome = FileRead::Read;
         result.size = info.st_size;
+        result.mode = info.st_mode;
         result.bytes.resize(static_cast<qsizetype>(std::min<qint64>(limit, info.st_size)));
         qsizetype done = 0;
         while (done < result.bytes.size()) {
@@ -132,16 +207,35 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
     return result;
 }
 
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes)
+QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
+                          bool* readOnly)
 {
-    const QByteArray target = folder + '/' + name;
-    const QByteArray temporary = folder + '/' + temporaryName(name);
+    QByteArray target = folder + '/' + name;
+    struct stat old {};
+    bool exists = false;
+    if (const QString problem = followLinks(files, target, old, exists); !problem.isEmpty())
+        return problem;
+    if (exists && !S_ISREG(old.st_mode))
+        return QStringLiteral("is not an ordinary file, so it was left as it is");
+    if (exists && isReadOnly(old.st_mode)) {
+        if (readOnly)
+            *readOnly = true;
+        return QStringLiteral("is read-only, so it was left as it is");
+    }
+    // The temporary file lies beside the file it replaces: a rename never crosses file systems.
+    const QByteArray targetFolder = folderOf(target);
+    const QByteArray temporary = targetFolder + '/' + temporaryName(target.mid(target.lastIndexOf('/') + 1));
     const int fd =
         retried([&] { return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
     if (fd < 0)
         return failure("cannot be created");
 
     QString problem;
+    if (exists) {
+        keepOwner(files, fd, old);
+        if (files.fchmod(fd, old.st_mode & 07777) != 0)
+            problem = failure("cannot keep its permissions");
+    }
     qsizetype done = 0;
     while (problem.isEmpty() && done < bytes.size()) {
         const ssize_t wrote = retried(
@@ -167,7 +261,8 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
     }
 
     // The new name must reach the disk as well, or a power cut could bring the old file back.
-    const int folderFd = retried([&] { return files.open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
+    const int folderFd =
+        retried([&] { return files.open(targetFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
     if (folderFd < 0)
         return failure("was replaced, but its folder cannot be synced");
     if (retried([&] { return files.fsync(folderFd); }) != 0)

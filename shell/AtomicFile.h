@@ -3,6 +3,10 @@
 // is read without blocking and only when it is a regular file, and it is
 // replaced through a checked, synced temporary file in the same folder, so a
 // failure or a kill at any point leaves either the old file or the new one.
+// A file that is a symbolic link stays one: the file it names is replaced, in
+// its own folder. A replaced file keeps its permissions (and its owner and
+// group where the game may set them); one without its owner's write permission
+// is left as it is.
 // Paths are byte strings, exactly as the environment gives them.
 
 #include <QByteArray>
@@ -29,6 +33,10 @@ public:
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
     virtual int flock(int fd, int operation);
+    virtual int lstat(const char* path, struct stat* info);
+    virtual ssize_t readlink(const char* path, char* buffer, size_t size);
+    virtual int fchmod(int fd, mode_t mode);
+    virtual int fchown(int fd, uid_t owner, gid_t group);
 };
 FileLayer& systemFiles();
 
@@ -42,15 +50,22 @@ struct FileRead {
     enum Outcome { Missing, Read, Unreadable } outcome = Missing;
     QByteArray bytes;   // at most `limit` bytes of a regular file
     qint64 size = 0;    // the whole file's size
+    mode_t mode = 0;    // its type and permissions
     QString reason;     // why an existing file could not be read
 };
 // Opens without blocking (a FIFO or device never stalls the game) and reads
 // only a regular file.
 FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit);
 
-// Replaces `folder`/`name` with `bytes`. Returns an empty string on success,
-// else the reason; the old file then stays and no temporary file is left.
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes);
+// Replaces `folder`/`name` (or the file its links lead to, created when they
+// lead nowhere) with `bytes`. Returns an empty string on success, else the
+// reason; the old file then stays and no temporary file is left. A file its
+// owner made read-only is not replaced: the reason says so and `readOnly`, when
+// given, is set.
+QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
+                          bool* readOnly = nullptr);
+// Whether a file of this mode is one its owner has made read-only.
+bool isReadOnly(mode_t mode);
 
 // Holds the data folder's advisory lock while it lives (an empty folder holds nothing).
 class FolderLock {

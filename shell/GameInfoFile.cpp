@@ -1,9 +1,9 @@
 #include "GameInfoFile.h"
 
-#include <QStringDecoder>
+#include "LegacyText.h"
+
 #include <QtEndian>
 #include <cstring>
-#include <iconv.h>
 
 namespace velko {
 
@@ -60,42 +60,6 @@ QByteArray storedName(const QString& name)
     return utf8;
 }
 
-// The text of `bytes` in `charset` through iconv; false if any byte sequence is not one of its characters.
-bool decodeWith(const char* charset, const QByteArray& bytes, QString& text)
-{
-    const iconv_t converter = iconv_open("UTF-8", charset);
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return false;
-    QByteArray out(bytes.size() * 4 + 4, Qt::Uninitialized);
-    char* in = const_cast<char*>(bytes.constData());
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    char* to = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    const bool ok = iconv(converter, &in, &inLeft, &to, &outLeft) != static_cast<size_t>(-1) && inLeft == 0;
-    iconv_close(converter);
-    if (ok)
-        text = QString::fromUtf8(out.constData(), out.size() - static_cast<qsizetype>(outLeft));
-    return ok;
-}
-
-// Chinese text as a GBK or GB18030 name gives it: every character beyond ASCII
-// an ideograph, CJK punctuation or a full-width form.
-bool readsAsChinese(const QString& text)
-{
-    bool any = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            continue;
-        const bool chinese = (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x4DBF) ||
-                             (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
-        if (!chinese)
-            return false;
-        any = true;
-    }
-    return any;
-}
-
 template <typename T>
 void appendLittleEndian(QByteArray& out, T value)
 {
@@ -108,16 +72,7 @@ void appendLittleEndian(QByteArray& out, T value)
 
 QString decodeStoredName(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QString legacy;
-    if (decodeWith("GB18030", bytes, legacy) && readsAsChinese(legacy))
-        return legacy;
-    if (decodeWith("CP1252", bytes, legacy))
-        return legacy;
-    return QString::fromLatin1(bytes);   // the five bytes Windows-1252 leaves undefined
+    return decodeLegacyText(bytes);
 }
 
 QByteArray storedNameBytes(const ScoreRecord& record)

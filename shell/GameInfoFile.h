@@ -14,9 +14,8 @@ ScoreTable parseGameInfo(const QByteArray& bytes);
 QByteArray formatGameInfo(const ScoreTable& table);
 qint64 largestGameInfo();   // eight records of the longest names: all that is ever read
 
-// A stored name as text: UTF-8 when the bytes are UTF-8; else Chinese
-// (GB18030, which covers GBK) when they decode as such and every character
-// beyond ASCII is Chinese; else Windows-1252.
+// A stored name as text: UTF-8 when the bytes are UTF-8, else the Windows code
+// page of the player's language (decodeLegacyText()).
 QString decodeStoredName(const QByteArray& bytes);
 // The bytes a record's name is stored with: those it was read with, else its UTF-8.
 QByteArray storedNameBytes(const ScoreRecord& record);

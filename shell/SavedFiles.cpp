@@ -27,6 +27,12 @@ QString unreadable(const QByteArray& path, const QString& reason)
         .arg(shown(path), reason);
 }
 
+QString readOnlyNotice(const QByteArray& path, const char* lost)
+{
+    return QStringLiteral("The file %1 is read-only, so the game leaves it as it is: %2 will not be kept.")
+        .arg(shown(path), QLatin1String(lost));
+}
+
 bool sameRecord(const ScoreRecord& a, const ScoreRecord& b)
 {
     return a.points == b.points && std::memcmp(&a.when, &b.when, sizeof a.when) == 0 &&
@@ -53,8 +59,10 @@ FileRead SavedFiles::readEitherFile(FileLayer& files, const QByteArray& name, qi
     if (read.outcome == FileRead::Missing) {
         const QByteArray besideProgram = programFolder() + '/' + name;
         FileRead portable = readPlayerFile(files, besideProgram, limit);
-        if (portable.outcome == FileRead::Read)
+        if (portable.outcome == FileRead::Read) {
+            path = besideProgram;
             return portable;
+        }
     }
     return read;
 }
@@ -62,7 +70,7 @@ FileRead SavedFiles::readEitherFile(FileLayer& files, const QByteArray& name, qi
 QString SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
 {
     if (gameInfoKept_)
-        return QString();
+        return QString();   // the player was told at start-up, and of a record at the time
     const QByteArray path = folder_ + '/' + kGameInfoName;
     const FileRead disk = readPlayerFile(files, path, largestGameInfo());
     if (disk.outcome == FileRead::Unreadable)
@@ -75,12 +83,34 @@ QString SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
         if (!holds(onDisk_, record) && !holds(merged, record))
             insertScore(merged, record);
     }
-    const QString problem = replacePlayerFile(files, folder_, kGameInfoName, formatGameInfo(merged));
+    bool readOnly = false;
+    const QString problem = replacePlayerFile(files, folder_, kGameInfoName, formatGameInfo(merged), &readOnly);
+    if (readOnly) {
+        // Made read-only during the run: said once, and left alone from now on.
+        gameInfoKept_ = gameInfoReadOnly_ = recordLossTold_ = true;
+        return QStringLiteral("The high scores were not saved: %1 %2.").arg(shown(path), problem);
+    }
     if (!problem.isEmpty())
         return QStringLiteral("The high scores could not be saved: %1 %2.").arg(shown(path), problem);
     table = merged;
     onDisk_ = merged;
     return QString();
+}
+
+QString SavedFiles::recordNotSaved(const ScoreTable& table)
+{
+    bool newRecord = false;
+    for (const ScoreRecord& record : table)
+        newRecord = newRecord || !holds(onDisk_, record);
+    if (!newRecord || recordLossTold_)
+        return QString();
+    recordLossTold_ = true;
+    if (folder_.isEmpty())
+        return QStringLiteral("Your new record is not saved: neither XDG_DATA_HOME nor HOME names a folder to keep "
+                              "it in.");
+    return QStringLiteral("Your new record is not saved: %1 %2, so the game leaves it as it is.")
+        .arg(shown(folder_ + '/' + kGameInfoName),
+             gameInfoReadOnly_ ? QStringLiteral("is read-only") : QStringLiteral("could not be read at start-up"));
 }
 
 bool SavedFiles::readyToSave(QString& problem) const
@@ -92,6 +122,11 @@ bool SavedFiles::readyToSave(QString& problem) const
         return false;
     }
     return true;
+}
+
+bool SavedFiles::ownFile(const QByteArray& path) const
+{
+    return !folder_.isEmpty() && path.startsWith(folder_ + '/');
 }
 
 void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, FileLayer& files)
@@ -109,6 +144,10 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
         const FileRead read = readEitherFile(files, kGameInfoName, largestGameInfo(), path);
         if (read.outcome == FileRead::Read) {
             table = parseGameInfo(read.bytes);
+            if (ownFile(path) && isReadOnly(read.mode)) {
+                gameInfoKept_ = gameInfoReadOnly_ = true;
+                problems_ << readOnlyNotice(path, "new records");
+            }
         } else {
             table = defaultScoreTable(defaultName, nowDateValue());
             if (read.outcome == FileRead::Unreadable) {
@@ -120,6 +159,9 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
         if (settings.outcome == FileRead::Unreadable) {
             settingsKept_ = true;
             problems_ << unreadable(path, settings.reason);
+        } else if (settings.outcome == FileRead::Read && ownFile(path) && isReadOnly(settings.mode)) {
+            settingsKept_ = true;
+            problems_ << readOnlyNotice(path, "volume levels set in this run");
         }
     }
     onDisk_ = table;
@@ -193,6 +235,8 @@ VolumeLevels SavedFiles::loadVolumeLevels(FileLayer& files)
 
 QString SavedFiles::saveHighScores(ScoreTable& table, FileLayer& files)
 {
+    if (folder_.isEmpty() || gameInfoKept_)
+        return recordNotSaved(table);   // the start-up said why; the player hears what it means now
     QString problem;
     if (!readyToSave(problem))
         return problem;
@@ -209,10 +253,13 @@ QString SavedFiles::saveFiles(const VolumeLevels& levels, ScoreTable& table, Fil
     QStringList problems;
     if (!settingsKept_) {
         // The volume levels: the last copy of the game to save wins.
-        const QString failed = replacePlayerFile(files, folder_, kSettingsName, formatSettings(levels));
+        bool readOnly = false;
+        const QString failed = replacePlayerFile(files, folder_, kSettingsName, formatSettings(levels), &readOnly);
+        settingsKept_ = readOnly;   // made read-only during the run: said once
         if (!failed.isEmpty())
-            problems << QStringLiteral("The volume levels could not be saved: %1 %2.")
-                            .arg(shown(folder_ + '/' + kSettingsName), failed);
+            problems << QStringLiteral("The volume levels %1: %2 %3.")
+                            .arg(readOnly ? QStringLiteral("were not saved") : QStringLiteral("could not be saved"),
+                                 shown(folder_ + '/' + kSettingsName), failed);
     }
     if (const QString failed = saveTable(table, files); !failed.isEmpty())
         problems << failed;

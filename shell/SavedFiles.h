@@ -2,7 +2,8 @@
 // The two files a player keeps between runs, in the per-user data folder.
 // Every save holds the folder's lock, merges this run's new records into the
 // table on disk (so two copies of the game both keep theirs) and never
-// replaces a file that could not be read at start-up.
+// replaces a file that could not be read at start-up or that its owner made
+// read-only.
 
 #include <QStringList>
 
@@ -26,7 +27,9 @@ public:
     VolumeLevels loadVolumeLevels(FileLayer& files = systemFiles());
     // Saves the high-score table at once (after a new record's name is given);
     // `table` becomes the merged table written. Returns what failed, for the
-    // player; empty on success.
+    // player; empty on success. When gameinfo.cfg is left as it is (it could not
+    // be read at start-up or is read-only) or there is no folder to save in, a
+    // new record in `table` is not saved, and the first such call says so.
     QString saveHighScores(ScoreTable& table, FileLayer& files = systemFiles());
     // The end of the run: mysetting.cfg, then gameinfo.cfg, each attempted on its
     // own. Returns what failed, for the player; empty on success.
@@ -45,12 +48,18 @@ private:
     // The file in the player's folder, else the one beside the program.
     FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const;
     QString saveTable(ScoreTable& table, FileLayer& files);
+    // Whether `path` is in the player's folder, not beside the program.
+    bool ownFile(const QByteArray& path) const;
     bool readyToSave(QString& problem) const;
+    // What the player loses when the table is not saved: said once per run, when it holds a new record.
+    QString recordNotSaved(const ScoreTable& table);
 
     QByteArray folder_;           // empty: nowhere to save
     bool gameInfoKept_ = false;   // could not be read, so never replaced in this run
     bool settingsKept_ = false;
-    ScoreTable onDisk_;   // the table as last read or written: what this run did not add
+    bool gameInfoReadOnly_ = false;   // kept because its owner made it read-only
+    bool recordLossTold_ = false;     // the player heard that a record is not saved
+    ScoreTable onDisk_;               // the table as last read or written: what this run did not add
     QStringList problems_;
 };
 

@@ -1,6 +1,7 @@
 #include "TextTable.h"
 
 #include "AtomicFile.h"
+#include "LegacyText.h"
 #include "TextLines.h"
 
 #include <QDir>
@@ -36,8 +37,18 @@ QString quoted(const QByteArray& line)
     return QStringLiteral("\"%1\"").arg(text);
 }
 
-QString parseNamed(const QByteArray& bytes, TextTable& table, const QString& fileName)
+// The file as UTF-8. A media set made for the older Windows program is in the
+// code page of its language: the whole file is decoded at once, so no byte of
+// a two-byte character is taken for a line end or a prefix.
+QByteArray asUtf8(const QByteArray& bytes)
 {
+    const QByteArray bom = "\xEF\xBB\xBF";
+    return decodeLegacyText(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes).toUtf8();
+}
+
+QString parseNamed(const QByteArray& fileBytes, TextTable& table, const QString& fileName)
+{
+    const QByteArray bytes = asUtf8(fileBytes);
     const QList<QByteArray> lines = splitTextLines(bytes, kLinesNeeded, LineEnds::AsWritten);
     if (lines.size() < kLinesNeeded)
         return QStringLiteral("The text table %1 has %2 lines, but it needs %3: "

@@ -1,6 +1,8 @@
 #pragma once
 // medias/sysinfo.txt: the edition number on the first line, then the game's
-// 75 texts, each behind a two-character prefix that the game drops.
+// 75 texts, each behind a two-character prefix that the game drops. The file
+// is UTF-8, or for a media set made for the older Windows program the Windows
+// code page of the player's language (decodeLegacyText()).
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,13 @@
 // The files a player keeps between runs: mysetting.cfg's two volume levels,
-// and loading and saving both files in the player's own folder. Every test that saves runs
+// where the player's folder is, and loading and saving both files in it,
+// through links and with their permissions. Every test that saves runs
 // with its own home and data folder, never the real ones.
 
 #include "PlayerHome.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace velko;
 using namespace velko::test;
@@ -68,11 +73,97 @@ TEST_F(PlayerFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
     EXPECT_EQ(formatGameInfo(scores), formatGameInfo(ScoreTable()));
 }
 
-TEST_F(PlayerFiles, GameInfoIsWrittenEvenWhenTheSettingsCannotBe)
+// The data folder from the environment: XDG_DATA_HOME counts only as an
+// absolute path, as the XDG rules say, and so does HOME.
+TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
 {
-    ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("mysetting.cfg")));   // its writing must fail
-    loadHighScores();
-    saveFiles({5, 6});
-    EXPECT_EQ(fileBytes(gameInfoFilePath()), formatGameInfo(scores));
-    EXPECT_EQ(pairOf(loadVolumeLevels()), std::pair(50, 50));
+    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    const std::tuple<const char*, const char*, QByteArray> cases[] = {{"/x/data", "/h", "/x/data/velko-lines"},
+                                                                      {"data", "/h", "/h/.local/share/velko-lines"},
+                                                                      {"./data", "/h", "/h/.local/share/velko-lines"},
+                                                                      {"", "/h", "/h/.local/share/velko-lines"},
+                                                                      {"/x/data", "h", "/x/data/velko-lines"},
+                                                                      {"data", "h", ""},
+                                                                      {"", "", ""}};
+    for (const auto& [data, home, folder] : cases) {
+        qputenv("XDG_DATA_HOME", data);
+        qputenv("HOME", home);
+        EXPECT_EQ(playerFolder(), folder) << data << " " << home;
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_DATA_HOME", savedData);
+}
+
+// A saved file that is a symbolic link (kept by a dotfile manager, say) stays
+// one: the file it leads to is replaced, in its own folder, and keeps its
+// permissions; one that leads nowhere yet is made.
+TEST_F(PlayerFiles, ALinkedFileStaysALinkAndItsFileKeepsItsPermissions)
+{
+    const QString dots = home_.filePath("dots");
+    ASSERT_TRUE(QDir().mkpath(dots + "/deeper"));
+    const QString settings = folder_ + "/mysetting.cfg";
+    // The links, each as (where it is, what it says), and the file they lead to with its permissions.
+    const struct {
+        std::vector<std::pair<QString, QString>> links;
+        QString file;
+        int mode;   // 0: there is no file yet
+    } cases[] = {
+        {{{settings, "../../dots/mysetting.cfg"}}, dots + "/mysetting.cfg", 0600},
+        {{{settings, dots + "/deeper/hop"}, {dots + "/deeper/hop", "../mysetting.cfg"}}, dots + "/mysetting.cfg", 0664},
+        {{{settings, "../../dots/not-yet"}}, dots + "/not-yet", 0},
+        {{}, settings, 0604}};
+    for (const auto& [links, file, mode] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        for (const QString& path : {settings, dots + "/deeper/hop", dots + "/mysetting.cfg", dots + "/not-yet"})
+            QFile::remove(path);
+        for (const auto& [path, target] : links)
+            ASSERT_EQ(symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
+        if (mode != 0) {
+            writeBytes(file, " 7 \r\n 9 \r\n");
+            ASSERT_EQ(chmod(QFile::encodeName(file).constData(), static_cast<mode_t>(mode)), 0);
+        }
+        loadHighScores();
+        EXPECT_EQ(pairOf(loadVolumeLevels()), mode != 0 ? std::pair(7, 9) : std::pair(50, 50));
+        EXPECT_EQ(saveFiles({20, 30}), QString());
+        EXPECT_EQ(fileBytes(file), formatSettings({20, 30}));
+        for (const auto& [path, target] : links)
+            EXPECT_EQ(QFile(path).symLinkTarget(),
+                      QFileInfo(QFileInfo(path).absolutePath(), target).absoluteFilePath());
+        struct stat info {};
+        ASSERT_EQ(stat(QFile::encodeName(file).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, static_cast<mode_t>(mode != 0 ? mode : info.st_mode & 07777));
+        EXPECT_EQ(folderEntries(dots).filter(kTemporaryPrefix), QStringList());
+    }
+    // Links that lead round in a circle are no file: the save says so.
+    ASSERT_EQ(symlink("circle-b", QFile::encodeName(dots + "/circle-a").constData()), 0);
+    ASSERT_EQ(symlink("circle-a", QFile::encodeName(dots + "/circle-b").constData()), 0);
+    const QString problem = replacePlayerFile(systemFiles(), QFile::encodeName(dots), "circle-a", "x");
+    EXPECT_TRUE(problem.contains("followed")) << problem.toStdString();
+}
+
+// A file its owner made read-only stays as it is, and the player hears it
+// once: at the start when it was read-only then, else at the first save.
+TEST_F(PlayerFiles, AReadOnlyFileIsLeftAsItIsAndThePlayerToldOnce)
+{
+    for (const char* name : {"mysetting.cfg", "gameinfo.cfg"})
+        for (const bool fromTheStart : {true, false}) {
+            SCOPED_TRACE(testing::Message() << name << (fromTheStart ? " from the start" : " during the run"));
+            const QString path = folder_ + "/" + name;
+            QFile::remove(folder_ + "/mysetting.cfg"), QFile::remove(folder_ + "/gameinfo.cfg");
+            writeBytes(path, "kept");
+            const auto makeReadOnly = [&] { QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup); };
+            if (fromTheStart)
+                makeReadOnly();
+            loadHighScores();
+            const VolumeLevels levels = loadVolumeLevels();
+            makeReadOnly();
+            insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
+            const QString told = fromTheStart ? fileReadProblems() : saveFiles(levels);
+            EXPECT_TRUE(told.contains(path) && told.contains("read-only") && told.contains("as it is"))
+                << told.toStdString();
+            if (fromTheStart)
+                saveFiles(levels);
+            EXPECT_FALSE(saveFiles(levels).contains(name));   // never twice
+            EXPECT_EQ(fileBytes(path), QByteArray("kept"));
+        }
 }

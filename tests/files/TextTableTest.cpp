@@ -1,9 +1,13 @@
-// Reading medias/sysinfo.txt: the edition number, the 75 texts, and the
-// start-up errors for a file the game cannot use.
+// Reading medias/sysinfo.txt: the edition number, the 75 texts, a file in an
+// old Windows code page, and the start-up errors for a file the game cannot use.
 
 #include "TextTable.h"
+#include "GameInfoFile.h"
+#include "LegacyText.h"
 #include "PlayerHome.h"
 #include "TextLines.h"
+
+#include <iconv.h>
 
 using namespace velko;
 using velko::test::writeBytes;
@@ -27,7 +31,111 @@ TextTable parsedOk(const QByteArray& bytes)
     return table;
 }
 
+// Sets the player's locale variables while it lives.
+class Locale {
+public:
+    Locale(const char* all, const char* ctype = "", const char* lang = "")
+    {
+        for (const auto& [name, value] : {std::pair{"LC_ALL", all}, {"LC_CTYPE", ctype}, {"LANG", lang}}) {
+            saved_.append({name, qgetenv(name)});
+            qputenv(name, value);
+        }
+    }
+    ~Locale()
+    {
+        for (const auto& [name, value] : saved_)
+            qputenv(name, value);
+    }
+
+private:
+    QList<std::pair<const char*, QByteArray>> saved_;
+};
+
 }   // namespace
+
+TEST(LegacyText, EachLocaleNamesItsWindowsCodePageForTextsAndStoredNames)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"C", "CP1252"},           {"POSIX", "CP1252"},        {"en_US.UTF-8", "CP1252"},
+        {"de_DE@euro", "CP1252"},  {"zh_CN.UTF-8", "GB18030"}, {"zh_SG", "GB18030"},
+        {"zh_TW.Big5", "BIG5"},    {"zh_HK.UTF-8", "BIG5"},    {"ja_JP.eucJP", "CP932"},
+        {"ko_KR.UTF-8", "CP949"},  {"ru_RU.KOI8-R", "CP1251"}, {"uk_UA", "CP1251"},
+        {"bg_BG", "CP1251"},       {"sr_RS", "CP1251"},        {"sr_RS@latin", "CP1250"},
+        {"pl_PL.UTF-8", "CP1250"}, {"cs_CZ", "CP1250"},        {"sk_SK", "CP1250"},
+        {"hu_HU", "CP1250"},       {"ro_RO", "CP1250"},        {"hr_HR", "CP1250"},
+        {"sl_SI", "CP1250"},       {"el_GR.UTF-8", "CP1253"},  {"tr_TR", "CP1254"},
+        {"he_IL", "CP1255"},       {"ar_EG.UTF-8", "CP1256"},  {"lt_LT", "CP1257"},
+        {"lv_LV", "CP1257"},       {"et_EE", "CP1257"},        {"th_TH.TIS-620", "CP874"},
+        {"vi_VN", "CP1258"},       {"RU_ru", "CP1251"}};
+    for (const auto& [locale, codePage] : cases) {
+        EXPECT_EQ(legacyCodePage(locale), QByteArray(codePage)) << locale;
+        const iconv_t known = iconv_open("UTF-8", codePage);
+        EXPECT_NE(known, reinterpret_cast<iconv_t>(-1)) << codePage;
+        if (known != reinterpret_cast<iconv_t>(-1))
+            iconv_close(known);
+    }
+    // Stored names go through the same decoder (the saves keep their bytes: the fault and two-copies tests).
+    const std::tuple<const char*, QByteArray, QString> names[] = {
+        {"C", "Zo\xC3\xAB", "Zoë"},
+        {"C", "Jos\xE9 M\xFCller", "José Müller"},
+        {"C", "\xD5\xC5\xCE\xB0", "张伟"},
+        {"en_GB", "\x80 Euro", "€ Euro"},
+        {"C", "\x81", "\u0081"},   // undefined in Windows-1252: read as Latin-1
+        {"ru_RU", "\xC8\xE3\xF0\xEE\xEA", "Игрок"}};
+    for (const auto& [locale, bytes, name] : names) {
+        const Locale players(locale);
+        EXPECT_EQ(decodeStoredName(bytes), name) << locale << " " << bytes.toHex().toStdString();
+    }
+    // LC_ALL, else LC_CTYPE, else LANG.
+    for (const auto& [all, ctype, lang, codePage] : {std::tuple{"ru_RU", "ja_JP", "el_GR", "CP1251"},
+                                                     {"", "ja_JP", "el_GR", "CP932"},
+                                                     {"", "", "el_GR", "CP1253"},
+                                                     {"", "", "", "CP1252"}}) {
+        const Locale players(all, ctype, lang);
+        EXPECT_EQ(playersLegacyCodePage(), QByteArray(codePage)) << all << ctype << lang;
+    }
+}
+
+// A media set made for the older Windows program is in the code page of its
+// language. The whole file is decoded, so a two-byte character whose second
+// byte is an ASCII one (Shift_JIS, Big5) stays whole and a prefix of two such
+// characters is dropped whole; the name it gives the first table is saved as UTF-8.
+TEST(TextTable, ALegacyFileIsReadInThePlayersCodePage)
+{
+    // The locale, the first two lines as the file holds them, and the default name and title read from them.
+    const std::tuple<const char*, QByteArray, QByteArray, QString, QString> cases[] = {
+        {"de_DE.UTF-8", "00J\xFCrgen",
+         "01Velko Lines \x96 Gr\xF6\xDF"
+         "e",
+         "Jürgen", "Velko Lines – Größe"},
+        {"C", "00J\xFCrgen",
+         "01Velko Lines \x96 Gr\xF6\xDF"
+         "e",
+         "Jürgen", "Velko Lines – Größe"},
+        {"zh_CN.UTF-8", "00\xD5\xC5\xCE\xB0", "\xB2\xCA\xC7\xF2\xB4\xF3\xCA\xA6", "张伟", "大师"},
+        {"C", "00\xD5\xC5\xCE\xB0", "01\xB2\xCA\xC7\xF2", "张伟", "彩球"},   // Chinese by its content
+        {"ja_JP.UTF-8", "00\x8E\x52\x93\x63", "01\x83\x5C\x83\x74\x83\x67\x8B\x85", "山田", "ソフト球"},
+        {"zh_TW.UTF-8", "00\xB3\xAF", "01\xBC\x75\xAF\x5D", "陳", "彈珠"},
+        {"ru_RU.UTF-8", "00\xC8\xE3\xF0\xEE\xEA", "01\xD8\xE0\xF0\xE8\xEA\xE8", "Игрок", "Шарики"},
+        // The file is one text in one code page, even where a line alone would read as UTF-8.
+        {"de_DE.UTF-8", "00\xC3\xA9t\xC3\xA9",
+         "01Lines \x96 Gr\xF6\xDF"
+         "e",
+         "Ã©tÃ©", "Lines – Größe"},
+        {"ru_RU.UTF-8", "00Spieler",
+         "01Gr\xC3\xB6\xC3\x9F"
+         "e",
+         "Spieler", "Größe"}};   // UTF-8 stays UTF-8
+    for (const auto& [locale, nameLine, titleLine, name, title] : cases) {
+        const Locale players(locale);
+        const TextTable table = parsedOk("1\r\n" + nameLine + "\r\n" + titleLine + "\r\n" + tableFile("x", 74).mid(3));
+        EXPECT_EQ(table.texts[0], name) << locale;
+        EXPECT_EQ(table.texts[1], title) << locale;
+        EXPECT_EQ(table.texts[74], QStringLiteral("text 72")) << locale;
+        const ScoreTable scores = parseGameInfo(formatGameInfo(defaultScoreTable(table.texts[0], 1.0)));
+        EXPECT_EQ(scores[0].nameBytes, name.toUtf8()) << locale;
+    }
+}
 
 TEST(TextTable, EveryLineEndDropsThePrefixAndReadsOnly75Texts)
 {
