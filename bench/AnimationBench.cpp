@@ -80,14 +80,13 @@ double most(const std::vector<double>& v)
 void setBoard(TimedWindow& window, std::initializer_list<std::array<int, 3>> balls)
 {
     Game& game = window.game();
-    for (int column = 0; column < kCells; ++column)
-        for (int row = 0; row < kCells; ++row)
-            game.board[column][row] = Colour::Empty;
+    Grid<Colour> board{};
     for (const auto& [column, row, colour] : balls)
-        game.board[column][row] = ColourNumbered(colour);
+        board[column][row] = colourNumbered(colour);
+    game.setBoard(board);
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            game.drawCell({column, row}, game.board[column][row]);
+            window.drawCell({column, row}, board[column][row]);
     game.dropSelection();
     window.refreshBoard();
     QApplication::processEvents();
@@ -95,7 +94,7 @@ void setBoard(TimedWindow& window, std::initializer_list<std::array<int, 3>> bal
 
 void pressCell(TimedWindow& window, int column, int row)
 {
-    window.game().pressBoard(kLeftButton, column * kCellSize + 22.0f, row * kCellSize + 22.0f);
+    window.game().press(Cell{column, row}, MouseButton::Left);
     QApplication::processEvents();
 }
 
