@@ -126,6 +126,9 @@ private:
     void tellSaveProblem(const QString& problem);
     void runScoreClockWhileCounting();
 
+    // Asks whether to take up the game left at the last run, now on the board;
+    // No starts a new game in its place.
+    void offerLeftGame(std::int32_t score);
     // A new game of the chosen kind, with its tune, kept on disk at once.
     void startNewGame();
     // Keeps the game in progress on disk once a turn is over, so that a quit,

@@ -16,10 +16,6 @@ bool inLine(int cell)
     return cell % 9 == 4 && cell / 9 >= 2 && cell / 9 <= 6;
 }
 
-struct Move {
-    int from, to, steps;
-};
-
 // A ball that `movable` accepts and an empty cell that `target` accepts,
 // joined by empty cells with no diagonal steps.
 std::optional<Move> findMove(const Board& board, const std::function<bool(int)>& movable,
@@ -173,6 +169,31 @@ Board GameOnScreen::settledBoard()
     return seen;
 }
 
+Board GameOnScreen::make(const Move& move)
+{
+    const auto board = place("main", "board");
+    const QPoint origin = window.topLeft() + QPoint(board.x, board.y);
+    const auto centre = [&](int cell) { return origin + QPoint(cell / 9 * 45 + 22, cell % 9 * 45 + 22); };
+    click(centre(move.from));
+    QThread::msleep(200);
+    click(centre(move.to));
+    // The board once the move, the blink and the new balls are over.
+    QThread::msleep(600 + 75 * move.steps);
+    return settledBoard();
+}
+
+Board GameOnScreen::playMoves(int moves)
+{
+    Board shown = settledBoard();
+    for (int move = 0; move < moves; ++move) {
+        const std::optional<Move> next = nextMove(shown);
+        if (!next)
+            break;
+        shown = make(*next);
+    }
+    return shown;
+}
+
 void GameOnScreen::playUntilALineIsScored()
 {
     Board shown = settledBoard();
@@ -182,9 +203,6 @@ void GameOnScreen::playUntilALineIsScored()
     // Gather five of a colour on the line. The move that completes it must
     // leave the five cells empty on the screen; every other move that
     // removes nothing brings new balls.
-    const auto board = place("main", "board");
-    const QPoint origin = window.topLeft() + QPoint(board.x, board.y);
-    const auto centre = [&](int cell) { return origin + QPoint(cell / 9 * 45 + 22, cell % 9 * 45 + 22); };
     const auto newGame = place("main", "newgame");
     bool scored = false, newBalls = false;
     // The scripted player usually gathers its line in a dozen moves; when the
@@ -193,12 +211,7 @@ void GameOnScreen::playUntilALineIsScored()
         const std::optional<Move> next = nextMove(shown);
         ASSERT_TRUE(next) << "no ball can move";
         const int before = count(shown, 0);
-        click(centre(next->from));
-        QThread::msleep(200);
-        click(centre(next->to));
-        // The board once the move, the blink and the new balls are over.
-        QThread::msleep(600 + 75 * next->steps);
-        shown = settledBoard();
+        shown = make(*next);
         if (count(shown, -1) == 81) {   // the game is over: its end picture covers the board
             // A score good enough for the table asks a name first; its OK keeps the one offered.
             const QRect entry = waitForWindow([](QRect r) { return r.width() < 400 && r.height() < 300; }, 2000);
@@ -230,7 +243,8 @@ void GameOnScreen::answerYesAndCheckTheSavedFiles(QRect dialog)
     const auto yes = place("message", "cmdyes");
     click(QPoint(dialog.x() + 1 + yes.centreX(), dialog.bottom() - 19));
     EXPECT_TRUE(game_.waitForFinished(10000) && game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0)
-        << "the game did not end well after Yes";
+        << "the game did not end well after Yes: state " << game_.state() << ", exit status " << game_.exitStatus()
+        << ", code " << game_.exitCode();
     EXPECT_EQ(fileBytes(dataFile("mysetting.cfg")), QByteArray(" 50 \r\n 50 \r\n"));
     // Eight whole records and nothing after them.
     const QByteArray scores = fileBytes(dataFile("gameinfo.cfg"));

@@ -19,6 +19,10 @@ namespace velko::test {
 // The board as the screen shows it, cell (column, row) at 9 * column + row:
 // 0 empty, 1..8 a ball, -1 a cell that shows no cell picture.
 using Board = std::array<int, 81>;
+// A ball's move from cell to cell (9 * column + row), and its length.
+struct Move {
+    int from, to, steps;
+};
 
 // How far the `scale` x `scale` square of `screen` at `topLeft` (in pixels of
 // the screenshot) is from `picture`: the mean difference of a colour channel.
@@ -48,6 +52,10 @@ protected:
     // The board once it is still: two looks in a row alike, with a cell
     // picture in every cell (or in none, under the end picture).
     Board settledBoard();
+    // Makes the move with two clicks and reads the board once it is still again.
+    Board make(const Move& move);
+    // Makes that many moves of the scripted player and gives the board they leave.
+    Board playMoves(int moves);
     // Moves balls until a line of five leaves the screen, taking new games as boards fill up.
     void playUntilALineIsScored();
     // Clicks the quit question's Yes in the dialog whose rectangle is `dialog`,

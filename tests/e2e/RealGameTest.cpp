@@ -4,6 +4,7 @@
 // scored line leave the screen, quit through the question and find both files
 // saved; and a level set just before the program is killed is saved too.
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -93,4 +94,60 @@ TEST_F(RealGame, ALevelSetJustBeforeAKillIsSaved)
     const VolumeLevels levels = parseSettings(fileBytes(dataFile("mysetting.cfg")));
     EXPECT_EQ(levels.effects, 50);
     EXPECT_TRUE(levels.music >= 10 && levels.music < 30) << levels.music;
+}
+
+// A game killed midway (a crash, a power cut) is offered back at the next start
+// of its kind: Yes shows the same board, preview and score; after a quit it is
+// offered again, and No starts a fresh game.
+TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
+{
+    // The board, the three preview places and the score, as the screen shows them.
+    const auto look = [this] {
+        const Board board = settledBoard();
+        QThread::msleep(2500);   // the shown score counts up to the score
+        const QImage screen = screenshot();
+        QImage places(3 * 45 + 90, 45, QImage::Format_RGB32);
+        places.fill(Qt::black);
+        QPainter paint(&places);
+        const std::pair<const char*, QRect> parts[] = {{"main", QRect(500, 248, 45, 45)},
+                                                       {"main", QRect(572, 317, 45, 45)},
+                                                       {"main", QRect(491, 370, 45, 45)},
+                                                       {"main", QRect(520, 66, 90, 30)}};   // the score
+        int x = 0;
+        for (const auto& [where, part] : parts) {
+            paint.drawImage(x, 0, screen.copy(part.translated(window.topLeft())));
+            x += part.width();
+        }
+        return std::pair{board, places};
+    };
+    const auto answer = [this](const char* button) {
+        const QRect dialog = waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; });
+        ASSERT_FALSE(dialog.isNull()) << "the game left was not offered back";
+        QThread::msleep(300);
+        const auto pressed = place("message", button);
+        click(QPoint(dialog.x() + 1 + pressed.centreX(), dialog.bottom() - 19));
+        QThread::msleep(1000);
+    };
+    playMoves(6);
+    const auto [board, places] = look();
+    game_.kill();   // SIGKILL: nothing at the end of the run happens
+    ASSERT_TRUE(game_.waitForFinished(10000));
+
+    startNormalGame();
+    answer("cmdyes");
+    const auto [boardAgain, placesAgain] = look();
+    EXPECT_EQ(boardAgain, board);
+    EXPECT_EQ(placesAgain, places) << "the preview or the score differ";
+
+    const auto quit = place("main", "ex");
+    click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
+    const QRect question = waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; });
+    ASSERT_FALSE(question.isNull()) << "the quit question did not appear";
+    QThread::msleep(300);
+    answerYesAndCheckTheSavedFiles(question);
+
+    startNormalGame();
+    answer("cmdno");
+    const Board fresh = settledBoard();
+    EXPECT_TRUE(81 - count(fresh, 0) >= 1 && 81 - count(fresh, 0) <= 3) << "a fresh game has its first balls only";
 }

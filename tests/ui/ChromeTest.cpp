@@ -219,6 +219,7 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
         start.show();
         const auto answer = onDialogs(act ? ownedBy(window.get(), act) : nullptr);
         press(part(start, "ptms"));
+        QCoreApplication::processEvents();   // a question comes once the press is over
         return window;
     };
     {
