@@ -115,6 +115,8 @@ private:
     // they complete; ends the game when `count` balls no longer fit.
     void dropNewBalls(int count);
     void gameOver();
+    // Draws every cell as the board holds it, and shows them.
+    void drawWholeBoard();
 
     GameScreen& screen_;
     RandomSource& random_;

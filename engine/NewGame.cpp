@@ -21,10 +21,7 @@ void Game::startGame()
     selection_.reset();
     screen_.hideMarker();
 
-    for (int column = 0; column < kCells; ++column)
-        for (int row = 0; row < kCells; ++row)
-            screen_.drawCell({column, row}, board_[column][row]);
-    screen_.refreshBoard();
+    drawWholeBoard();
 
     score_ = 0;
     shownScore_ = 0;
@@ -48,15 +45,20 @@ void Game::resumeGame(GameKind gameKind, const Grid<Colour>& cells, const std::a
     selection_.reset();
     screen_.hideMarker();
 
-    for (int column = 0; column < kCells; ++column)
-        for (int row = 0; row < kCells; ++row)
-            screen_.drawCell({column, row}, board_[column][row]);
-    screen_.refreshBoard();
+    drawWholeBoard();
 
     score_ = shownScore_ = points;
     screen_.showScore(score_);
     screen_.setScoreTimer(true);
     screen_.setBoardEnabled(true);
+}
+
+void Game::drawWholeBoard()
+{
+    for (int column = 0; column < kCells; ++column)
+        for (int row = 0; row < kCells; ++row)
+            screen_.drawCell({column, row}, board_[column][row]);
+    screen_.refreshBoard();
 }
 
 }   // namespace velko
