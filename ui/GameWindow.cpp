@@ -206,15 +206,11 @@ void GameWindow::takeStartChoice(StartChoice choice)
     }
     data_.kind = choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge;
     const SavedGameRead left = data_.savedFiles.loadGame(data_.kind);
-    // A question or a notice waits until the start screen's press is over and
-    // the start screen is gone: a dialog must not run inside its handler.
     if (left.outcome != SavedGameRead::Read) {
         startNewGame();
         show();
-        if (left.outcome != SavedGameRead::Missing) {
-            // The file is kept aside, so this is told once.
-            QTimer::singleShot(0, this, [this, reason = left.reason] { tellPlayer(reason, MessageButtons::Ok); });
-        }
+        if (left.outcome != SavedGameRead::Missing)
+            tellPlayer(left.reason, MessageButtons::Ok);   // the file is kept aside, so this is told once
         return;
     }
     // The game left at the last run stands on the board while the player is asked.
@@ -224,7 +220,7 @@ void GameWindow::takeStartChoice(StartChoice choice)
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
     lastKept_ = left.game;
     show();
-    QTimer::singleShot(0, this, [this, score = left.game.score] { offerLeftGame(score); });
+    offerLeftGame(left.game.score);
 }
 
 void GameWindow::offerLeftGame(std::int32_t score)

@@ -53,18 +53,19 @@ void StartScreen::choose(StartChoice choice)
     if (chosen_)
         return;
     chosen_ = true;
-    letGoOfTheScreen();   // before the game window takes its memory
-    emit chosen(choice);
-    close();
-}
-
-void StartScreen::letGoOfTheScreen()
-{
-    // The start screen is never shown again: its picture and, once the event
-    // in hand is over, its window surface are given back before the game
-    // window takes its own.
+    // The start screen is never shown again: its picture goes at once.
     picture_ = QImage();
-    QTimer::singleShot(0, this, [this] { destroy(); });
+    // The choice is carried out once this press is over: what it starts may
+    // ask the player something, and a dialog run inside the press of a button
+    // whose window is going away brings the program down when it ends. The
+    // screen is hidden, not closed (closing the last window would end the
+    // program), and its window surface is given back before the game window
+    // takes its own.
+    QTimer::singleShot(0, this, [this, choice] {
+        hide();
+        destroy();
+        emit chosen(choice);
+    });
 }
 
 void StartScreen::paintEvent(QPaintEvent*)

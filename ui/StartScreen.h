@@ -17,8 +17,9 @@ public:
     // The buttons take the game's pictures and click from `buttons`.
     StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent = nullptr);
 
-    // The player's choice, taken once. The screen gives back its picture and
-    // window surface first (it never shows again), then reports the choice and closes.
+    // The player's choice, taken once. Once the event in hand is over the
+    // screen hides, gives back its picture and window surface (it never
+    // shows again) and reports the choice.
     void choose(StartChoice choice);
 
 signals:
@@ -31,7 +32,6 @@ protected:
 
 private:
     void addButton(const char* name, int top, int height, StartChoice choice);
-    void letGoOfTheScreen();
 
     ButtonContext buttons_;
     QImage picture_;

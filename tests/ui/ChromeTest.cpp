@@ -184,6 +184,7 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         start.show();
         sound.heard.clear();
         press(part(start, button));
+        QCoreApplication::processEvents();   // the choice is carried out once the press is over
         EXPECT_EQ(sound.heard.front(), "effect 76") << "the button's click";
         // A new game sounds and starts a tune; the quit shuts the sound down.
         const std::string& last = sound.heard.back();
@@ -207,6 +208,38 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
     }
 }
 
+// The start screen's quit when nothing can be saved: the player is told, and
+// the program then ends well, closing every window as Qt's quit does.
+TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
+{
+    QTemporaryDir home;
+    QFile blocker(home.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName() + "/data"));
+    ASSERT_FALSE(runStartUp(mediaFolder(), data).isEmpty() && data.savedFiles.readProblems().isEmpty());
+    auto window = makeWindow();
+    window->desktop().endProgram = [this] {
+        ++programEnds;
+        QApplication::closeAllWindows();
+    };
+    QString told;
+    {
+        StartScreen start(data, window->buttons());
+        QObject::connect(&start, &StartScreen::chosen, window.get(), &GameWindow::takeStartChoice);
+        start.show();
+        const auto answer = onDialogs([&told](QDialog& dialog) {
+            told = part<QLabel>(dialog, "Message")->text();
+            press(part(dialog, "cmdok"));
+        });
+        press(part(start, "tcyx"));
+        QCoreApplication::processEvents();
+    }
+    qputenv("XDG_DATA_HOME", dataHome);
+    EXPECT_TRUE(told.contains("Nothing could be saved")) << told.toStdString();
+    EXPECT_EQ(programEnds, 1);
+}
+
 // A game left running (a crash, a kill, a quit) is offered back when its kind
 // is chosen again: Yes takes it up as it stood, No (or a damaged file, which is
 // told and kept aside) starts afresh in its place.
@@ -219,7 +252,7 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
         start.show();
         const auto answer = onDialogs(act ? ownedBy(window.get(), act) : nullptr);
         press(part(start, "ptms"));
-        QCoreApplication::processEvents();   // a question comes once the press is over
+        QCoreApplication::processEvents();   // the choice is carried out once the press is over
         return window;
     };
     {
