@@ -35,7 +35,6 @@ namespace {
 
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
-constexpr int kClickSound = 76;
 constexpr int kScoreTickMs = 40;
 
 QImage cellPicture(const std::string& picture, int scale = pictureScale())
@@ -47,7 +46,7 @@ QImage cellPicture(const std::string& picture, int scale = pictureScale())
 
 ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
+    return ButtonContext{mediaFolder(), [&sound] { sound.play(Sound::Click); }};
 }
 
 GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent)
@@ -416,16 +415,7 @@ void GameWindow::sleepMs(int ms)
 }
 void GameWindow::playSound(Sound sound)
 {
-    // The numbers of the effect files in the media folder.
-    switch (sound) {
-    case Sound::Select: sound_.playEffect(0); break;
-    case Sound::NewGame: sound_.playEffect(11); break;
-    case Sound::Refused: sound_.playEffect(12); break;
-    case Sound::HighScore: sound_.playEffect(13); break;
-    case Sound::GameOver: sound_.playEffect(14); break;
-    case Sound::LinesRemoved: sound_.playEffect(15); break;
-    case Sound::Step: sound_.playEffect(25); break;
-    }
+    sound_.play(sound);
 }
 void GameWindow::stopMusic()
 {
