@@ -23,6 +23,7 @@
 #include "LevelBar.h"
 #include "MessageDialog.h"
 #include "NameEntryDialog.h"
+#include "PictureCache.h"
 #include "Pictures.h"
 #include "SavedFiles.h"
 #include "ScreenPlacement.h"
@@ -36,11 +37,6 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 constexpr int kScoreTickMs = 40;
-
-QImage cellPicture(const std::string& picture, int scale = pictureScale())
-{
-    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture), scale);
-}
 
 }   // namespace
 
@@ -375,7 +371,8 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const PreviewPlace& place = kPreviewPlaces[slot];
-    const QImage image = cellPicture(place.family + std::to_string(numberOf(colour)));
+    const QImage image =
+        cellPicture(QString::fromStdString(place.family + std::to_string(numberOf(colour))), pictureScale());
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -392,7 +389,8 @@ void GameWindow::refreshWindow()
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
     // At the density of the screen the window is on now.
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(numberOf(colour)), pictureScale(*this))));
+    marker_->setPixmap(
+        QPixmap::fromImage(cellPicture(QStringLiteral("T%1").arg(numberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
