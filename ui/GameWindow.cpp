@@ -19,6 +19,7 @@
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
+#include "GameLog.h"
 #include "HighScoreWindow.h"
 #include "LevelBar.h"
 #include "MessageDialog.h"
@@ -347,7 +348,7 @@ void GameWindow::tellSaveProblem(const QString& problem)
     if (problem.isEmpty())
         return;
     if (endsQuietly_)
-        qWarning("%s", qUtf8Printable(problem));   // no one is there to answer a dialog
+        qCWarning(gameLog, "%s", qUtf8Printable(problem));   // no one is there to answer a dialog
     else
         tellPlayer(problem, MessageButtons::Ok);
 }
