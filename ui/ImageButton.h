@@ -28,7 +28,8 @@ public:
     ImageButton(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
 
     QString name() const { return name_; }
-    // Shows the picture <name><face>; a missing or broken picture leaves the face as it was.
+    // Shows the picture <name><face>, read from the folder the first time it shows at
+    // the screen's density; a missing or broken picture leaves the face as it was.
     void showFace(ButtonFace face);
 
 signals:
