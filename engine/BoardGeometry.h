@@ -3,10 +3,10 @@
 // cell (0, 0) at the top left. The window's board and the scenario replay,
 // whose clicks arrive as pixels, both find the cell under a click here.
 
-#include <cmath>
 #include <optional>
 
 #include "Board.h"
+#include "Rounding.h"
 
 namespace velko {
 
@@ -20,7 +20,7 @@ inline int cellIndexAt(float pixel)
 {
     if (!(pixel > -1.0f && pixel < static_cast<float>(kBoardPixels)))
         return -1;   // also catches NaN
-    const float rounded = std::nearbyint(pixel);
+    const float rounded = roundHalfToEven(pixel);
     if (rounded < 0.0f || rounded >= static_cast<float>(kBoardPixels))
         return -1;
     return static_cast<int>(rounded) / kCellSize;

@@ -7,11 +7,9 @@
 #include <cstdint>
 
 #include "Board.h"
+#include "Sound.h"
 
 namespace velko {
-
-// The game's sound effects.
-enum class Sound { Select, Step, Refused, LinesRemoved, NewGame, GameOver, HighScore };
 
 // How a game ended: the picture that wipes over the board.
 enum class Ending { GameOver, HighScore };

@@ -55,6 +55,10 @@ QString soundModulePath()
 
 QByteArray playerFolder()
 {
+    // Not QStandardPaths: Qt 6.4 takes a relative XDG_DATA_HOME as it is (the
+    // XDG rules say to ignore it), makes "//.local/share" of an empty HOME and
+    // turns bytes that are not UTF-8 into replacement characters, while the
+    // player's files must be found under the very bytes the environment gives.
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     if (dataHome.startsWith('/'))
         return dataHome + "/velko-lines";

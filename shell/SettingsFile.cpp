@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "AtomicFile.h"
+#include "Rounding.h"
 #include "TextLines.h"
 
 #include <QFile>

@@ -5,6 +5,8 @@
 // start screen shows; until then, or when it cannot be loaded, the game plays
 // quietly through a silent player.
 
+#include "Sound.h"
+
 #include <QString>
 #include <algorithm>
 #include <memory>
@@ -23,8 +25,8 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
 
-    // Plays effect n (the file n.ogg) once at the effects level, over whatever sounds.
-    virtual void playEffect(int effect) = 0;
+    // Plays the sound once at the effects level, over whatever sounds.
+    virtual void play(Sound sound) = 0;
     // Stops the old tune and loops backN.ogg from its start at the music level.
     virtual void startTune(int tune) = 0;
     virtual void stopTune() = 0;
@@ -47,7 +49,7 @@ int tuneFor(float r);
 // Plays nothing and keeps the levels.
 class SilentSound : public SoundPlayer {
 public:
-    void playEffect(int) override {}
+    void play(Sound) override {}
     void startTune(int) override {}
     void stopTune() override {}
     void pauseTune() override {}
@@ -70,7 +72,7 @@ public:
     void use(std::unique_ptr<SoundPlayer> player);
     bool silent() const { return !player_; }
 
-    void playEffect(int effect) override { now().playEffect(effect); }
+    void play(Sound sound) override { now().play(sound); }
     void startTune(int tune) override { now().startTune(tune); }
     void stopTune() override { now().stopTune(); }
     void pauseTune() override { now().pauseTune(); }

@@ -1,5 +1,6 @@
 #include "TextLines.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace velko {
@@ -42,70 +43,27 @@ bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 }   // namespace
 
 bool readNumber(const QByteArray& line, double& value)
 {
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && isBlank(line[begin]))
+    const char* begin = line.constData();
+    const char* end = begin + line.size();
+    while (begin < end && isBlank(*begin))
         ++begin;
-    while (end > begin && isBlank(line[end - 1]))
+    while (end > begin && isBlank(end[-1]))
         --end;
-
-    qsizetype i = begin;
-    if (i < end && (line[i] == '+' || line[i] == '-'))
-        ++i;
-    qsizetype digits = 0;
-    while (i < end && isDigit(line[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < end && line[i] == '.') {
-        ++i;
-        while (i < end && isDigit(line[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
+    // std::from_chars takes a minus sign but no plus sign.
+    if (begin < end && *begin == '+' && ++begin < end && *begin == '-')
         return false;
-    if (i < end && (line[i] == 'e' || line[i] == 'E')) {
-        ++i;
-        if (i < end && (line[i] == '+' || line[i] == '-'))
-            ++i;
-        qsizetype expDigits = 0;
-        while (i < end && isDigit(line[i])) {
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
-            return false;
-    }
-    if (i != end)
-        return false;
-
-    bool ok = false;
-    const double parsed = line.mid(begin, end - begin).toDouble(&ok);
-    if (!ok || !std::isfinite(parsed))
+    // The fixed and scientific forms only: no hexadecimal, and the infinities
+    // and NaN it does read are no number here either.
+    double parsed = 0.0;
+    const auto [stop, error] = std::from_chars(begin, end, parsed, std::chars_format::general);
+    if (error != std::errc() || stop != end || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
-}
-
-double roundHalfToEven(double value)
-{
-    const double below = std::floor(value);
-    const double rest = value - below;
-    if (rest > 0.5)
-        return below + 1.0;
-    if (rest < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
 }   // namespace velko

@@ -29,7 +29,4 @@ QList<QByteArray> splitTextLines(const QByteArray& text, int maxLines, LineEnds 
 // else, including numbers too large to hold.
 bool readNumber(const QByteArray& line, double& value);
 
-// Rounds to the nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4).
-double roundHalfToEven(double value);
-
 }   // namespace velko

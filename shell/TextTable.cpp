@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "LegacyText.h"
+#include "Rounding.h"
 #include "TextLines.h"
 
 #include <QDir>

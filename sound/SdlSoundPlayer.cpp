@@ -26,11 +26,19 @@ namespace velko {
 
 namespace {
 
-// The effects the game plays. The media also ship 20.ogg, 21.ogg and 24.ogg,
-// which no event of the game plays: they are not decoded, so they take no memory.
-constexpr int kEffects[] = {0, 11, 12, 13, 14, 15, 25, 76};
-constexpr int kEffectCount = sizeof(kEffects) / sizeof(kEffects[0]);
+// Only the effects of kEffectFiles are loaded. The media also ship 20.ogg,
+// 21.ogg and 24.ogg, which no event of the game plays: they are not decoded,
+// so they take no memory.
 constexpr int kPlaybacksPerEffect = 3;
+
+// The place of the sound in kEffectFiles, and so in the player's effects; -1 if it has none.
+int effectIndex(Sound sound)
+{
+    for (int i = 0; i < kEffectFileCount; ++i)
+        if (kEffectFiles[i].sound == sound)
+            return i;
+    return -1;
+}
 
 constexpr int kRate = 44100;
 // Mixed in stereo: the game's own effects are mono and play from the centre,
@@ -63,8 +71,10 @@ SdlSoundPlayer::SdlSoundPlayer(const QByteArray& mediaFolder) : mediaFolder_(med
         return;
     }
     open_ = true;
-    for (int n : kEffects)
-        effects_[n] = Mix_LoadWAV((mediaFolder_ + '/' + QByteArray::number(n) + ".ogg").constData());
+    for (int i = 0; i < kEffectFileCount; ++i) {
+        const QByteArray file = mediaFolder_ + '/' + QByteArray::number(kEffectFiles[i].number) + ".ogg";
+        effects_[i] = Mix_LoadWAV(file.constData());
+    }
     checkSilenceSoon();
 }
 
@@ -79,10 +89,10 @@ bool SdlSoundPlayer::openDevice()
 {
     if (Mix_OpenAudioDevice(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames, nullptr, 0) != 0)
         return false;
-    Mix_AllocateChannels(kEffectCount * kPlaybacksPerEffect);
-    for (int i = 0; i < kEffectCount; ++i) {
+    Mix_AllocateChannels(kEffectFileCount * kPlaybacksPerEffect);
+    for (int i = 0; i < kEffectFileCount; ++i) {
         const int first = i * kPlaybacksPerEffect;
-        Mix_GroupChannels(first, first + kPlaybacksPerEffect - 1, kEffects[i]);
+        Mix_GroupChannels(first, first + kPlaybacksPerEffect - 1, kEffectFiles[i].number);
     }
     Mix_VolumeMusic(mixerVolume(musicLevel_));
     return true;
@@ -119,40 +129,38 @@ void SdlSoundPlayer::checkSilenceSoon()
     });
 }
 
-bool SdlSoundPlayer::effectLoaded(int effect) const
+bool SdlSoundPlayer::effectLoaded(Sound sound) const
 {
-    return effect >= 0 && effect < static_cast<int>(effects_.size()) && effects_[effect];
+    const int i = effectIndex(sound);
+    return i >= 0 && effects_[i];
 }
 
-void SdlSoundPlayer::playEffect(int effect)
+void SdlSoundPlayer::play(Sound sound)
 {
-    if (!effectLoaded(effect) || !wake())
+    if (!effectLoaded(sound) || !wake())
         return;
-    int channel = Mix_GroupAvailable(effect);
+    const int group = effectFileNumber(sound);
+    int channel = Mix_GroupAvailable(group);
     if (channel < 0)
-        channel = Mix_GroupOldest(effect);
+        channel = Mix_GroupOldest(group);
     if (channel < 0)
         return;
     Mix_HaltChannel(channel);
     Mix_Volume(channel, mixerVolume(effectsLevel_));
-    Mix_PlayChannel(channel, effects_[effect], 0);
+    Mix_PlayChannel(channel, effects_[effectIndex(sound)], 0);
     if (!tuneSounding())
         checkSilenceSoon();
 }
 
-int SdlSoundPlayer::effectPlaybacks(int effect) const
+int SdlSoundPlayer::effectPlaybacks(Sound sound) const
 {
-    if (!open_ || asleep_)
+    const int i = effectIndex(sound);
+    if (!open_ || asleep_ || i < 0)
         return 0;
-    for (int i = 0; i < kEffectCount; ++i) {
-        if (kEffects[i] != effect)
-            continue;
-        int playing = 0;
-        for (int c = i * kPlaybacksPerEffect; c < (i + 1) * kPlaybacksPerEffect; ++c)
-            playing += Mix_Playing(c);
-        return playing;
-    }
-    return 0;
+    int playing = 0;
+    for (int c = i * kPlaybacksPerEffect; c < (i + 1) * kPlaybacksPerEffect; ++c)
+        playing += Mix_Playing(c);
+    return playing;
 }
 
 void SdlSoundPlayer::stopTune()

@@ -3,6 +3,7 @@
 // device, or without a file, the game simply plays quietly. SDL's mixer is one
 // per process, so there is one of these at a time.
 
+#include "EffectFiles.h"
 #include "SoundPlayer.h"
 
 #include <QByteArray>
@@ -20,7 +21,7 @@ public:
     explicit SdlSoundPlayer(const QByteArray& mediaFolder);
     ~SdlSoundPlayer() override;
 
-    void playEffect(int effect) override;
+    void play(Sound sound) override;
     void startTune(int tune) override;
     void stopTune() override;
     void pauseTune() override;
@@ -39,9 +40,9 @@ public:
     bool asleep() const { return open_ && asleep_; }
     // True while the output is open for the run (a device was found).
     bool open() const { return open_; }
-    bool effectLoaded(int effect) const;
-    // Playbacks of the effect sounding now, at most three.
-    int effectPlaybacks(int effect) const;
+    bool effectLoaded(Sound sound) const;
+    // Playbacks of the sound's effect sounding now, at most three.
+    int effectPlaybacks(Sound sound) const;
     // The tune of the running game, null when none.
     Mix_Music* tune() const { return tune_; }
 
@@ -52,7 +53,7 @@ private:
     void checkSilenceSoon();
 
     QByteArray mediaFolder_;
-    std::array<Mix_Chunk*, 100> effects_{};   // index = effect number, null = nothing loaded
+    std::array<Mix_Chunk*, kEffectFileCount> effects_{};   // as kEffectFiles, null = nothing loaded
     Mix_Music* tune_ = nullptr;
     bool open_ = false;        // sound is available for the run
     bool asleep_ = false;      // ... but its device is closed until the next sound

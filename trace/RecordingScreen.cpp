@@ -12,6 +12,7 @@ int traceNumberOf(Sound sound)
     case Sound::GameOver: return 14;
     case Sound::LinesRemoved: return 15;
     case Sound::Step: return 25;
+    case Sound::Click: return 76;
     }
     return -1;
 }

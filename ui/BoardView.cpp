@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "BoardGeometry.h"
+#include "PictureCache.h"
 #include "Pictures.h"
 
 namespace velko {
@@ -26,7 +27,7 @@ BoardView::BoardView(QWidget* parent)
 
 void BoardView::paintCell(int x, int y, const QString& picture)
 {
-    const QImage cell = loadPicture(QStringLiteral(":/cells/") + picture, scale_);
+    const QImage cell = cellPicture(picture, scale_);
     if (cell.isNull())
         return;
     QPainter painter(&image_);

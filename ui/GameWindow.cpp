@@ -19,10 +19,12 @@
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
+#include "GameLog.h"
 #include "HighScoreWindow.h"
 #include "LevelBar.h"
 #include "MessageDialog.h"
 #include "NameEntryDialog.h"
+#include "PictureCache.h"
 #include "Pictures.h"
 #include "SavedFiles.h"
 #include "ScreenPlacement.h"
@@ -35,19 +37,13 @@ namespace {
 
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
-constexpr int kClickSound = 76;
 constexpr int kScoreTickMs = 40;
-
-QImage cellPicture(const std::string& picture, int scale = pictureScale())
-{
-    return loadPicture(QStringLiteral(":/cells/") + QString::fromStdString(picture), scale);
-}
 
 }   // namespace
 
 ButtonContext gameButtons(SoundPlayer& sound)
 {
-    return ButtonContext{mediaFolder(), [&sound] { sound.playEffect(kClickSound); }};
+    return ButtonContext{mediaFolder(), [&sound] { sound.play(Sound::Click); }};
 }
 
 GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent)
@@ -357,7 +353,7 @@ void GameWindow::tellSaveProblem(const QString& problem)
     if (problem.isEmpty())
         return;
     if (endsQuietly_)
-        qWarning("%s", qUtf8Printable(problem));   // no one is there to answer a dialog
+        qCWarning(gameLog, "%s", qUtf8Printable(problem));   // no one is there to answer a dialog
     else
         tellPlayer(problem, MessageButtons::Ok);
 }
@@ -381,7 +377,8 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const PreviewPlace& place = kPreviewPlaces[slot];
-    const QImage image = cellPicture(place.family + std::to_string(numberOf(colour)));
+    const QImage image =
+        cellPicture(QString::fromStdString(place.family + std::to_string(numberOf(colour))), pictureScale());
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -398,7 +395,8 @@ void GameWindow::refreshWindow()
 void GameWindow::showMarker(Cell cell, Colour colour)
 {
     // At the density of the screen the window is on now.
-    marker_->setPixmap(QPixmap::fromImage(cellPicture("T" + std::to_string(numberOf(colour)), pictureScale(*this))));
+    marker_->setPixmap(
+        QPixmap::fromImage(cellPicture(QStringLiteral("T%1").arg(numberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -421,16 +419,7 @@ void GameWindow::sleepMs(int ms)
 }
 void GameWindow::playSound(Sound sound)
 {
-    // The numbers of the effect files in the media folder.
-    switch (sound) {
-    case Sound::Select: sound_.playEffect(0); break;
-    case Sound::NewGame: sound_.playEffect(11); break;
-    case Sound::Refused: sound_.playEffect(12); break;
-    case Sound::HighScore: sound_.playEffect(13); break;
-    case Sound::GameOver: sound_.playEffect(14); break;
-    case Sound::LinesRemoved: sound_.playEffect(15); break;
-    case Sound::Step: sound_.playEffect(25); break;
-    }
+    sound_.play(sound);
 }
 void GameWindow::stopMusic()
 {

@@ -39,16 +39,28 @@ ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWid
     resize(210, 84);
 }
 
-void ImageButton::showFace(ButtonFace face)
+QPixmap ImageButton::readFace(ButtonFace face, int scale) const
 {
-    // Any failure leaves the face as it was: a missing or broken picture is no error.
+    // A GIF that is there but cannot be read gives no face: its JPEG is not taken instead.
     const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(static_cast<int>(face));
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
-    const QImage picture = loadPicture(path, pictureScale(*this));   // at the density of the button's screen
-    if (picture.isNull())
+    const QImage picture = loadPicture(path, scale);
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
+}
+
+void ImageButton::showFace(ButtonFace face)
+{
+    // At the density of the button's screen; each face is read from disk the
+    // first time it shows there, not on every move of the pointer.
+    const std::pair<ButtonFace, int> key(face, pictureScale(*this));
+    auto kept = faces_.find(key);
+    if (kept == faces_.end())
+        kept = faces_.emplace(key, readFace(face, key.second)).first;
+    // Any failure leaves the face as it was: a missing or broken picture is no error.
+    if (kept->second.isNull())
         return;
-    face_ = QPixmap::fromImage(picture);
+    face_ = kept->second;
     update();
 }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace velko {
 
@@ -26,7 +28,8 @@ public:
     ImageButton(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
 
     QString name() const { return name_; }
-    // Shows the picture <name><face>; a missing or broken picture leaves the face as it was.
+    // Shows the picture <name><face>, read from the folder the first time it shows at
+    // the screen's density; a missing or broken picture leaves the face as it was.
     void showFace(ButtonFace face);
 
 signals:
@@ -49,9 +52,12 @@ private:
     QString name_;
     ButtonContext context_;
     QPixmap face_;
-    bool holding_ = false;     // the pointer is ours: over the face, or pressed on it
-    bool pressLost_ = false;   // a press was dragged off the face; its release is not ours
+    std::map<std::pair<ButtonFace, int>, QPixmap> faces_;   // by face and density; null: it could not be read
+    bool holding_ = false;                                  // the pointer is ours: over the face, or pressed on it
+    bool pressLost_ = false;                                // a press was dragged off the face; its release is not ours
 
+    // The face's picture from the folder at the density, null when it cannot be read.
+    QPixmap readFace(ButtonFace face, int scale) const;
     bool isOverFace(const QPointF& at) const;
     // Passes a move with a mouse button held on to the button of the same
     // window under the pointer, if there is one.

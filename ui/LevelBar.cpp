@@ -6,7 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
+
+#include "Rounding.h"
 
 namespace velko {
 
@@ -34,8 +35,7 @@ void LevelBar::setLevel(int level)
 int LevelBar::levelAt(double x)
 {
     const double pinned = std::clamp(x, 1.0, static_cast<double>(kTrackWidth));
-    // std::nearbyint follows the default rounding mode: halves go to the even neighbour.
-    return static_cast<int>(std::nearbyint(pinned));
+    return static_cast<int>(roundHalfToEven(pinned));
 }
 
 // Only the left button alone sets a level; a press keeps the mouse grabbed, so

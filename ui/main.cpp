@@ -13,6 +13,7 @@
 #include "EndSignals.h"
 #include "Fonts.h"
 #include "GameData.h"
+#include "GameLog.h"
 #include "GameWindow.h"
 #include "MessageDialog.h"
 #include "Pictures.h"
@@ -92,7 +93,7 @@ int main(int argc, char* argv[])
         QString problem;
         sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));
         if (sound.silent())
-            qWarning("Playing without sound: %s", qUtf8Printable(problem));
+            qCWarning(velko::gameLog, "Playing without sound: %s", qUtf8Printable(problem));
     });
     endFromOutside = [&mainWindow, &startScreen] {
         mainWindow().endQuietly();
@@ -102,7 +103,7 @@ int main(int argc, char* argv[])
     // Logging out: save when the session asks, end the run when the program is told to quit.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &startScreen, [&mainWindow](QSessionManager&) {
         if (const QString problem = mainWindow().saveNow(); !problem.isEmpty())
-            qWarning("%s", qUtf8Printable(problem));
+            qCWarning(velko::gameLog, "%s", qUtf8Printable(problem));
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &startScreen, [&endFromOutside] { endFromOutside(); });
     startScreen.show();

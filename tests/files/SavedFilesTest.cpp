@@ -74,7 +74,8 @@ TEST_F(PlayerFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 }
 
 // The data folder from the environment: XDG_DATA_HOME counts only as an
-// absolute path, as the XDG rules say, and so does HOME.
+// absolute path, as the XDG rules say, and so does HOME; the folder keeps the
+// environment's bytes, UTF-8 or not.
 TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
 {
     const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
@@ -84,6 +85,8 @@ TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
                                                                       {"", "/h", "/h/.local/share/velko-lines"},
                                                                       {"/x/data", "h", "/x/data/velko-lines"},
                                                                       {"data", "h", ""},
+                                                                      {"/x/\xff\xfe", "/h", "/x/\xff\xfe/velko-lines"},
+                                                                      {"", "/h\xff", "/h\xff/.local/share/velko-lines"},
                                                                       {"", "", ""}};
     for (const auto& [data, home, folder] : cases) {
         qputenv("XDG_DATA_HOME", data);

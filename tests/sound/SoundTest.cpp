@@ -29,7 +29,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const int kEffects[] = {0, 11, 12, 13, 14, 15, 25, 76};   // the ones the game plays
+// Every sound of the game and the shipped file it plays.
+const std::pair<Sound, const char*> kSoundFiles[] = {
+    {Sound::Select, "0.ogg"},        {Sound::Step, "25.ogg"},    {Sound::Refused, "12.ogg"},
+    {Sound::LinesRemoved, "15.ogg"}, {Sound::NewGame, "11.ogg"}, {Sound::GameOver, "14.ogg"},
+    {Sound::HighScore, "13.ogg"},    {Sound::Click, "76.ogg"},
+};
 const int kShippedEffects[] = {0, 11, 12, 13, 14, 15, 20, 21, 24, 25, 76};
 const QString kMedia = QStringLiteral(VELKO_MEDIAS_DIR);
 const std::string kDiskFile =
@@ -122,16 +127,16 @@ TEST_F(SoundTest, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
     start("dummy");
     int first = -1;
     for (int i = 0; i < 3; ++i) {
-        sound->playEffect(13);
-        first = i == 0 ? Mix_GroupNewer(13) : first;
+        sound->play(Sound::HighScore);
+        first = i == 0 ? Mix_GroupNewer(13) : first;   // the channels are tagged with the file's number
         SDL_Delay(15);   // the mixer tells playbacks apart by the millisecond they started
     }
     EXPECT_EQ(Mix_Playing(-1), 3);
-    sound->playEffect(13);
-    EXPECT_EQ(sound->effectPlaybacks(13), 3);
+    sound->play(Sound::HighScore);
+    EXPECT_EQ(sound->effectPlaybacks(Sound::HighScore), 3);
     EXPECT_EQ(Mix_GroupNewer(13), first) << "the playback that started first should be the one replaced";
-    sound->playEffect(15);   // other effects keep their own channels
-    EXPECT_EQ(sound->effectPlaybacks(15), 1);
+    sound->play(Sound::LinesRemoved);   // other effects keep their own channels
+    EXPECT_EQ(sound->effectPlaybacks(Sound::LinesRemoved), 1);
     EXPECT_EQ(Mix_Playing(-1), 4);
 }
 
@@ -141,11 +146,11 @@ TEST_F(SoundTest, AFourthQuickPlaybackOfOneEffectReplacesTheOldest)
 TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResumesWhereItHalted)
 {
     start("disk");
-    ASSERT_TRUE(sound->effectLoaded(15)) << "the disk driver did not open";
+    ASSERT_TRUE(sound->effectLoaded(Sound::LinesRemoved)) << "the disk driver did not open";
     sound->startTune(4);
     ASSERT_NE(sound->tune(), nullptr);
     EXPECT_GT(peakOver(500), 0);
-    sound->playEffect(13);
+    sound->play(Sound::HighScore);
     for (const char* still : {"the tune", "an effect"}) {
         sound->sleepIfSilent();
         EXPECT_FALSE(sound->asleep()) << still << " still sounds";
@@ -157,14 +162,14 @@ TEST_F(SoundTest, TheSilentDeviceSleepsAnEffectWakesItAtItsLevelAndTheTuneResume
     EXPECT_EQ(peakOver(400), 0);
     sound->sleepIfSilent();
     ASSERT_TRUE(sound->asleep());
-    sound->playEffect(13);   // heard at once, while the tune stays where it rests
-    EXPECT_EQ(sound->effectPlaybacks(13), 1);
+    sound->play(Sound::HighScore);   // heard at once, while the tune stays where it rests
+    EXPECT_EQ(sound->effectPlaybacks(Sound::HighScore), 1);
     const int loud = peakOver(700);
     EXPECT_GT(loud, 8000);
     Mix_HaltChannel(-1);
     SDL_Delay(100);
     sound->setEffectsLevel(1);
-    sound->playEffect(13);
+    sound->play(Sound::HighScore);
     const int soft = peakOver(700);
     EXPECT_GT(soft, 0);
     EXPECT_LT(soft * 20, loud);   // 2 % of full volume against 100 %
@@ -196,13 +201,14 @@ TEST_F(SoundTest, MonoEffectsPlayCentredAndStereoMediaKeepTheirSides)
     writeLeftOnlyWav(media.filePath(QStringLiteral("11.ogg")));   // effects load whatever format the file holds
     writeLeftOnlyWav(media.filePath(QStringLiteral("left.wav")));
     start("disk", media.path());
-    ASSERT_TRUE(sound->effectLoaded(11) && sound->effectLoaded(13)) << "the disk driver did not open";
+    ASSERT_TRUE(sound->effectLoaded(Sound::NewGame) && sound->effectLoaded(Sound::HighScore))
+        << "the disk driver did not open";
     Mix_Music* leftTune = Mix_LoadMUS(QFile::encodeName(media.filePath(QStringLiteral("left.wav"))).constData());
     ASSERT_NE(leftTune, nullptr) << Mix_GetError();
     // What plays, and whether it is heard on the left only (else equally on both sides).
     const std::pair<std::function<void()>, bool> cases[] = {
-        {[this] { sound->playEffect(13); }, false},
-        {[this] { sound->playEffect(11); }, true},
+        {[this] { sound->play(Sound::HighScore); }, false},
+        {[this] { sound->play(Sound::NewGame); }, true},
         {[leftTune] { Mix_PlayMusic(leftTune, 0); }, true},
     };
     for (const auto& [play, leftOnly] : cases) {
@@ -229,29 +235,41 @@ TEST_F(SoundTest, AfterAClickWithNoTuneTheDeviceSleepsByItselfAndTheNextClickWak
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     start("disk");
-    ASSERT_TRUE(sound->effectLoaded(76)) << "the disk driver did not open";
+    ASSERT_TRUE(sound->effectLoaded(Sound::Click)) << "the disk driver did not open";
     // Nothing sounds after start-up: the first look puts the device to sleep.
     ASSERT_TRUE(QTest::qWaitFor([this] { return sound->asleep(); }, 10000));
-    sound->playEffect(76);
+    sound->play(Sound::Click);
     EXPECT_FALSE(sound->asleep());
     ASSERT_TRUE(QTest::qWaitFor([this] { return sound->asleep(); }, 10000)) << "the device stays awake";
     EXPECT_EQ(peakOver(150), -1) << "a sleeping device writes nothing";
-    sound->playEffect(76);
+    sound->play(Sound::Click);
     EXPECT_FALSE(sound->asleep());
     EXPECT_GT(peakOver(150), 0);
 }
 
-// Only the effects that load play, missing files and a missing device harm
-// nothing, the levels still work, and the player starts again after a shut-down.
+// Each sound plays its own file: with only that file in the media folder,
+// only that sound loads.
+TEST_F(SoundTest, EachSoundLoadsItsOwnFile)
+{
+    for (const auto& [played, file] : kSoundFiles) {
+        SCOPED_TRACE(file);
+        QTemporaryDir media;
+        ASSERT_TRUE(QFile::copy(kMedia + '/' + QLatin1String(file), media.filePath(QLatin1String(file))));
+        start("dummy", media.path());
+        for (const auto& [other, otherFile] : kSoundFiles)
+            EXPECT_EQ(sound->effectLoaded(other), other == played) << otherFile;
+    }
+}
+
+// A missing device harms nothing, the levels still work, and the player starts again after a shut-down.
 TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
 {
-    QTemporaryDir onlyZero;
-    QFile::copy(kMedia + QStringLiteral("/0.ogg"), onlyZero.filePath(QStringLiteral("0.ogg")));
-    const std::set<int> all(std::begin(kEffects), std::end(kEffects));
+    std::set<Sound> all;
+    for (const auto& [sound, file] : kSoundFiles)
+        all.insert(sound);
     // The audio driver, the media folder, the effects that load, and whether a device opens.
-    const std::tuple<const char*, QString, std::set<int>, bool> cases[] = {
+    const std::tuple<const char*, QString, std::set<Sound>, bool> cases[] = {
         {"dummy", kMedia, all, true},
-        {"dummy", onlyZero.path(), {0}, true},
         {"no-such-audio-driver", kMedia, {}, false},
         {"dummy", kMedia, all, true},
     };
@@ -259,11 +277,10 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
         SCOPED_TRACE(std::string(driver) + " " + media.toStdString());
         start(driver, media);
         EXPECT_EQ(sound->open(), device);
-        for (int n = -1; n <= 100; ++n) {
-            EXPECT_EQ(sound->effectLoaded(n), loaded.count(n) == 1) << n;
-            sound->playEffect(n);
+        for (const Sound s : all) {
+            EXPECT_EQ(sound->effectLoaded(s), loaded.count(s) == 1) << static_cast<int>(s);
+            sound->play(s);
         }
-        sound->playEffect(1000);
         sound->startTune(2);
         EXPECT_EQ(sound->tune() != nullptr, media == kMedia && device);
         if (device) {   // the mixer's own state exists only with a device
@@ -276,8 +293,8 @@ TEST_F(SoundTest, OnlyLoadedEffectsPlayAndMissingFilesOrDeviceAreHarmless)
         EXPECT_EQ(sound->musicLevel(), 1);
         EXPECT_EQ(sound->effectsLevel(), 50);
         sound->shutDown();
-        for (int n : kEffects)
-            EXPECT_FALSE(sound->effectLoaded(n)) << n;
+        for (const Sound s : all)
+            EXPECT_FALSE(sound->effectLoaded(s)) << static_cast<int>(s);
     }
 }
 
@@ -308,7 +325,7 @@ TEST_F(SoundTest, TheGamePlaysQuietlyUntilTheModuleIsLoadedWhichThenTakesOverThe
     EXPECT_FALSE(problem.isEmpty());
     game.setMusicLevel(7);
     game.setEffectsLevel(60);
-    game.playEffect(13);
+    game.play(Sound::HighScore);
     game.startTune(4);
     EXPECT_EQ(game.effectsLevel(), 50);
 
@@ -317,7 +334,7 @@ TEST_F(SoundTest, TheGamePlaysQuietlyUntilTheModuleIsLoadedWhichThenTakesOverThe
     EXPECT_EQ(game.musicLevel(), 7);
     EXPECT_EQ(game.effectsLevel(), 50);
     // The module's player sounds through the one mixer of the process.
-    game.playEffect(13);
+    game.play(Sound::HighScore);
     EXPECT_EQ(Mix_Playing(-1), 1);
     game.startTune(4);
     EXPECT_TRUE(Mix_PlayingMusic());

@@ -185,11 +185,11 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         sound.heard.clear();
         press(part(start, button));
         QCoreApplication::processEvents();   // the choice is carried out once the press is over
-        EXPECT_EQ(sound.heard.front(), "effect 76") << "the button's click";
+        EXPECT_EQ(sound.heard.front(), "click") << "the button's click";
         // A new game sounds and starts a tune; the quit shuts the sound down.
         const std::string& last = sound.heard.back();
         EXPECT_TRUE(mode < 0 ? last == "shut down" : last.rfind("tune ", 0) == 0 && last.size() == 6) << last;
-        EXPECT_EQ(std::count(sound.heard.begin(), sound.heard.end(), "effect 11"), mode < 0 ? 0 : 1);
+        EXPECT_EQ(std::count(sound.heard.begin(), sound.heard.end(), "new game"), mode < 0 ? 0 : 1);
         EXPECT_FALSE(start.isVisible());
         EXPECT_EQ(programEnds, mode < 0 ? 1 : 0) << button;
         EXPECT_TRUE(mode >= 0 || bothFilesWritten());

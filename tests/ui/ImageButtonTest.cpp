@@ -89,6 +89,10 @@ TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForThe
     }
     ASSERT_EQ(heard.size(), std::size(steps));
     EXPECT_EQ(heard.mid(1, 2), QStringList({"move 1 0 6,5", "move 3 0 7,5"}));
+    // Each face is read once: a picture replaced on disk afterwards is not seen.
+    writeDot(file("tst1.gif"), kPressed);
+    moveTo(button.get(), {5, 5});
+    EXPECT_EQ(faceAt(*button), kHover);
 }
 
 TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsStillThere)

@@ -25,15 +25,30 @@
 
 namespace velko::test {
 
-// A sound that notes what the game asks of it: "effect 76", "tune 3", "pause",
-// "resume", "shut down".
+// A sound that notes what the game asks of it: "click", "new game", "tune 3",
+// "pause", "resume", "shut down".
 struct RecordingSound final : SilentSound {
-    void playEffect(int effect) override { heard.push_back("effect " + std::to_string(effect)); }
+    void play(Sound sound) override { heard.push_back(nameOf(sound)); }
     void startTune(int tune) override { heard.push_back("tune " + std::to_string(tune)); }
     void pauseTune() override { heard.push_back("pause"); }
     void resumeTune() override { heard.push_back("resume"); }
     void shutDown() override { heard.push_back("shut down"); }
     std::vector<std::string> heard;
+
+    static std::string nameOf(Sound sound)
+    {
+        switch (sound) {
+        case Sound::Select: return "select";
+        case Sound::Step: return "step";
+        case Sound::Refused: return "refused";
+        case Sound::LinesRemoved: return "lines removed";
+        case Sound::NewGame: return "new game";
+        case Sound::GameOver: return "game over";
+        case Sound::HighScore: return "high score";
+        case Sound::Click: return "click";
+        }
+        return "?";
+    }
 };
 
 class WindowTest : public ::testing::Test {

@@ -3,6 +3,8 @@
 
 #include "Effects.h"
 
+#include "EffectFiles.h"
+
 namespace velko::sounds {
 
 namespace {
@@ -105,7 +107,7 @@ PcmBuffer buttonClick()
     return finish(s, 0.0);
 }
 
-// 20, 21, 24: spare effects: short pleasant tones.
+// 20, 21, 24: spare effects that no sound of the game plays: short pleasant tones.
 PcmBuffer spareTone(double note)
 {
     PcmBuffer s(0.45, false);
@@ -119,17 +121,17 @@ PcmBuffer spareTone(double note)
 std::vector<Effect> renderEffects()
 {
     std::vector<Effect> effects;
-    effects.push_back({0, selectClick()});
-    effects.push_back({11, newGameJingle()});
-    effects.push_back({12, refusedBuzz()});
-    effects.push_back({13, highScoreFanfare()});
-    effects.push_back({14, gameOverFall()});
-    effects.push_back({15, removalChime()});
+    effects.push_back({effectFileNumber(Sound::Select), selectClick()});
+    effects.push_back({effectFileNumber(Sound::NewGame), newGameJingle()});
+    effects.push_back({effectFileNumber(Sound::Refused), refusedBuzz()});
+    effects.push_back({effectFileNumber(Sound::HighScore), highScoreFanfare()});
+    effects.push_back({effectFileNumber(Sound::GameOver), gameOverFall()});
+    effects.push_back({effectFileNumber(Sound::LinesRemoved), removalChime()});
     effects.push_back({20, spareTone(76)});
     effects.push_back({21, spareTone(79)});
     effects.push_back({24, spareTone(81)});
-    effects.push_back({25, stepTick()});
-    effects.push_back({76, buttonClick()});
+    effects.push_back({effectFileNumber(Sound::Step), stepTick()});
+    effects.push_back({effectFileNumber(Sound::Click), buttonClick()});
     return effects;
 }
 
