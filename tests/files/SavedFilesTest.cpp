@@ -165,5 +165,10 @@ TEST_F(PlayerFiles, AReadOnlyFileIsLeftAsItIsAndThePlayerToldOnce)
                 saveFiles(levels);
             EXPECT_FALSE(saveFiles(levels).contains(name));   // never twice
             EXPECT_EQ(fileBytes(path), QByteArray("kept"));
+            // The other file is saved all the same, and not said to have failed.
+            const bool table = QByteArray(name) == "gameinfo.cfg";
+            EXPECT_FALSE(told.contains(table ? "mysetting.cfg" : "gameinfo.cfg")) << told.toStdString();
+            EXPECT_EQ(fileBytes(folder_ + (table ? "/mysetting.cfg" : "/gameinfo.cfg")),
+                      table ? formatSettings(levels) : formatGameInfo(scores));
         }
 }
