@@ -74,10 +74,9 @@ TEST_F(PlayerFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 }
 
 // The data folder from the environment: XDG_DATA_HOME counts only as an
-// absolute path, as the XDG rules say, and so does HOME.
-TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
+// absolute path, as the XDG rules say, and so does HOME (the fixture puts both back).
+TEST_F(PlayerFiles, ThePlayersFolderComesFromAbsolutePathsOnly)
 {
-    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
     const std::tuple<const char*, const char*, QByteArray> cases[] = {{"/x/data", "/h", "/x/data/velko-lines"},
                                                                       {"data", "/h", "/h/.local/share/velko-lines"},
                                                                       {"./data", "/h", "/h/.local/share/velko-lines"},
@@ -90,8 +89,6 @@ TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
         qputenv("HOME", home);
         EXPECT_EQ(playerFolder(), folder) << data << " " << home;
     }
-    qputenv("HOME", savedHome);
-    qputenv("XDG_DATA_HOME", savedData);
 }
 
 // A saved file that is a symbolic link (kept by a dotfile manager, say) stays

@@ -32,23 +32,14 @@ TextTable parsedOk(const QByteArray& bytes)
 }
 
 // Sets the player's locale variables while it lives.
-class Locale {
-public:
-    Locale(const char* all, const char* ctype = "", const char* lang = "")
+struct Locale {
+    const QByteArray old[3] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
+    Locale(const char* all, const char* ctype = "", const char* lang = "") { set(all, ctype, lang); }
+    ~Locale() { set(old[0], old[1], old[2]); }
+    static void set(const QByteArray& all, const QByteArray& ctype, const QByteArray& lang)
     {
-        for (const auto& [name, value] : {std::pair{"LC_ALL", all}, {"LC_CTYPE", ctype}, {"LANG", lang}}) {
-            saved_.append({name, qgetenv(name)});
-            qputenv(name, value);
-        }
+        qputenv("LC_ALL", all), qputenv("LC_CTYPE", ctype), qputenv("LANG", lang);
     }
-    ~Locale()
-    {
-        for (const auto& [name, value] : saved_)
-            qputenv(name, value);
-    }
-
-private:
-    QList<std::pair<const char*, QByteArray>> saved_;
 };
 
 }   // namespace
