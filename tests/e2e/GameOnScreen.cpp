@@ -182,6 +182,18 @@ Board GameOnScreen::make(const Move& move)
     return settledBoard();
 }
 
+Board GameOnScreen::playMoves(int moves)
+{
+    Board shown = settledBoard();
+    for (int move = 0; move < moves; ++move) {
+        const std::optional<Move> next = nextMove(shown);
+        if (!next)
+            break;
+        shown = make(*next);
+    }
+    return shown;
+}
+
 void GameOnScreen::playUntilALineIsScored()
 {
     Board shown = settledBoard();

@@ -54,6 +54,8 @@ protected:
     Board settledBoard();
     // Makes the move with two clicks and reads the board once it is still again.
     Board make(const Move& move);
+    // Makes that many moves of the scripted player and gives the board they leave.
+    Board playMoves(int moves);
     // Moves balls until a line of five leaves the screen, taking new games as boards fill up.
     void playUntilALineIsScored();
     // Clicks the control `control` of the game window.
