@@ -203,7 +203,6 @@ void GameOnScreen::playUntilALineIsScored()
     // Gather five of a colour on the line. The move that completes it must
     // leave the five cells empty on the screen; every other move that
     // removes nothing brings new balls.
-    const auto newGame = place("main", "newgame");
     bool scored = false, newBalls = false;
     // The scripted player usually gathers its line in a dozen moves; when the
     // board fills up first, it takes a new game and tries again.
@@ -220,7 +219,7 @@ void GameOnScreen::playUntilALineIsScored()
                 click(entry.topLeft() + QPoint(1 + ok.centreX(), 1 + ok.centreY()));
                 QThread::msleep(500);
             }
-            click(window.topLeft() + QPoint(newGame.centreX(), newGame.centreY()));
+            clickControl("newgame");
             QThread::msleep(1500);
             shown = settledBoard();
             continue;
@@ -237,11 +236,33 @@ void GameOnScreen::playUntilALineIsScored()
     EXPECT_TRUE(scored) << "no line of five was gathered";
 }
 
-void GameOnScreen::answerYesAndCheckTheSavedFiles(QRect dialog)
+void GameOnScreen::clickControl(const char* control)
 {
-    // Yes sits inside the one-pixel frame, its bottom 7 pixels above the dialog's.
-    const auto yes = place("message", "cmdyes");
-    click(QPoint(dialog.x() + 1 + yes.centreX(), dialog.bottom() - 19));
+    const auto at = place("main", control);
+    click(window.topLeft() + QPoint(at.centreX(), at.centreY()));
+}
+
+QRect GameOnScreen::waitForQuestion(int timeoutMs)
+{
+    return waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; }, timeoutMs);
+}
+
+bool GameOnScreen::answerQuestion(const char* button)
+{
+    const QRect dialog = waitForQuestion();
+    if (dialog.isNull())
+        return false;
+    QThread::msleep(300);
+    // The buttons sit inside the one-pixel frame, their bottoms 7 pixels above the dialog's.
+    const auto pressed = place("message", button);
+    click(QPoint(dialog.x() + 1 + pressed.centreX(), dialog.bottom() - 19));
+    return true;
+}
+
+void GameOnScreen::quitAndAnswerYes()
+{
+    clickControl("ex");
+    ASSERT_TRUE(answerQuestion("cmdyes")) << "the quit question did not appear";
     EXPECT_TRUE(game_.waitForFinished(10000) && game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0)
         << "the game did not end well after Yes: state " << game_.state() << ", exit status " << game_.exitStatus()
         << ", code " << game_.exitCode();

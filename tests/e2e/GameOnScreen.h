@@ -58,9 +58,15 @@ protected:
     Board playMoves(int moves);
     // Moves balls until a line of five leaves the screen, taking new games as boards fill up.
     void playUntilALineIsScored();
-    // Clicks the quit question's Yes in the dialog whose rectangle is `dialog`,
-    // and checks that the game ends well and that both files are saved whole.
-    void answerYesAndCheckTheSavedFiles(QRect dialog);
+    // Clicks the control `control` of the game window.
+    void clickControl(const char* control);
+    // One of the game's questions once it is shown; a null rectangle if none comes in time.
+    QRect waitForQuestion(int timeoutMs = 15000);
+    // Waits for a question and clicks its `button` (cmdyes, cmdno); false if no question came.
+    bool answerQuestion(const char* button);
+    // Clicks the game's quit button and the question's Yes, and checks that
+    // the game ends well and that both files are saved whole.
+    void quitAndAnswerYes();
 
     QString dataFile(const char* name) const { return dataHome_.filePath(QString("velko-lines/") + name); }
     QByteArray run(const QString& program, const QStringList& arguments);

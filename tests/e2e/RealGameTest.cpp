@@ -4,7 +4,6 @@
 // scored line leave the screen, quit through the question and find both files
 // saved; and a level set just before the program is killed is saved too.
 
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -72,15 +71,8 @@ protected:
 TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
 {
     playUntilALineIsScored();
-    if (HasFatalFailure())
-        return;
-    // Quit: the question comes in the game's own dialog; answer Yes.
-    const auto quit = place("main", "ex");
-    click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
-    const QRect dialog = waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; });
-    ASSERT_FALSE(dialog.isNull()) << "the quit question did not appear";
-    QThread::msleep(300);
-    answerYesAndCheckTheSavedFiles(dialog);
+    if (!HasFatalFailure())
+        quitAndAnswerYes();   // the question comes in the game's own dialog
 }
 
 // Ended from outside (a logout or `kill`): the run still saves, with the level just set.
@@ -101,32 +93,16 @@ TEST_F(RealGame, ALevelSetJustBeforeAKillIsSaved)
 // offered again, and No starts a fresh game.
 TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
 {
-    // The board, the three preview places and the score, as the screen shows them.
+    // The board, and the three preview places and the score as the screen shows them.
     const auto look = [this] {
         const Board board = settledBoard();
         QThread::msleep(2500);   // the shown score counts up to the score
         const QImage screen = screenshot();
-        QImage places(3 * 45 + 90, 45, QImage::Format_RGB32);
-        places.fill(Qt::black);
-        QPainter paint(&places);
-        const std::pair<const char*, QRect> parts[] = {{"main", QRect(500, 248, 45, 45)},
-                                                       {"main", QRect(572, 317, 45, 45)},
-                                                       {"main", QRect(491, 370, 45, 45)},
-                                                       {"main", QRect(520, 66, 90, 30)}};   // the score
-        int x = 0;
-        for (const auto& [where, part] : parts) {
-            paint.drawImage(x, 0, screen.copy(part.translated(window.topLeft())));
-            x += part.width();
-        }
+        std::vector<QImage> places;
+        for (const QRect part :
+             {QRect(500, 248, 45, 45), QRect(572, 317, 45, 45), QRect(491, 370, 45, 45), QRect(520, 66, 90, 30)})
+            places.push_back(screen.copy(part.translated(window.topLeft())));
         return std::pair{board, places};
-    };
-    const auto answer = [this](const char* button) {
-        const QRect dialog = waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; });
-        ASSERT_FALSE(dialog.isNull()) << "the game left was not offered back";
-        QThread::msleep(300);
-        const auto pressed = place("message", button);
-        click(QPoint(dialog.x() + 1 + pressed.centreX(), dialog.bottom() - 19));
-        QThread::msleep(1000);
     };
     playMoves(6);
     const auto [board, places] = look();
@@ -134,20 +110,18 @@ TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
     ASSERT_TRUE(game_.waitForFinished(10000));
 
     startNormalGame();
-    answer("cmdyes");
+    ASSERT_TRUE(answerQuestion("cmdyes")) << "the game left was not offered back";
+    QThread::msleep(1000);
     const auto [boardAgain, placesAgain] = look();
     EXPECT_EQ(boardAgain, board);
-    EXPECT_EQ(placesAgain, places) << "the preview or the score differ";
-
-    const auto quit = place("main", "ex");
-    click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
-    const QRect question = waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; });
-    ASSERT_FALSE(question.isNull()) << "the quit question did not appear";
-    QThread::msleep(300);
-    answerYesAndCheckTheSavedFiles(question);
+    EXPECT_TRUE(placesAgain == places) << "the preview or the score differ";
+    quitAndAnswerYes();
+    if (HasFatalFailure())
+        return;
 
     startNormalGame();
-    answer("cmdno");
+    ASSERT_TRUE(answerQuestion("cmdno")) << "the game left was not offered again";
+    QThread::msleep(1000);
     const Board fresh = settledBoard();
     EXPECT_TRUE(81 - count(fresh, 0) >= 1 && 81 - count(fresh, 0) <= 3) << "a fresh game has its first balls only";
 }

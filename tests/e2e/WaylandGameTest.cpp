@@ -27,9 +27,10 @@ namespace {
 
 class WaylandGame : public GameOnScreen {
 protected:
-    void SetUp() override
+    void SetUp() override { startOn(1, "1024x768"); }
+    void startOn(int scale, const QString& mode)
     {
-        startCompositor(1, "1024x768");
+        startCompositor(scale, mode);
         if (!IsSkipped() && !HasFatalFailure())
             startNormalGame();
     }
@@ -148,36 +149,27 @@ TEST_F(WaylandGame, GatherALineThenQuitAfterEscGoesOnAndYesSavesBothFiles)
     playUntilALineIsScored();
     if (HasFatalFailure())
         return;
-    const auto question = [](QRect r) { return r.width() < 300 && r.height() < 300; };
-    const auto quit = place("main", "ex");
     const QByteArray logBefore = fileBytes(protocolLog());
     const std::vector<int> live = liveToplevels(logBefore);
     ASSERT_FALSE(live.empty()) << "the game made no toplevel window";
-    const int gameWindow = live.back();
 
     // The quit question is tied to the game window: Wayland has no other way
     // to keep it in front of the window and let the compositor place it.
-    click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
-    ASSERT_FALSE(waitForWindow(question).isNull()) << "the quit question did not appear";
-    const QByteArray logNow = fileBytes(protocolLog());
-    EXPECT_EQ(parentsSet(logNow.mid(logBefore.size())), std::set<int>{gameWindow})
-        << "the quit question's toplevel was not given the game window (xdg_toplevel@" << gameWindow
+    clickControl("ex");
+    ASSERT_FALSE(waitForQuestion().isNull()) << "the quit question did not appear";
+    EXPECT_EQ(parentsSet(fileBytes(protocolLog()).mid(logBefore.size())), std::set<int>{live.back()})
+        << "the quit question's toplevel was not given the game window (xdg_toplevel@" << live.back()
         << ") as its parent";
 
     // Esc is No: the question goes, the game goes on.
     pressKey("Escape");
     bool gone = false;
     for (int look = 0; look < 20 && !gone; ++look, QThread::msleep(250))
-        gone = waitForWindow(question, 0).isNull();
+        gone = waitForQuestion(0).isNull();
     ASSERT_TRUE(gone) << "Esc left the quit question open";
     QThread::msleep(500);
     ASSERT_EQ(game_.state(), QProcess::Running) << "Esc ended the game";
-
-    click(window.topLeft() + QPoint(quit.centreX(), quit.centreY()));
-    const QRect dialog = waitForWindow(question);
-    ASSERT_FALSE(dialog.isNull()) << "the quit question did not come again";
-    QThread::msleep(300);
-    answerYesAndCheckTheSavedFiles(dialog);
+    quitAndAnswerYes();
 }
 
 // The window asks the compositor to move it when its background is dragged.
@@ -198,12 +190,7 @@ TEST_F(WaylandGame, DraggedByItsBackgroundTheWindowFollows)
 // pixel for pixel, not with the plain ones enlarged.
 class DenseWaylandGame : public WaylandGame {
 protected:
-    void SetUp() override
-    {
-        startCompositor(2, "2048x1536");
-        if (!IsSkipped() && !HasFatalFailure())
-            startNormalGame();
-    }
+    void SetUp() override { startOn(2, "2048x1536"); }
 };
 
 TEST_F(DenseWaylandGame, TheBoardShowsTheDenseCellPictures)
@@ -211,17 +198,14 @@ TEST_F(DenseWaylandGame, TheBoardShowsTheDenseCellPictures)
     const Board shown = settledBoard();   // read against the @2x pictures
     ASSERT_EQ(count(shown, -1), 0) << "cells that show no dense cell picture";
     EXPECT_GE(81 - count(shown, 0), 1);
+    // One empty cell says it.
+    const int cell = int(std::find(shown.begin(), shown.end(), 0) - shown.begin());
+    ASSERT_LT(cell, 81);
     const auto board = place("main", "board");
     const QImage screen = screenshot();
-    for (int cell = 0; cell < 81; ++cell) {
-        if (shown[cell] != 0)
-            continue;
-        const QString name = cell % 2 ? "I0" : "I00";
-        const QPoint topLeft = 2 * (window.topLeft() + QPoint(board.x, board.y) + 45 * QPoint(cell / 9, cell % 9));
-        const QImage enlarged = cellPicture(name, 1).scaled(90, 90);
-        EXPECT_LT(pictureDifference(screen, topLeft, cellPicture(name, 2)),
-                  pictureDifference(screen, topLeft, enlarged))
-            << "cell " << cell << " looks more like the plain picture enlarged";
-        break;   // one empty cell says it
-    }
+    const QString name = cell % 2 ? "I0" : "I00";
+    const QPoint topLeft = 2 * (window.topLeft() + QPoint(board.x, board.y) + 45 * QPoint(cell / 9, cell % 9));
+    EXPECT_LT(pictureDifference(screen, topLeft, cellPicture(name, 2)),
+              pictureDifference(screen, topLeft, cellPicture(name, 1).scaled(90, 90)))
+        << "cell " << cell << " looks more like the plain picture enlarged";
 }

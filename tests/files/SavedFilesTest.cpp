@@ -75,10 +75,9 @@ TEST_F(PlayerFiles, FirstRunUsesDefaultsAndCreatesBothFiles)
 
 // The data folder from the environment: XDG_DATA_HOME counts only as an
 // absolute path, as the XDG rules say, and so does HOME; the folder keeps the
-// environment's bytes, UTF-8 or not.
-TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
+// environment's bytes, UTF-8 or not (the fixture puts both variables back).
+TEST_F(PlayerFiles, ThePlayersFolderComesFromAbsolutePathsOnly)
 {
-    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
     const std::tuple<const char*, const char*, QByteArray> cases[] = {{"/x/data", "/h", "/x/data/velko-lines"},
                                                                       {"data", "/h", "/h/.local/share/velko-lines"},
                                                                       {"./data", "/h", "/h/.local/share/velko-lines"},
@@ -93,8 +92,6 @@ TEST(DataPaths, ThePlayersFolderComesFromAbsolutePathsOnly)
         qputenv("HOME", home);
         EXPECT_EQ(playerFolder(), folder) << data << " " << home;
     }
-    qputenv("HOME", savedHome);
-    qputenv("XDG_DATA_HOME", savedData);
 }
 
 // A saved file that is a symbolic link (kept by a dotfile manager, say) stays
@@ -166,6 +163,11 @@ TEST_F(PlayerFiles, AReadOnlyFileIsLeftAsItIsAndThePlayerToldOnce)
                 << told.toStdString();
             if (fromTheStart)
                 saveFiles(levels);
+            // The other file is saved by that first save all the same, and not said to have failed.
+            const bool table = QByteArray(name) == "gameinfo.cfg";
+            EXPECT_FALSE(told.contains(table ? "mysetting.cfg" : "gameinfo.cfg")) << told.toStdString();
+            EXPECT_EQ(fileBytes(folder_ + (table ? "/mysetting.cfg" : "/gameinfo.cfg")),
+                      table ? formatSettings(levels) : formatGameInfo(scores));
             EXPECT_FALSE(saveFiles(levels).contains(name));   // never twice
             EXPECT_EQ(fileBytes(path), QByteArray("kept"));
         }

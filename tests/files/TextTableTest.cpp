@@ -32,23 +32,14 @@ TextTable parsedOk(const QByteArray& bytes)
 }
 
 // Sets the player's locale variables while it lives.
-class Locale {
-public:
-    Locale(const char* all, const char* ctype = "", const char* lang = "")
+struct Locale {
+    const QByteArray old[3] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
+    Locale(const char* all, const char* ctype = "", const char* lang = "") { set(all, ctype, lang); }
+    ~Locale() { set(old[0], old[1], old[2]); }
+    static void set(const QByteArray& all, const QByteArray& ctype, const QByteArray& lang)
     {
-        for (const auto& [name, value] : {std::pair{"LC_ALL", all}, {"LC_CTYPE", ctype}, {"LANG", lang}}) {
-            saved_.append({name, qgetenv(name)});
-            qputenv(name, value);
-        }
+        qputenv("LC_ALL", all), qputenv("LC_CTYPE", ctype), qputenv("LANG", lang);
     }
-    ~Locale()
-    {
-        for (const auto& [name, value] : saved_)
-            qputenv(name, value);
-    }
-
-private:
-    QList<std::pair<const char*, QByteArray>> saved_;
 };
 
 }   // namespace
@@ -104,28 +95,16 @@ TEST(TextTable, ALegacyFileIsReadInThePlayersCodePage)
 {
     // The locale, the first two lines as the file holds them, and the default name and title read from them.
     const std::tuple<const char*, QByteArray, QByteArray, QString, QString> cases[] = {
-        {"de_DE.UTF-8", "00J\xFCrgen",
-         "01Velko Lines \x96 Gr\xF6\xDF"
-         "e",
-         "Jürgen", "Velko Lines – Größe"},
-        {"C", "00J\xFCrgen",
-         "01Velko Lines \x96 Gr\xF6\xDF"
-         "e",
-         "Jürgen", "Velko Lines – Größe"},
+        {"de_DE.UTF-8", "00J\xFCrgen", "01Velko Lines \x96 Fu\xDF", "Jürgen", "Velko Lines – Fuß"},
+        {"C", "00J\xFCrgen", "01Velko Lines \x96 Fu\xDF", "Jürgen", "Velko Lines – Fuß"},
         {"zh_CN.UTF-8", "00\xD5\xC5\xCE\xB0", "\xB2\xCA\xC7\xF2\xB4\xF3\xCA\xA6", "张伟", "大师"},
         {"C", "00\xD5\xC5\xCE\xB0", "01\xB2\xCA\xC7\xF2", "张伟", "彩球"},   // Chinese by its content
         {"ja_JP.UTF-8", "00\x8E\x52\x93\x63", "01\x83\x5C\x83\x74\x83\x67\x8B\x85", "山田", "ソフト球"},
         {"zh_TW.UTF-8", "00\xB3\xAF", "01\xBC\x75\xAF\x5D", "陳", "彈珠"},
         {"ru_RU.UTF-8", "00\xC8\xE3\xF0\xEE\xEA", "01\xD8\xE0\xF0\xE8\xEA\xE8", "Игрок", "Шарики"},
         // The file is one text in one code page, even where a line alone would read as UTF-8.
-        {"de_DE.UTF-8", "00\xC3\xA9t\xC3\xA9",
-         "01Lines \x96 Gr\xF6\xDF"
-         "e",
-         "Ã©tÃ©", "Lines – Größe"},
-        {"ru_RU.UTF-8", "00Spieler",
-         "01Gr\xC3\xB6\xC3\x9F"
-         "e",
-         "Spieler", "Größe"}};   // UTF-8 stays UTF-8
+        {"de_DE.UTF-8", "00\xC3\xA9t\xC3\xA9", "01Lines \x96 Fu\xDF", "Ã©tÃ©", "Lines – Fuß"},
+        {"ru_RU.UTF-8", "00Spieler", "01Fu\xC3\x9F", "Spieler", "Fuß"}};   // UTF-8 stays UTF-8
     for (const auto& [locale, nameLine, titleLine, name, title] : cases) {
         const Locale players(locale);
         const TextTable table = parsedOk("1\r\n" + nameLine + "\r\n" + titleLine + "\r\n" + tableFile("x", 74).mid(3));

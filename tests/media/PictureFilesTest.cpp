@@ -18,7 +18,7 @@ using namespace velko::test;
 
 namespace {
 
-QString sourceDir(const char* sub)
+QString sourceDir(const QString& sub)
 {
     return QStringLiteral(VELKO_SOURCE_DIR "/") + sub;
 }
@@ -61,28 +61,6 @@ int nearest(const QImage& image, int x, int y, const std::vector<QColor>& choice
 }
 
 }   // namespace
-
-// Every picture in resources/ is built into the program unchanged, the cells
-// without their file ending; and every cell is a 16-bit bitmap 45 pixels
-// square, 90 at twice the density.
-TEST(BuiltInPictures, AreThePicturesInResourcesUnchangedEveryCellASixteenBitBitmap)
-{
-    int pictures = 0;
-    for (const QString folder : {"cells", "icons", "cursors"})
-        for (const QFileInfo& file : QDir(sourceDir("resources/") + folder).entryInfoList(QDir::Files)) {
-            SCOPED_TRACE(file.fileName().toStdString());
-            const QString name = folder == "cells" ? file.completeBaseName() : file.fileName();
-            const QImage picture = argb(file.filePath());
-            EXPECT_FALSE(picture.isNull());
-            EXPECT_EQ(argb(":/" + folder + "/" + name), picture);
-            QFile bytes(file.filePath());
-            const int side = name.endsWith("@2x") ? 90 : 45;
-            if (folder == "cells" && bytes.open(QIODevice::ReadOnly))
-                expectBmp555(bytes.readAll(), side, side);
-            ++pictures;
-        }
-    EXPECT_EQ(pictures, 42 * 2 + 5 + 2);   // the cells and the cursor at two densities, the icons
-}
 
 // Every ball shows its own colour lying on the board (I), selected (T) and in
 // each of the three preview places (A, B, C), where it looks different in each.
@@ -149,32 +127,44 @@ TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeHoverLighterAndPressedD
     EXPECT_EQ(buttons.size(), 12);
 }
 
-// Every picture but the large icon has a partner for screens of twice the
-// density: name@2x beside name, twice as wide and high, showing the same
+// Every picture in resources/ is built into the program unchanged, the cells
+// without their file ending, and every cell is a 16-bit bitmap 45 pixels
+// square. Every picture but the large icon has a partner for screens of twice
+// the density: name@2x beside name, twice as wide and high, showing the same
 // picture (shrunk to 1x size it matches the 1x picture closely).
-TEST(PicturesAt2x, EveryPictureHasAPartnerOfTwiceItsSizeShowingTheSame)
+TEST(Pictures, AreBuiltInUnchangedAndHaveAPartnerOfTwiceTheirSizeShowingTheSame)
 {
     int pairs = 0;
-    for (const char* folder : {"resources/cells", "resources/icons", "resources/cursors", "medias"}) {
+    for (const QString folder : {"resources/cells", "resources/icons", "resources/cursors", "medias"}) {
         const QStringList names = QDir(sourceDir(folder)).entryList({"*.gif", "*.bmp", "*.png"}, QDir::Files);
         for (const QString& name : names) {
             SCOPED_TRACE(name.toStdString());
+            const QString path = sourceDir(folder) + "/" + name;
+            const QImage picture = argb(path);
+            ASSERT_FALSE(picture.isNull());
+            if (folder.startsWith("resources/")) {
+                const bool cell = folder.endsWith("cells");
+                EXPECT_EQ(argb(":/" + folder.mid(10) + "/" + (cell ? QFileInfo(name).completeBaseName() : name)),
+                          picture);
+                QFile bytes(path);
+                const int side = name.contains("@2x") ? 90 : 45;   // at twice the density, 90
+                if (cell && bytes.open(QIODevice::ReadOnly))
+                    expectBmp555(bytes.readAll(), side, side);
+            }
             const QString oneXName = QString(name).remove("@2x");
             if (name != oneXName || name == "velko-lines-256.png") {
                 EXPECT_TRUE(names.contains(oneXName)) << "a partner without its 1x picture";
                 continue;
             }
-            const QString path = sourceDir(folder) + "/" + name;
-            const QImage oneX = argb(path), twoX = argb(QString(path).insert(path.lastIndexOf('.'), "@2x"));
-            ASSERT_FALSE(oneX.isNull());
-            ASSERT_EQ(twoX.size(), oneX.size() * 2);
-            const QImage shrunk = twoX.scaled(oneX.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage twoX = argb(QString(path).insert(path.lastIndexOf('.'), "@2x"));
+            ASSERT_EQ(twoX.size(), picture.size() * 2);
+            const QImage shrunk = twoX.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             double sum = 0;
-            for (int i = 0, width = oneX.width(); i < width * oneX.height(); ++i) {
-                const QRgb a = oneX.pixel(i % width, i / width), b = shrunk.pixel(i % width, i / width);
+            for (int i = 0, width = picture.width(); i < width * picture.height(); ++i) {
+                const QRgb a = picture.pixel(i % width, i / width), b = shrunk.pixel(i % width, i / width);
                 sum += std::abs(qGray(a) - qGray(b)) + std::abs(qAlpha(a) - qAlpha(b));
             }
-            EXPECT_LT(sum / (oneX.width() * oneX.height()), 6.0);
+            EXPECT_LT(sum / (picture.width() * picture.height()), 6.0);
             ++pairs;
         }
     }
