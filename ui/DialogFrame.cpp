@@ -42,7 +42,7 @@ void DialogFrame::keyPressEvent(QKeyEvent* event)
 {
     // No button is a default button here, and no other key does anything.
     if (event->key() == Qt::Key_Escape)
-        escapePressed();
+        reject();
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         enterPressed();
 }

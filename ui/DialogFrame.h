@@ -23,8 +23,8 @@ public:
 
 protected:
     // Esc and Enter (either Enter key) are the only keys a dialog may care
-    // about; the others do nothing.
-    virtual void escapePressed() {}
+    // about; the others do nothing. Esc does what a close from the window
+    // manager does, reject(), which each dialog answers like its close button.
     virtual void enterPressed() {}
 
     void keyPressEvent(QKeyEvent* event) override;

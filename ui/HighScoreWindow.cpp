@@ -98,9 +98,8 @@ public:
     }
 
 protected:
+    // Esc, Enter and the window manager close the table, like its close button.
     void reject() override { done(QDialog::Accepted); }
-    // Esc and Enter close the table, like its close button.
-    void escapePressed() override { done(QDialog::Accepted); }
     void enterPressed() override { done(QDialog::Accepted); }
 };
 

@@ -1,8 +1,6 @@
 #include "MessageDialog.h"
 
-#include <QEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 #include <algorithm>
@@ -114,27 +112,12 @@ public:
         } else {
             cmdok_->show();
         }
-
-        // The dialog hears every key before whatever has the focus.
-        for (QWidget* child : findChildren<QWidget*>())
-            child->installEventFilter(this);
     }
 
 protected:
-    void escapePressed() override { closeBox(); }
-
-    // A close from the window manager answers like the close button, so the
-    // caller always gets a real answer of this dialog.
+    // Esc and a close from the window manager answer like the close button,
+    // so the caller always gets a real answer of this dialog.
     void reject() override { closeBox(); }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            closeBox();
-            return true;
-        }
-        return DialogFrame::eventFilter(watched, event);
-    }
 
 private:
     ImageButton* answerButton(const QString& name, int left, int width, Answer code, const ButtonContext& buttons)

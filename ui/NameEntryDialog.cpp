@@ -51,12 +51,10 @@ public:
     }
 
 protected:
-    // Closed by the window manager: the typed name is kept, as by the close button.
+    // Esc or a close by the window manager: the typed name is kept, as by the close button.
     void reject() override { takeName(); }
-    // Enter confirms like the OK button; Esc does what the close button does,
-    // which also keeps the name.
+    // Enter confirms like the OK button.
     void enterPressed() override { takeName(); }
-    void escapePressed() override { takeName(); }
 
     void takeName() { done(QDialog::Accepted); }
 
