@@ -1,9 +1,7 @@
 #include "DialogTitle.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
-#include <QWindow>
 
 #include "Pictures.h"
 
@@ -26,32 +24,6 @@ QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& 
 }
 
 }   // namespace
-
-CaptionDrag::CaptionDrag(QWidget* window) : QObject(window), window_(window) {}
-
-void CaptionDrag::addHandle(QWidget* handle)
-{
-    handle->installEventFilter(this);
-}
-
-bool CaptionDrag::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress)
-        started_ = false;
-    // One move of the window per press: moves queued before the window
-    // manager took over must not start another after the button is up.
-    if (event->type() == QEvent::MouseMove && !started_ &&
-        static_cast<QMouseEvent*>(event)->buttons() == Qt::LeftButton) {
-        started_ = true;
-        if (QWidget* holder = QWidget::mouseGrabber())
-            holder->releaseMouse();
-        emit dragStarted();
-        if (QWindow* handle = window_->windowHandle())
-            handle->startSystemMove();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
 
 DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
                              const ButtonContext& buttons)
@@ -77,7 +49,7 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
     strip.ex = new ImageButton(QStringLiteral("ex"), buttons, client);
     strip.ex->setGeometry(exLeft, 5, 10, 10);
 
-    strip.drag = new CaptionDrag(window);
+    strip.drag = new WindowDrag(window);
     strip.drag->addHandle(strip.strip);
     strip.drag->addHandle(strip.title);
     return strip;

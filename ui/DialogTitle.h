@@ -8,36 +8,18 @@
 #include <QString>
 
 #include "ImageButton.h"
+#include "WindowDrag.h"
 
 class QLabel;
 
 namespace velko {
-
-// Drags a window by the widgets given as handles: moving over one of them with
-// the left button alone held starts the system's own window move.
-class CaptionDrag : public QObject {
-    Q_OBJECT
-public:
-    explicit CaptionDrag(QWidget* window);
-    void addHandle(QWidget* handle);
-
-signals:
-    void dragStarted();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* window_;
-    bool started_ = false;   // a move of the window, by the current press
-};
 
 struct DialogTitle {
     QLabel* strip = nullptr;
     QLabel* icon = nullptr;
     QLabel* title = nullptr;
     ImageButton* ex = nullptr;
-    CaptionDrag* drag = nullptr;
+    WindowDrag* drag = nullptr;
 };
 
 // Puts the strip on `client` (the window's inside, `window` the dialog that

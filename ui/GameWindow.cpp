@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
-#include <QWindow>
 
 #include "AnchoredLabel.h"
 #include "BoardGeometry.h"
@@ -30,6 +29,7 @@
 #include "ScreenPlacement.h"
 #include "SoundPlayer.h"
 #include "WebPages.h"
+#include "WindowDrag.h"
 
 namespace velko {
 
@@ -56,10 +56,7 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    desktop_.startMove = [](QWidget* window) {
-        if (QWindow* handle = window->windowHandle())
-            handle->startSystemMove();
-    };
+    desktop_.startMove = WindowDrag::systemMove;
     desktop_.endProgram = [] { QCoreApplication::quit(); };
 
     buttons_ = gameButtons(sound_);
@@ -72,6 +69,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     buildLabels();
+    // Dragging the bare picture with the left button alone moves the window.
+    (new WindowDrag(this, [this](QWidget* window) { desktop_.startMove(window); }))->addHandle(this);
 
     board_ = new BoardView(this);
     board_->setObjectName(QStringLiteral("board"));
@@ -489,24 +488,6 @@ void GameWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, surface_);
-}
-
-void GameWindow::mousePressEvent(QMouseEvent* event)
-{
-    windowMoveStarted_ = false;
-    QWidget::mousePressEvent(event);
-}
-
-void GameWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    // Dragging the bare picture with the left button alone moves the window,
-    // once per press: the moves queued before the window manager took over
-    // must not start another move after the button is up, which would leave
-    // the window following the pointer.
-    if (event->buttons() == Qt::LeftButton && !windowMoveStarted_) {
-        windowMoveStarted_ = true;
-        desktop_.startMove(this);
-    }
 }
 
 void GameWindow::mouseReleaseEvent(QMouseEvent* event)

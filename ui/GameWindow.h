@@ -109,8 +109,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -157,7 +155,6 @@ private:
     bool levelsKnown_ = false;
     bool endsQuietly_ = false;
     bool gameRunning_ = false;
-    bool windowMoveStarted_ = false;      // by the current press
     MinimiseWatch minimising_;            // the tune rests while the window is away
     std::optional<SavedGame> lastKept_;   // the game as last written to disk
     bool gameSaveFailureTold_ = false;

@@ -66,7 +66,7 @@ TEST_F(HighScoreDialogsTest, TheTableShowsEveryEntryTheSameAtEveryOpeningAndDrag
     EXPECT_EQ(open([this](QDialog& dialog) {
                   checkTitleStrip(dialog, data.texts[26]);
                   int drags = 0;
-                  QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&] { ++drags; });
+                  QObject::connect(dialog.findChild<WindowDrag*>(), &WindowDrag::dragStarted, [&] { ++drags; });
                   pressAt(part(dialog, "ranks"), {3, 20});
                   moveTo(part(dialog, "ranks"), {3, 21}, Qt::LeftButton);
                   moveTo(part(dialog, "names"), {3, 20}, Qt::LeftButton);

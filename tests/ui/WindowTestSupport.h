@@ -265,7 +265,7 @@ inline void checkTitleStrip(QDialog& dialog, const QString& text)
     EXPECT_EQ(title->text(), text);
     int drags = 0;
     const auto counter =
-        QObject::connect(dialog.findChild<CaptionDrag*>(), &CaptionDrag::dragStarted, [&drags] { ++drags; });
+        QObject::connect(dialog.findChild<WindowDrag*>(), &WindowDrag::dragStarted, [&drags] { ++drags; });
     moveTo(strip, {50, 5}, Qt::RightButton);
     moveTo(strip, {50, 5}, Qt::LeftButton | Qt::RightButton);
     moveTo(title, {5, 5});
