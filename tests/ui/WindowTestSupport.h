@@ -35,19 +35,11 @@ struct RecordingSound final : SilentSound {
     void shutDown() override { heard.push_back("shut down"); }
     std::vector<std::string> heard;
 
-    static std::string nameOf(Sound sound)
+    static std::string nameOf(Sound sound)   // in the order of the Sound values
     {
-        switch (sound) {
-        case Sound::Select: return "select";
-        case Sound::Step: return "step";
-        case Sound::Refused: return "refused";
-        case Sound::LinesRemoved: return "lines removed";
-        case Sound::NewGame: return "new game";
-        case Sound::GameOver: return "game over";
-        case Sound::HighScore: return "high score";
-        case Sound::Click: return "click";
-        }
-        return "?";
+        const char* const names[] = {"select",   "step",      "refused",    "lines removed",
+                                     "new game", "game over", "high score", "click"};
+        return names[static_cast<int>(sound)];
     }
 };
 
