@@ -1,4 +1,5 @@
 #include "DataPaths.h"
+#include "MediaFiles.h"
 #include "SoundPlayer.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ namespace velko {
 namespace {
 bool hasMedia(const QString& folder)
 {
-    return QFileInfo::exists(folder + "/medias/sysinfo.txt");
+    return QFileInfo::exists(folder + QStringLiteral("/medias/") + QLatin1String(media::kTextTable));
 }
 }   // namespace
 

@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 
+#include "MediaFiles.h"
 #include "TextTable.h"
 
 namespace velko {
@@ -21,19 +22,20 @@ QString pictureProblem(const QString& mediaFolder, const QString& fileName)
 
 QString runStartUp(const QString& mediaFolder, GameData& data)
 {
-    if (QString problem = pictureProblem(mediaFolder, QStringLiteral("game.gif")); !problem.isEmpty())
+    if (QString problem = pictureProblem(mediaFolder, QLatin1String(media::kStartPicture)); !problem.isEmpty())
         return problem;
 
-    const QString textPath = mediaFolder + QStringLiteral("/sysinfo.txt");
+    const QString textPath = mediaFolder + QLatin1Char('/') + QLatin1String(media::kTextTable);
     TextTable table;
     if (const QString problem = readTextTable(textPath, table); !problem.isEmpty())
-        return QStringLiteral("The text table sysinfo.txt cannot be used: %1\n(%2)").arg(problem, textPath);
+        return QStringLiteral("The text table %1 cannot be used: %2\n(%3)")
+            .arg(QLatin1String(media::kTextTable), problem, textPath);
     data.texts = table.texts;
     data.edition = table.edition;
 
     data.savedFiles.loadHighScores(data.highScores, data.text(Text::DefaultPlayer));
 
-    return pictureProblem(mediaFolder, QStringLiteral("back.gif"));
+    return pictureProblem(mediaFolder, QLatin1String(media::kWindowPicture));
 }
 
 }   // namespace velko

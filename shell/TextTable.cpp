@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "LegacyText.h"
+#include "MediaFiles.h"
 #include "Rounding.h"
 #include "TextLines.h"
 
@@ -82,7 +83,7 @@ QString parseNamed(const QByteArray& fileBytes, TextTable& table, const QString&
 
 QString parseTextTable(const QByteArray& bytes, TextTable& table)
 {
-    return parseNamed(bytes, table, QStringLiteral("sysinfo.txt"));
+    return parseNamed(bytes, table, QLatin1String(media::kTextTable));
 }
 
 QString readTextTable(const QString& path, TextTable& table)

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "MediaFiles.h"
 #include "Pictures.h"
 
 namespace velko {
@@ -29,11 +30,12 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
                              const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip =
-        pictureLabel(client, QStringLiteral("titleStrip"), buttons.pictureFolder + QStringLiteral("/tbk.gif"));
+    strip.strip = pictureLabel(client, QStringLiteral("titleStrip"),
+                               buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleStrip));
     strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
 
-    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"), buttons.pictureFolder + QStringLiteral("/tit.gif"));
+    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"),
+                              buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleIcon));
     strip.icon->setGeometry(4, 2, 16, 16);
 
     strip.title = new QLabel(text, client);
@@ -46,7 +48,7 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
     strip.title->move(25, 3);
     strip.title->adjustSize();
 
-    strip.ex = new ImageButton(QStringLiteral("ex"), buttons, client);
+    strip.ex = new ImageButton(QLatin1String(media::kCloseButton), buttons, client);
     strip.ex->setGeometry(exLeft, 5, 10, 10);
 
     strip.drag = new WindowDrag(window);

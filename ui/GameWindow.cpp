@@ -21,6 +21,7 @@
 #include "GameLog.h"
 #include "HighScoreWindow.h"
 #include "LevelBar.h"
+#include "MediaFiles.h"
 #include "MessageDialog.h"
 #include "NameEntryDialog.h"
 #include "PictureCache.h"
@@ -121,7 +122,7 @@ void GameWindow::drawBackground()
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Qt::white);
     QPainter painter(&surface_);
-    painter.drawImage(0, 0, loadPicture(mediaPath(QStringLiteral("back.gif"))));
+    painter.drawImage(0, 0, loadPicture(mediaPath(QLatin1String(media::kWindowPicture))));
 }
 
 void GameWindow::buildLabels()
@@ -158,13 +159,14 @@ ImageButton* GameWindow::addButton(const char* name, int left, int top, int widt
 void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
-    connect(addButton("newgame", 526, 105, 72, 32), &ImageButton::pressed, this, [this] { pressNewGame(); });
-    connect(addButton("phbt", 526, 141, 72, 32), &ImageButton::pressed, this,
+    connect(addButton(media::kNewGameButton, 526, 105, 72, 32), &ImageButton::pressed, this,
+            [this] { pressNewGame(); });
+    connect(addButton(media::kScoresButton, 526, 141, 72, 32), &ImageButton::pressed, this,
             [this] { showHighScores(this, data_, buttons_); });
-    connect(addButton("web", 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
-    connect(addButton("help", 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
-    connect(addButton("min", 597, 5, 8, 10), &ImageButton::pressed, this, [this] { minimise(); });
-    connect(addButton("ex", 616, 5, 10, 10), &ImageButton::pressed, this, [this] { pressQuit(); });
+    connect(addButton(media::kWebButton, 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
+    connect(addButton(media::kHelpButton, 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
+    connect(addButton(media::kMinimiseButton, 597, 5, 8, 10), &ImageButton::pressed, this, [this] { minimise(); });
+    connect(addButton(media::kCloseButton, 616, 5, 10, 10), &ImageButton::pressed, this, [this] { pressQuit(); });
 }
 
 void GameWindow::buildLevelBars()
@@ -285,9 +287,9 @@ void GameWindow::pressQuit()
 void GameWindow::pressHelp()
 {
     if (data_.edition == 1) {
-        QString helpFile = applicationFolder() + QStringLiteral("/help.html");
+        QString helpFile = applicationFolder() + QLatin1Char('/') + QLatin1String(media::kHelpPage);
         if (!QFileInfo::exists(helpFile))
-            helpFile = applicationFolder() + QStringLiteral("/help.chm");
+            helpFile = applicationFolder() + QLatin1Char('/') + QLatin1String(media::kOlderHelpFile);
         openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
     } else {
         // This edition's help uncovers the picture under the board.
@@ -301,7 +303,7 @@ void GameWindow::pressWebPage()
     QUrl url(page);
     if (page.isEmpty()) {
         // No address was set for this build: our own page about the game.
-        url = QUrl::fromLocalFile(applicationFolder() + QStringLiteral("/help.html"));
+        url = QUrl::fromLocalFile(applicationFolder() + QLatin1Char('/') + QLatin1String(media::kHelpPage));
         url.setFragment(QString::fromLatin1(kAboutSection));
     }
     openForPlayer(url, QStringLiteral("The web page"));
@@ -408,7 +410,7 @@ void GameWindow::hideMarker()
 
 void GameWindow::showEnding(Ending ending)
 {
-    const QString picture = ending == Ending::HighScore ? QStringLiteral("cmd.gif") : QStringLiteral("gameover.gif");
+    const QLatin1String picture(ending == Ending::HighScore ? media::kRecordPicture : media::kGameOverPicture);
     board_->wipePicture(loadPicture(mediaPath(picture)));
 }
 

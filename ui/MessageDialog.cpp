@@ -9,6 +9,7 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "Fonts.h"
+#include "MediaFiles.h"
 
 namespace velko {
 
@@ -90,9 +91,9 @@ public:
             buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
         connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
 
-        cmdyes_ = answerButton(QStringLiteral("cmdyes"), 60, 23, Answer::Yes, buttons);
-        cmdok_ = answerButton(QStringLiteral("cmdok"), 97, 43, Answer::Ok, buttons);
-        cmdno_ = answerButton(QStringLiteral("cmdno"), 154, 23, Answer::No, buttons);
+        cmdyes_ = answerButton(QLatin1String(media::kYesButton), 60, 23, Answer::Yes, buttons);
+        cmdok_ = answerButton(QLatin1String(media::kOkButton), 97, 43, Answer::Ok, buttons);
+        cmdno_ = answerButton(QLatin1String(media::kNoButton), 154, 23, Answer::No, buttons);
 
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.

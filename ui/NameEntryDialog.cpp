@@ -7,6 +7,7 @@
 #include "DialogTitle.h"
 #include "Fonts.h"
 #include "HighScores.h"
+#include "MediaFiles.h"
 
 namespace velko {
 
@@ -42,7 +43,7 @@ public:
         // hold: the table window elides what its column cannot show.
         name_->setMaxLength(kLongestStoredName);
 
-        auto* cmdok = new ImageButton(QStringLiteral("cmdok"), buttons, client());
+        auto* cmdok = new ImageButton(QLatin1String(media::kOkButton), buttons, client());
         cmdok->setGeometry(224, 88, 43, 24);
         connect(cmdok, &ImageButton::released, this, [this] { takeName(); });
 

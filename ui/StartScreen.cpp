@@ -8,6 +8,7 @@
 #include "Fonts.h"
 #include "GameData.h"
 #include "ImageButton.h"
+#include "MediaFiles.h"
 #include "Pictures.h"
 #include "ScreenPlacement.h"
 
@@ -25,16 +26,16 @@ StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWi
 
     // Held in the picture's own palette of at most 256 colours: a quarter of
     // the memory of full colour, and the same pixels on the screen.
-    picture_ = loadPicture(mediaPath(QStringLiteral("game.gif")));
+    picture_ = loadPicture(mediaPath(QLatin1String(media::kStartPicture)));
     if (picture_.colorCount() == 0) {
         const QImage palette = picture_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
         if (palette.convertToFormat(picture_.format()) == picture_)
             picture_ = palette;
     }
 
-    addButton("ptms", 300, 45, StartChoice::NormalGame);
-    addButton("tzms", 350, 40, StartChoice::ChallengeGame);
-    addButton("tcyx", 395, 40, StartChoice::Quit);
+    addButton(media::kNormalGameButton, 300, 45, StartChoice::NormalGame);
+    addButton(media::kChallengeGameButton, 350, 40, StartChoice::ChallengeGame);
+    addButton(media::kQuitButton, 395, 40, StartChoice::Quit);
 
     centreOnScreen(this);
 }
