@@ -169,6 +169,14 @@ TEST_F(WaylandGame, GatherALineThenQuitAfterEscGoesOnAndYesSavesBothFiles)
     ASSERT_TRUE(gone) << "Esc left the quit question open";
     QThread::msleep(500);
     ASSERT_EQ(game_.state(), QProcess::Running) << "Esc ended the game";
+
+    // Space asks the compositor to minimise the window; sway will not, and
+    // the game goes on: the quit button still answers.
+    const qsizetype logBeforeSpace = fileBytes(protocolLog()).size();
+    pressKey("space");
+    QThread::msleep(500);
+    EXPECT_TRUE(fileBytes(protocolLog()).mid(logBeforeSpace).contains(".set_minimized()"))
+        << "Space did not ask to minimise the window";
     quitAndAnswerYes();
 }
 
