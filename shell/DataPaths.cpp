@@ -38,6 +38,10 @@ QString mediaFolder()
 {
     return applicationFolder() + "/medias";
 }
+QString applicationPath(const QString& fileName)
+{
+    return applicationFolder() + QLatin1Char('/') + fileName;
+}
 QString mediaPath(const QString& fileName)
 {
     return mediaFolder() + "/" + fileName;

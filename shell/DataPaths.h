@@ -10,8 +10,9 @@ namespace velko {
 // run from the build tree, else the installed data folder (found relative to
 // the executable first, so a relocated prefix works too).
 QString applicationFolder();
-QString mediaFolder();                        // applicationFolder() + "/medias"
-QString mediaPath(const QString& fileName);   // mediaFolder() + "/" + fileName
+QString mediaFolder();                              // applicationFolder() + "/medias"
+QString mediaPath(const QString& fileName);         // mediaFolder() + "/" + fileName
+QString applicationPath(const QString& fileName);   // applicationFolder() + "/" + fileName: the help
 // The sound module: beside the executable in the build tree, else in the
 // program's library folder of the installed prefix, wherever it was moved.
 QString soundModulePath();

@@ -26,6 +26,11 @@ struct SavedGame {
     Grid<Colour> board{};
     std::array<Colour, kPreviewSlots> nextColours{};
     std::int32_t score = 0;
+
+    bool operator==(const SavedGame& other) const
+    {
+        return kind == other.kind && board == other.board && nextColours == other.nextColours && score == other.score;
+    }
 };
 
 struct SavedGameRead {

@@ -260,8 +260,7 @@ void GameWindow::keepGame()
         return;
     }
     const SavedGame game{game_.kind(), game_.board(), game_.nextColours(), game_.score()};
-    if (lastKept_ && lastKept_->kind == game.kind && lastKept_->board == game.board &&
-        lastKept_->nextColours == game.nextColours && lastKept_->score == game.score)
+    if (lastKept_ == game)
         return;   // a click that changed nothing
     if (const QString problem = data_.savedFiles.saveGame(game); !problem.isEmpty()) {
         if (!gameSaveFailureTold_)
@@ -287,9 +286,9 @@ void GameWindow::pressQuit()
 void GameWindow::pressHelp()
 {
     if (data_.edition == 1) {
-        QString helpFile = applicationFolder() + QLatin1Char('/') + QLatin1String(media::kHelpPage);
+        QString helpFile = applicationPath(QLatin1String(media::kHelpPage));
         if (!QFileInfo::exists(helpFile))
-            helpFile = applicationFolder() + QLatin1Char('/') + QLatin1String(media::kOlderHelpFile);
+            helpFile = applicationPath(QLatin1String(media::kOlderHelpFile));
         openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
     } else {
         // This edition's help uncovers the picture under the board.
@@ -303,7 +302,7 @@ void GameWindow::pressWebPage()
     QUrl url(page);
     if (page.isEmpty()) {
         // No address was set for this build: our own page about the game.
-        url = QUrl::fromLocalFile(applicationFolder() + QLatin1Char('/') + QLatin1String(media::kHelpPage));
+        url = QUrl::fromLocalFile(applicationPath(QLatin1String(media::kHelpPage)));
         url.setFragment(QString::fromLatin1(kAboutSection));
     }
     openForPlayer(url, QStringLiteral("The web page"));

@@ -24,11 +24,6 @@ SavedGame aGame(GameKind kind = GameKind::Normal)
     return game;
 }
 
-bool same(const SavedGame& a, const SavedGame& b)
-{
-    return a.kind == b.kind && a.board == b.board && a.nextColours == b.nextColours && a.score == b.score;
-}
-
 using SavedGames = PlayerHome;
 
 }   // namespace
@@ -39,7 +34,7 @@ TEST(SavedGameFile, AGameReadsBackExactlyAndEveryOtherFileIsToldApart)
         const QByteArray bytes = formatSavedGame(aGame(kind));
         const SavedGameRead read = parseSavedGame(bytes, kind);
         ASSERT_EQ(read.outcome, SavedGameRead::Read) << read.reason.toStdString();
-        EXPECT_TRUE(same(read.game, aGame(kind)));
+        EXPECT_TRUE(read.game == aGame(kind));
         // Cut anywhere, it is damaged, never half a game.
         for (qsizetype cut = 0; cut < bytes.size(); ++cut)
             EXPECT_EQ(parseSavedGame(bytes.left(cut), kind).outcome, SavedGameRead::Damaged) << cut;
@@ -77,7 +72,7 @@ TEST_F(SavedGames, AGameIsSavedPerKindReadBackAndRemoved)
         EXPECT_EQ(saved.saveGame(aGame(kind)), QString());
     for (const GameKind kind : {GameKind::Normal, GameKind::Challenge}) {
         const SavedGameRead read = saved.loadGame(kind);
-        EXPECT_TRUE(read.outcome == SavedGameRead::Read && same(read.game, aGame(kind)));
+        EXPECT_TRUE(read.outcome == SavedGameRead::Read && read.game == aGame(kind));
     }
     saved.removeGame(GameKind::Normal);
     EXPECT_EQ(saved.loadGame(GameKind::Normal).outcome, SavedGameRead::Missing);
