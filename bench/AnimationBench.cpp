@@ -25,11 +25,15 @@ using namespace velko;
 
 namespace {
 
-// A game window that notes, for every sleep of the animation, how long the
-// drawing since the previous one took.
+// A game window, with its game, that notes for every sleep of the animation
+// how long the drawing since the previous one took.
 class TimedWindow : public GameWindow {
 public:
-    using GameWindow::GameWindow;
+    TimedWindow(GameData& data, SoundPlayer& sound, RandomSource& random)
+        : GameWindow(data, sound),
+          game_(*this, random)
+    {}
+    Game& game() { return game_; }
 
     void beginTurn()
     {
@@ -56,6 +60,7 @@ public:
     int refreshes = 0;
 
 private:
+    Game game_;
     QElapsedTimer clock_;
     double lastWake_ = 0;
 };
@@ -183,8 +188,8 @@ int main(int argc, char** argv)
     SilentSound sound;
     SystemRandom random;
     TimedWindow window(data, sound, random);
-    data.kind = GameKind::Normal;
-    window.pressNewGame();
+    window.game().setKind(GameKind::Normal);
+    window.game().startGame();
     window.show();
     // Shown and drawn once before the clock starts.
     for (int i = 0; i < 40; ++i, QThread::msleep(25))

@@ -3,33 +3,25 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
-#include <QTimer>
 
 #include "AnchoredLabel.h"
 #include "BoardGeometry.h"
 #include "BoardView.h"
 #include "DataPaths.h"
 #include "Fonts.h"
-#include "GameLog.h"
 #include "HighScoreWindow.h"
 #include "LevelBar.h"
 #include "MediaFiles.h"
 #include "MessageDialog.h"
-#include "NameEntryDialog.h"
 #include "PictureCache.h"
 #include "Pictures.h"
-#include "SavedFiles.h"
 #include "ScreenPlacement.h"
 #include "SoundPlayer.h"
-#include "WebPages.h"
 #include "WindowDrag.h"
 
 namespace velko {
@@ -38,7 +30,6 @@ namespace {
 
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
-constexpr int kScoreTickMs = 40;
 
 }   // namespace
 
@@ -47,12 +38,10 @@ ButtonContext gameButtons(SoundPlayer& sound)
     return ButtonContext{mediaFolder(), [&sound] { sound.play(Sound::Click); }};
 }
 
-GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent)
+GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
       sound_(sound),
-      random_(random),
-      game_(*this, random_),
       minimising_(!onWayland())
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
@@ -76,11 +65,7 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
     board_ = new BoardView(this);
     board_->setObjectName(QStringLiteral("board"));
     board_->move(kBoardLeft, kBoardTop);
-    board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) {
-        game_.press(cell, button);
-        runScoreClockWhileCounting();   // a line may have scored
-        keepGame();                     // the board is still: the turn is over
-    };
+    board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) { emit boardPressed(cell, button); };
 
     marker_ = new QLabel(this);
     marker_->setObjectName(QStringLiteral("marker"));
@@ -95,14 +80,6 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random,
 
     buildButtons();
     buildLevelBars();
-
-    scoreClock_ = new QTimer(this);
-    scoreClock_->setObjectName(QStringLiteral("scoreClock"));
-    scoreClock_->setInterval(kScoreTickMs);
-    connect(scoreClock_, &QTimer::timeout, this, [this] {
-        game_.tickScore();
-        runScoreClockWhileCounting();
-    });
 
     // The window sees every key first, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -160,13 +137,16 @@ void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
     connect(addButton(media::kNewGameButton, 526, 105, 72, 32), &ImageButton::pressed, this,
-            [this] { pressNewGame(); });
+            [this] { emit newGamePressed(); });
     connect(addButton(media::kScoresButton, 526, 141, 72, 32), &ImageButton::pressed, this,
             [this] { showHighScores(this, data_, buttons_); });
-    connect(addButton(media::kWebButton, 515, 175, 93, 32), &ImageButton::pressed, this, [this] { pressWebPage(); });
-    connect(addButton(media::kHelpButton, 536, 211, 52, 30), &ImageButton::pressed, this, [this] { pressHelp(); });
+    connect(addButton(media::kWebButton, 515, 175, 93, 32), &ImageButton::pressed, this,
+            [this] { emit webPagePressed(); });
+    connect(addButton(media::kHelpButton, 536, 211, 52, 30), &ImageButton::pressed, this,
+            [this] { emit helpPressed(); });
     connect(addButton(media::kMinimiseButton, 597, 5, 8, 10), &ImageButton::pressed, this, [this] { minimise(); });
-    connect(addButton(media::kCloseButton, 616, 5, 10, 10), &ImageButton::pressed, this, [this] { pressQuit(); });
+    connect(addButton(media::kCloseButton, 616, 5, 10, 10), &ImageButton::pressed, this,
+            [this] { emit quitPressed(); });
 }
 
 void GameWindow::buildLevelBars()
@@ -190,85 +170,21 @@ void GameWindow::applyVolumeLevels(const VolumeLevels& levels)
     musicBar_->setLevel(levels.music);
     sound_.setEffectsLevel(effectsBar_->level());
     sound_.setMusicLevel(musicBar_->level());
-    levelsKnown_ = true;
 }
 
-void GameWindow::takeStartChoice(StartChoice choice)
+VolumeLevels GameWindow::volumeLevels() const
 {
-    applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
-    if (choice == StartChoice::Quit) {
-        close();
-        endRun();
-        return;
-    }
-    data_.kind = choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge;
-    const SavedGameRead left = data_.savedFiles.loadGame(data_.kind);
-    if (left.outcome != SavedGameRead::Read) {
-        startNewGame();
-        show();
-        if (left.outcome != SavedGameRead::Missing)
-            tellPlayer(left.reason, MessageButtons::Ok);   // the file is kept aside, so this is told once
-        return;
-    }
-    // The game left at the last run stands on the board while the player is asked.
-    marker_->hide();
-    levelsKnown_ = true;
-    game_.resumeGame(left.game.kind, left.game.board, left.game.nextColours, left.game.score);
+    return VolumeLevels{effectsBar_->level(), musicBar_->level()};
+}
+
+void GameWindow::showBestScore()
+{
     bestScore_->setLabelText(QString::number(data_.highScores[0].points));
-    lastKept_ = left.game;
-    show();
-    offerLeftGame(left.game.score);
 }
 
-void GameWindow::offerLeftGame(std::int32_t score)
+void GameWindow::toggleBoard()
 {
-    QString question = data_.text(Text::ContinueQuestion);
-    if (question.isEmpty())
-        question = QStringLiteral("Continue the game you left (%1 points)?");
-    if (question.contains(QLatin1String("%1")))
-        question = question.arg(QLocale::system().toString(score));
-    if (tellPlayer(question, MessageButtons::YesNo) == Answer::Yes)
-        sound_.startTune(tuneFor(random_.next()));
-    else
-        startNewGame();   // which takes the left game's place on disk
-}
-
-void GameWindow::pressNewGame()
-{
-    // A running game is only thrown away on a clear Yes.
-    if (gameRunning_ && tellPlayer(data_.text(Text::NewGameQuestion), MessageButtons::YesNo) != Answer::Yes)
-        return;
-    startNewGame();
-}
-
-void GameWindow::startNewGame()
-{
-    marker_->hide();
-    levelsKnown_ = true;   // a game is played with the bars as the player sets them
-    game_.setKind(data_.kind);
-    game_.startGame();
-    bestScore_->setLabelText(QString::number(data_.highScores[0].points));
-    sound_.startTune(tuneFor(random_.next()));
-    keepGame();
-}
-
-void GameWindow::keepGame()
-{
-    if (!gameRunning_) {
-        data_.savedFiles.removeGame(game_.kind());   // over: nothing to take up again
-        lastKept_.reset();
-        return;
-    }
-    const SavedGame game{game_.kind(), game_.board(), game_.nextColours(), game_.score()};
-    if (lastKept_ == game)
-        return;   // a click that changed nothing
-    if (const QString problem = data_.savedFiles.saveGame(game); !problem.isEmpty()) {
-        if (!gameSaveFailureTold_)
-            tellSaveProblem(problem);   // once a run: the next turns try again quietly
-        gameSaveFailureTold_ = true;
-        return;
-    }
-    lastKept_ = game;
+    board_->setVisible(board_->isHidden());
 }
 
 void GameWindow::minimise()
@@ -277,85 +193,9 @@ void GameWindow::minimise()
     showMinimized();
 }
 
-void GameWindow::pressQuit()
-{
-    if (tellPlayer(data_.text(Text::QuitQuestion), MessageButtons::YesNo) == Answer::Yes)
-        close();
-}
-
-void GameWindow::pressHelp()
-{
-    if (data_.edition == 1) {
-        QString helpFile = applicationPath(QLatin1String(media::kHelpPage));
-        if (!QFileInfo::exists(helpFile))
-            helpFile = applicationPath(QLatin1String(media::kOlderHelpFile));
-        openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
-    } else {
-        // This edition's help uncovers the picture under the board.
-        board_->setVisible(board_->isHidden());
-    }
-}
-
-void GameWindow::pressWebPage()
-{
-    const QString page = QString::fromUtf8(data_.edition == 1 ? kProductPage : kMakerPage);
-    QUrl url(page);
-    if (page.isEmpty()) {
-        // No address was set for this build: our own page about the game.
-        url = QUrl::fromLocalFile(applicationPath(QLatin1String(media::kHelpPage)));
-        url.setFragment(QString::fromLatin1(kAboutSection));
-    }
-    openForPlayer(url, QStringLiteral("The web page"));
-}
-
-void GameWindow::openForPlayer(const QUrl& url, const QString& what)
-{
-    const bool isFile = url.isLocalFile();
-    if (isFile && !QFileInfo::exists(url.toLocalFile())) {
-        tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
-                       .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-                   MessageButtons::Ok);
-        return;
-    }
-    if (!desktop_.openUrl(url))
-        tellPlayer(QStringLiteral("%1 could not be opened: no program on this computer opens %2")
-                       .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
-                   MessageButtons::Ok);
-}
-
-void GameWindow::endRun()
-{
-    if (runEnded_)
-        return;
-    runEnded_ = true;
-    scoreClock_->stop();
-    tellSaveProblem(saveNow());
-    sound_.shutDown();
-    desktop_.endProgram();
-}
-
-QString GameWindow::saveNow()
-{
-    // Before the start screen's choice the bars do not hold the player's levels yet:
-    // saving them then would put 50 and 50 over the player's own.
-    if (!levelsKnown_)
-        return data_.savedFiles.saveHighScores(data_.highScores);
-    return data_.savedFiles.saveFiles(VolumeLevels{effectsBar_->level(), musicBar_->level()}, data_.highScores);
-}
-
 Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
 {
     return showMessage(this, data_.text(Text::Title), text, answers, buttons_);
-}
-
-void GameWindow::tellSaveProblem(const QString& problem)
-{
-    if (problem.isEmpty())
-        return;
-    if (endsQuietly_)
-        qCWarning(gameLog, "%s", qUtf8Printable(problem));   // no one is there to answer a dialog
-    else
-        tellPlayer(problem, MessageButtons::Ok);
 }
 
 // --- the screen the game draws on ---
@@ -432,20 +272,7 @@ void GameWindow::setBoardEnabled(bool on)
 
 void GameWindow::setScoreTimer(bool on)
 {
-    gameRunning_ = on;
-    runScoreClockWhileCounting();
-}
-
-void GameWindow::runScoreClockWhileCounting()
-{
-    // A clock with nothing left to count would wake the program 25 times a
-    // second for nothing; at the end of a game the shown score stays where it stands.
-    if (gameRunning_ && game_.shownScore() < game_.score()) {
-        if (!scoreClock_->isActive())
-            scoreClock_->start();
-    } else {
-        scoreClock_->stop();
-    }
+    emit scoreTimerSwitched(on);
 }
 
 void GameWindow::showScore(std::int32_t points)
@@ -462,9 +289,7 @@ std::int32_t GameWindow::lowestHighScore()
 
 void GameWindow::newHighScore(std::int32_t score)
 {
-    enterNewRecord(this, score, data_, buttons_);
-    // Saved at once, so a crash or a lost display later cannot take the record away.
-    tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
+    emit recordMade(score);
 }
 
 // --- the window's own events ---
@@ -512,7 +337,7 @@ void GameWindow::changeEvent(QEvent* event)
 void GameWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    endRun();
+    emit closing();
 }
 
 }   // namespace velko

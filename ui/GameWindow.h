@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the board, the preview of the next balls, the score, the
-// buttons and the volume bars on the 640 x 480 picture back.gif. It owns the
-// running Game and is the screen the game draws on.
+// buttons and the volume bars on the 640 x 480 picture back.gif. It is the
+// screen the game draws on, and reports the player's presses; the session
+// (GameSession) plays the game on it.
 
 #include <QImage>
 #include <QUrl>
@@ -14,13 +15,10 @@
 #include "ImageButton.h"
 #include "MessageDialog.h"
 #include "MinimiseWatch.h"
-#include "RandomSource.h"
 #include "SettingsFile.h"
 #include "SoundPlayer.h"
-#include "StartChoice.h"
 
 class QLabel;
-class QTimer;
 
 namespace velko {
 
@@ -51,13 +49,10 @@ public:
         std::function<void()> endProgram;                 // after the end of the run
     };
 
-    // Plays through the given sound and draws from the given random source,
-    // both of which outlive the window.
-    GameWindow(GameData& data, SoundPlayer& sound, RandomSource& random, QWidget* parent = nullptr);
+    // Plays through the given sound, which outlives the window.
+    GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent = nullptr);
     ~GameWindow() override;
 
-    // The running game, for the tests that set up a board.
-    Game& game() { return game_; }
     // Where the window's desktop actions go; tests replace them.
     Desktop& desktop() { return desktop_; }
     // The pictures and click of this window's buttons.
@@ -65,29 +60,16 @@ public:
     // The window's own surface: back.gif with the preview painted on it.
     const QImage& surface() const { return surface_; }
 
-    // The start screen's choice. The stored volume levels go onto the bars
-    // either way (on a quit, so that they are saved back unchanged); then a
-    // game choice starts the first game of that kind and the window shows,
-    // and the quit ends the run. A game of the chosen kind left at the last
-    // run is offered back first, standing on the board; No starts a new game
-    // in its place.
-    void takeStartChoice(StartChoice choice);
-    // The new-game button: asks first while a game is running, then starts one.
-    void pressNewGame();
-    // The stored volume levels onto both bars and into the sound.
+    // The volume levels onto both bars and into the sound.
     void applyVolumeLevels(const VolumeLevels& levels);
-    // The end of the run, done once however the window goes: both files are
-    // written, the sound is shut down and the program ends.
-    void endRun();
-    // Saves both files now (only the table before the levels are read or a game starts);
-    // returns what failed.
-    QString saveNow();
-    // From now on a failed save is written to the error output, not shown:
-    // the run is being ended from outside.
-    void endQuietly() { endsQuietly_ = true; }
-    // A game is under way: from a new game to its end. The score clock only
-    // ticks while the shown score still counts up towards the score.
-    bool gameRunning() const { return gameRunning_; }
+    // The levels the bars show now.
+    VolumeLevels volumeLevels() const;
+    // The best score of the table, above the score.
+    void showBestScore();
+    // The help of the other editions: the board hides, or shows again.
+    void toggleBoard();
+    // Asks or tells the player in the message dialog over this window, with the game's title.
+    Answer tellPlayer(const QString& text, MessageButtons answers);
 
     // --- the screen the game draws on ---
     void drawCell(Cell cell, Colour colour) override;
@@ -106,6 +88,19 @@ public:
     std::int32_t lowestHighScore() override;
     void newHighScore(std::int32_t score) override;
 
+signals:
+    // What the player did, and what the game asked for that the window does
+    // not do itself; the session answers each.
+    void boardPressed(std::optional<velko::Cell> cell, velko::MouseButton button);
+    void newGamePressed();
+    void quitPressed();
+    void helpPressed();
+    void webPagePressed();
+    void scoreTimerSwitched(bool on);
+    void recordMade(std::int32_t score);
+    // The window is closing, however it was closed.
+    void closing();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -119,52 +114,21 @@ private:
     void buildButtons();
     void buildLevelBars();
     ImageButton* addButton(const char* name, int left, int top, int width, int height);
-    // The message dialog over this window, with the game's title.
-    Answer tellPlayer(const QString& text, MessageButtons answers);
-    void tellSaveProblem(const QString& problem);
-    void runScoreClockWhileCounting();
-
-    // Asks whether to take up the game left at the last run, now on the board;
-    // No starts a new game in its place.
-    void offerLeftGame(std::int32_t score);
-    // A new game of the chosen kind, with its tune, kept on disk at once.
-    void startNewGame();
-    // Keeps the game in progress on disk once a turn is over, so that a quit,
-    // a logout or a crash never loses it; a game that is over is removed.
-    void keepGame();
     // Space and the minimise button: asks the window system to minimise the window.
     void minimise();
-    // The quit button: ends the run once the player confirms.
-    void pressQuit();
-    // The help button: the help page in edition 1, else the board hides or shows.
-    void pressHelp();
-    // The web button: the product page in edition 1, else the maker's page.
-    void pressWebPage();
-    // Opens a help file or web page through the desktop, telling the player
-    // in the message dialog when nothing could open it.
-    void openForPlayer(const QUrl& url, const QString& what);
 
     GameData& data_;
     SoundPlayer& sound_;
-    RandomSource& random_;
-    Game game_;
     Desktop desktop_;
     ButtonContext buttons_;
     QImage surface_;
-    bool runEnded_ = false;
-    bool levelsKnown_ = false;
-    bool endsQuietly_ = false;
-    bool gameRunning_ = false;
-    MinimiseWatch minimising_;            // the tune rests while the window is away
-    std::optional<SavedGame> lastKept_;   // the game as last written to disk
-    bool gameSaveFailureTold_ = false;
+    MinimiseWatch minimising_;   // the tune rests while the window is away
 
     BoardView* board_ = nullptr;
     QLabel* marker_ = nullptr;
     AnchoredLabel* score_ = nullptr;
     AnchoredLabel* scoreShadow_ = nullptr;
     AnchoredLabel* bestScore_ = nullptr;
-    QTimer* scoreClock_ = nullptr;
     LevelBar* effectsBar_ = nullptr;   // effects
     LevelBar* musicBar_ = nullptr;     // music
 };

@@ -1,12 +1,11 @@
-// Velko Lines: the start screen first, then the game window.
+// Velko Lines: the start screen first, then the game window; the session
+// (GameSession) runs the game between them.
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QSessionManager>
 #include <QTimer>
 #include <functional>
 #include <malloc.h>
-#include <memory>
 #include <utility>
 
 #include "DataPaths.h"
@@ -14,11 +13,9 @@
 #include "Fonts.h"
 #include "GameData.h"
 #include "GameLog.h"
-#include "GameWindow.h"
-#include "MessageDialog.h"
+#include "GameSession.h"
 #include "Pictures.h"
 #include "SoundPlayer.h"
-#include "StartScreen.h"
 #include "StartUp.h"
 
 namespace {
@@ -76,42 +73,17 @@ int main(int argc, char* argv[])
 
     // The start screen shows first, silent; the sound module (SDL and its
     // decoders) is loaded behind it, long before a player can choose. Without
-    // the module the game plays quietly. The game window is built on the
-    // choice, once the start screen has let go of its picture.
+    // the module the game plays quietly.
     velko::GameSound sound;
     velko::SystemRandom random;
-    std::unique_ptr<velko::GameWindow> gameWindow;
-    const auto mainWindow = [&gameWindow, &data, &sound, &random]() -> velko::GameWindow& {
-        if (!gameWindow)
-            gameWindow = std::make_unique<velko::GameWindow>(data, sound, random);
-        return *gameWindow;
-    };
-    velko::StartScreen startScreen(data, velko::gameButtons(sound));
-    QObject::connect(&startScreen, &velko::StartScreen::chosen, &startScreen,
-                     [&mainWindow](velko::StartChoice choice) { mainWindow().takeStartChoice(choice); });
-    const AfterFirstFrame readyTheSound(startScreen, [&sound] {
+    velko::GameSession session(data, sound, random);
+    const AfterFirstFrame readyTheSound(session.startScreen(), [&sound] {
         QString problem;
         sound.use(velko::loadSoundModule(velko::soundModulePath(), velko::mediaFolder(), &problem));
         if (sound.silent())
             qCWarning(velko::gameLog, "Playing without sound: %s", qUtf8Printable(problem));
     });
-    endFromOutside = [&mainWindow, &startScreen] {
-        mainWindow().endQuietly();
-        startScreen.close();   // before a choice this is the start screen's quit, which reads the levels first
-        mainWindow().endRun();
-    };
-    // Logging out: save when the session asks, end the run when the program is told to quit.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &startScreen, [&mainWindow](QSessionManager&) {
-        if (const QString problem = mainWindow().saveNow(); !problem.isEmpty())
-            qCWarning(velko::gameLog, "%s", qUtf8Printable(problem));
-    });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &startScreen, [&endFromOutside] { endFromOutside(); });
-    startScreen.show();
-    if (const QString problems = data.savedFiles.readProblems(); !problems.isEmpty()) {
-        QTimer::singleShot(0, &startScreen, [problems, &data, &sound, &startScreen] {
-            velko::showMessage(&startScreen, data.text(velko::Text::Title), problems, velko::MessageButtons::Ok,
-                               velko::gameButtons(sound));
-        });
-    }
+    endFromOutside = [&session] { session.endFromOutside(); };
+    session.begin();
     return app.exec();
 }

@@ -11,22 +11,28 @@ using ChromeTest = WindowTest;
 TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
 {
     for (bool yes : {false, true}) {
-        auto window = startedWindow();
-        Game& game = window->game();
+        auto session = startedSession();
+        Game& game = session->game();
         game.setScore(4, game.shownScore());
-        clickCell(*window, 0, 0, Qt::RightButton);
-        tick(part<QTimer>(*window, "scoreClock"), 4);   // fully counted up: the clock rests during the question
-        setBoard(*window, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
-        clickCell(*window, 2, 2);
-        auto* score = part<QLabel>(*window, "score");
+        clickCell(*session, 0, 0, Qt::RightButton);
+        tick(part<QTimer>(*session, "scoreClock"), 4);   // fully counted up: the clock rests during the question
+        setBoard(*session, [](int c, int r) { return c == r ? c % 6 + 1 : 0; });
+        clickCell(*session, 2, 2);
+        auto* score = part<QLabel>(*session, "score");
         const auto snapshot = [&] {
-            return std::tuple{game.board(),      game.selection(),      game.nextColours(),
-                              game.score(),      score->text(),         boardOf(*window)->image(),
-                              window->surface(), window->gameRunning(), part(*window, "marker")->isVisible()};
+            return std::tuple{game.board(),
+                              game.selection(),
+                              game.nextColours(),
+                              game.score(),
+                              score->text(),
+                              boardOf(*session)->image(),
+                              session->window().surface(),
+                              session->gameRunning(),
+                              part(*session, "marker")->isVisible()};
         };
         const auto before = snapshot();
-        const auto answer = onDialogs(ownedBy(window.get(), pressing(yes ? "cmdyes" : "cmdno")));
-        press(part(*window, "newgame"));
+        const auto answer = onDialogs(ownedBy(&session->window(), pressing(yes ? "cmdyes" : "cmdno")));
+        press(part(*session, "newgame"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
         EXPECT_EQ(!game.selection(), yes);
@@ -37,18 +43,18 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
 // played through by the end-to-end tests.
 TEST_F(ChromeTest, QuitNoKeepsPlayingClosingFromOutsideSavesTheLevelsOnce)
 {
-    auto window = startedWindow();
+    auto session = startedSession();
     {
-        const auto answer = onDialogs(ownedBy(window.get(), pressing("cmdno")));
-        press(part(*window, "ex"));
+        const auto answer = onDialogs(ownedBy(&session->window(), pressing("cmdno")));
+        press(part(*session, "ex"));
     }
-    EXPECT_TRUE(!bothFilesWritten() && programEnds == 0 && window->isVisible() && window->gameRunning());
-    window->applyVolumeLevels(VolumeLevels{17, 23});
-    window->close();
+    EXPECT_TRUE(!bothFilesWritten() && programEnds == 0 && session->window().isVisible() && session->gameRunning());
+    session->window().applyVolumeLevels(VolumeLevels{17, 23});
+    session->window().close();
     const VolumeLevels saved = readSettings(settingsFilePath());
     EXPECT_TRUE(bothFilesWritten() && saved.effects == 17 && saved.music == 23);
     QFile::remove(settingsFilePath());
-    window->endRun();   // the end of the run happens once
+    session->endRun();   // the end of the run happens once
     EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_EQ(programEnds, 1);
 }
@@ -56,19 +62,19 @@ TEST_F(ChromeTest, QuitNoKeepsPlayingClosingFromOutsideSavesTheLevelsOnce)
 TEST_F(ChromeTest, ALogoutBeforeTheStartChoiceSavesTheTableButLeavesTheLevelsNotYetRead)
 {
     ASSERT_TRUE(writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
-    auto window = makeWindow();
-    EXPECT_EQ(window->saveNow(), QString());   // what the session's save asks
+    auto session = makeSession();
+    EXPECT_EQ(session->saveNow(), QString());   // what the session's save asks
     const VolumeLevels kept = readSettings(settingsFilePath());
     EXPECT_TRUE(kept.effects == 7 && kept.music == 9 && QFile::exists(gameInfoFilePath()));
 }
 
 TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOncePerPress)
 {
-    auto window = startedWindow();
+    auto session = startedSession();
     const auto drag = [&](Qt::MouseButtons held, int moves) {
-        mouse(window.get(), QEvent::MouseButtonPress, {470, 460}, Qt::LeftButton, held);
+        mouse(&session->window(), QEvent::MouseButtonPress, {470, 460}, Qt::LeftButton, held);
         for (int step = 1; step <= moves; ++step)
-            moveTo(window.get(), {470.0 + step, 460}, held);
+            moveTo(&session->window(), {470.0 + step, 460}, held);
     };
     // The buttons held, the moves made, and how often the window moves.
     const std::tuple<Qt::MouseButtons, int, int> drags[] = {{Qt::LeftButton, 5, 1},
@@ -84,14 +90,15 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
 
 TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimiseAndRestTheTune)
 {
-    auto window = startedWindow();
-    QTest::keyClick(part(*window, "newgame"), Qt::Key_A);
-    EXPECT_FALSE(window->isMinimized());
-    for (QWidget* target : {part(*window, "newgame"), static_cast<QWidget*>(boardOf(*window)), part(*window, "min")}) {
+    auto session = startedSession();
+    QTest::keyClick(part(*session, "newgame"), Qt::Key_A);
+    EXPECT_FALSE(session->window().isMinimized());
+    for (QWidget* target :
+         {part(*session, "newgame"), static_cast<QWidget*>(boardOf(*session)), part(*session, "min")}) {
         target->objectName() == "min" ? press(target) : QTest::keyClick(target, Qt::Key_Space);
-        EXPECT_TRUE(window->isMinimized()) << target->objectName().toStdString();
+        EXPECT_TRUE(session->window().isMinimized()) << target->objectName().toStdString();
         EXPECT_EQ(sound.heard.back(), "pause");
-        window->showNormal();
+        session->window().showNormal();
         EXPECT_EQ(sound.heard.back(), "resume");
     }
 }
@@ -99,8 +106,8 @@ TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimiseAndRestTheTune)
 TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleaseInsideIt)
 {
     data.edition = 2;
-    auto window = startedWindow();
-    press(part(*window, "web"));
+    auto session = startedSession();
+    press(part(*session, "web"));
     // With no address set for the build, the page about the game in our own help.
     QUrl about = QUrl::fromLocalFile(applicationFolder() + "/help.html");
     about.setFragment("about");
@@ -114,23 +121,23 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
         told = part<QLabel>(dialog, "Message")->text().remove(QChar(0x200B));   // the long path's breaks
         press(part(dialog, "cmdok"));
     });
-    press(part(*window, "web"));
+    press(part(*session, "web"));
     EXPECT_TRUE(told.contains(QDir::toNativeSeparators(about.toLocalFile()))) << told.toStdString();
-    BoardView* board = boardOf(*window);
-    press(part(*window, "help"));
-    press(part(*window, "help"));
+    BoardView* board = boardOf(*session);
+    press(part(*session, "help"));
+    press(part(*session, "help"));
     EXPECT_FALSE(board->isHidden());   // the second press brings it back
     // Releases on the boundary or outside leave it hidden; any button one pixel inside restores it.
     const std::tuple<QPoint, Qt::MouseButton, bool> releases[] = {
         {{30, 200}, Qt::LeftButton, false},  {{200, 38}, Qt::LeftButton, false}, {{435, 200}, Qt::LeftButton, false},
         {{200, 443}, Qt::LeftButton, false}, {{31, 39}, Qt::RightButton, true},  {{434, 442}, Qt::LeftButton, true}};
-    press(part(*window, "help"));
+    press(part(*session, "help"));
     for (const auto& [at, button, restores] : releases) {
         EXPECT_TRUE(board->isHidden());
-        QTest::mouseClick(window.get(), button, Qt::NoModifier, at);
+        QTest::mouseClick(&session->window(), button, Qt::NoModifier, at);
         EXPECT_EQ(board->isHidden(), !restores) << at.x() << ", " << at.y();
         if (restores)
-            press(part(*window, "help"));
+            press(part(*session, "help"));
     }
 }
 
@@ -168,12 +175,11 @@ TEST(MinimiseWatch, TheTuneRestsWhileTheWindowIsAwayOnX11AndOnWayland)
 
 class StartScreenTest : public WindowTest {
 protected:
-    // The start screen before `window`, wired as the program wires it: a full
-    // click on `button`, `act` answering what it asks; the screen is gone after.
-    void chooseAtStart(GameWindow& window, const char* button, std::function<void(QDialog&)> act = {})
+    // The session's start screen: a full click on `button`, `act` answering
+    // what it asks; the screen is gone after.
+    void chooseAtStart(GameSession& session, const char* button, std::function<void(QDialog&)> act = {})
     {
-        StartScreen start(data, window.buttons());
-        QObject::connect(&start, &StartScreen::chosen, &window, &GameWindow::takeStartChoice);
+        StartScreen& start = session.startScreen();
         start.show();
         const auto answer = onDialogs(std::move(act));
         press(part(start, button));
@@ -189,9 +195,9 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         ASSERT_TRUE(mode < 0 || writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
         data.highScores[0].points = 4321;
         data.kind = mode == 0 ? GameKind::Normal : GameKind::Challenge;
-        auto window = makeWindow();
+        auto session = makeSession();
         sound.heard.clear();
-        chooseAtStart(*window, button);
+        chooseAtStart(*session, button);
         EXPECT_EQ(sound.heard.front(), "click") << "the button's click";
         // A new game sounds and starts a tune; the quit shuts the sound down.
         const std::string& last = sound.heard.back();
@@ -199,18 +205,18 @@ TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFil
         EXPECT_EQ(std::count(sound.heard.begin(), sound.heard.end(), "new game"), mode < 0 ? 0 : 1);
         EXPECT_EQ(programEnds, mode < 0 ? 1 : 0) << button;
         EXPECT_TRUE(mode >= 0 || bothFilesWritten());
-        EXPECT_EQ(window->isVisible() && window->gameRunning(), mode >= 0);
+        EXPECT_EQ(session->window().isVisible() && session->gameRunning(), mode >= 0);
         if (mode < 0)
             continue;
-        EXPECT_TRUE(window->game().kind() == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
-        EXPECT_EQ(part<QLabel>(*window, "bestScore")->text(), QStringLiteral("4321"));
-        EXPECT_TRUE(part<LevelBar>(*window, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 &&
+        EXPECT_TRUE(session->game().kind() == (mode == 3 ? GameKind::Normal : GameKind::Challenge));
+        EXPECT_EQ(part<QLabel>(*session, "bestScore")->text(), QStringLiteral("4321"));
+        EXPECT_TRUE(part<LevelBar>(*session, "effectsBar")->level() == 7 && sound.effectsLevel() == 7 &&
                     sound.musicLevel() == 9);
         // Each bar sets its own level.
-        QTest::mouseClick(part(*window, "musicBar"), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
-        QTest::mouseClick(part(*window, "effectsBar"), Qt::LeftButton, Qt::NoModifier, QPoint(12, 5));
+        QTest::mouseClick(part(*session, "musicBar"), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+        QTest::mouseClick(part(*session, "effectsBar"), Qt::LeftButton, Qt::NoModifier, QPoint(12, 5));
         EXPECT_TRUE(sound.musicLevel() == 30 && sound.effectsLevel() == 12);
-        expectBoardShowsGame(*window);
+        expectBoardShowsGame(*session);
     }
 }
 
@@ -224,13 +230,13 @@ TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName() + "/data"));
     ASSERT_FALSE(runStartUp(mediaFolder(), data).isEmpty() && data.savedFiles.readProblems().isEmpty());
-    auto window = makeWindow();
-    window->desktop().endProgram = [this] {
+    auto session = makeSession();
+    session->window().desktop().endProgram = [this] {
         ++programEnds;
         QApplication::closeAllWindows();
     };
     QString told;
-    chooseAtStart(*window, "tcyx", [&told](QDialog& dialog) {
+    chooseAtStart(*session, "tcyx", [&told](QDialog& dialog) {
         told = part<QLabel>(dialog, "Message")->text();
         press(part(dialog, "cmdok"));
     });
@@ -245,9 +251,9 @@ TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
 TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
 {
     const auto choose = [this](std::function<void(QDialog&)> act) {
-        auto window = makeWindow();
-        chooseAtStart(*window, "ptms", act ? ownedBy(window.get(), act) : act);
-        return window;
+        auto session = makeSession();
+        chooseAtStart(*session, "ptms", act ? ownedBy(&session->window(), act) : act);
+        return session;
     };
     {
         auto left = choose(nullptr);

@@ -53,22 +53,23 @@ TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)
     const int scale = pictureScale();
     // The run at twice the density must really be one.
     EXPECT_EQ(scale, qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2") ? 2 : 1);
-    const auto window = startedWindow();
-    EXPECT_EQ(window->surface().size(), QSize(640, 480) * scale);
-    BoardView* board = boardOf(*window);
+    const auto session = startedSession();
+    EXPECT_EQ(session->window().surface().size(), QSize(640, 480) * scale);
+    BoardView* board = boardOf(*session);
     EXPECT_EQ(board->image().size(), QSize(405, 405) * scale);
     EXPECT_EQ(board->size(), QSize(405, 405));
 
-    setBoard(*window, [](int column, int row) { return (column + row) % 9; });
-    expectBoardShowsGame(*window, scale);
+    setBoard(*session, [](int column, int row) { return (column + row) % 9; });
+    expectBoardShowsGame(*session, scale);
     // The next three balls, each at its place in the preview.
     const std::tuple<int, int, char> previews[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     for (int slot = 0; slot < 3; ++slot) {
         const auto& [x, y, family] = previews[slot];
-        const QString name = QStringLiteral("%1%2").arg(family).arg(numberOf(window->game().nextColours()[slot]));
-        EXPECT_EQ(pixels(window.get()).copy(x * scale, y * scale, 45 * scale, 45 * scale), cellPicture(name, scale));
+        const QString name = QStringLiteral("%1%2").arg(family).arg(numberOf(session->game().nextColours()[slot]));
+        EXPECT_EQ(pixels(&session->window()).copy(x * scale, y * scale, 45 * scale, 45 * scale),
+                  cellPicture(name, scale));
     }
-    auto* button = part<ImageButton>(*window, "phbt");
+    auto* button = part<ImageButton>(*session, "phbt");
     EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
 
     // The curtain wipe covers the board from its second logical row down.
@@ -77,8 +78,8 @@ TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)
     const QRect belowTopRow(0, scale, 405 * scale, 404 * scale);
     EXPECT_EQ(pixels(board).copy(belowTopRow), rgb(end).copy(belowTopRow));
 
-    clickCell(*window, 1, 0);   // selects the ball there: the marker lies over it
-    EXPECT_EQ(part<QLabel>(*window, "marker")->pixmap().devicePixelRatio(), scale);
+    clickCell(*session, 1, 0);   // selects the ball there: the marker lies over it
+    EXPECT_EQ(part<QLabel>(*session, "marker")->pixmap().devicePixelRatio(), scale);
 }
 
 }   // namespace

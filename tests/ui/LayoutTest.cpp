@@ -14,21 +14,22 @@ using LayoutTest = WindowTest;
 
 TEST_F(LayoutTest, EveryWindowAndDialogAsThePlacesTableSays)
 {
-    auto window = startedWindow();
-    expectPlaces("main", *window, *window);
-    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    auto session = startedSession();
+    GameWindow& window = session->window();
+    expectPlaces("main", window, window);
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     // The score's shadow lies behind the score.
-    const QObjectList& order = window->children();
-    EXPECT_LT(order.indexOf(part(*window, "scoreShadow")), order.indexOf(part(*window, "score")));
-    StartScreen start(data, window->buttons());
+    const QObjectList& order = window.children();
+    EXPECT_LT(order.indexOf(part(window, "scoreShadow")), order.indexOf(part(window, "score")));
+    StartScreen& start = session->startScreen();
     expectPlaces("start", start, start);
     EXPECT_TRUE(start.windowFlags() & Qt::FramelessWindowHint);
 
     const ButtonContext buttons{mediaFolder(), {}};
     const std::pair<const char*, std::function<void()>> dialogs[] = {
-        {"message", [&] { showMessage(window.get(), "Velko", "Start a new game?", MessageButtons::YesNo, buttons); }},
-        {"highscores", [&] { showHighScores(window.get(), data, buttons); }},
-        {"nameentry", [&] { enterNewRecord(window.get(), 5000, data, buttons); }}};
+        {"message", [&] { showMessage(&window, "Velko", "Start a new game?", MessageButtons::YesNo, buttons); }},
+        {"highscores", [&] { showHighScores(&window, data, buttons); }},
+        {"nameentry", [&] { enterNewRecord(&window, 5000, data, buttons); }}};
     for (const auto& [name, open] : dialogs) {
         const auto watcher = onDialogs([name = name](QDialog& shown) {
             auto& dialog = static_cast<DialogFrame&>(shown);

@@ -13,6 +13,7 @@
 #include "DataPaths.h"
 #include "DialogTitle.h"
 #include "GameData.h"
+#include "GameSession.h"
 #include "GameWindow.h"
 #include "GifWriter.h"
 #include "LevelBar.h"
@@ -61,25 +62,26 @@ protected:
     {
         return userDataFolder() + '/' + QString::fromLatin1(savedGameFileName(kind));
     }
-    std::unique_ptr<GameWindow> makeWindow()
+    // A session whose game window is built, its desktop only taking notes.
+    std::unique_ptr<GameSession> makeSession()
     {
-        auto window = std::make_unique<GameWindow>(data, sound, *random);
-        window->desktop() = {[this](int ms) { sleeps.push_back(ms); },
-                             [this](const QUrl& url) {
-                                 urls.push_back(url);
-                                 return opens;
-                             },
-                             [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
-        return window;
+        auto session = std::make_unique<GameSession>(data, sound, *random);
+        session->window().desktop() = {[this](int ms) { sleeps.push_back(ms); },
+                                       [this](const QUrl& url) {
+                                           urls.push_back(url);
+                                           return opens;
+                                       },
+                                       [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
+        return session;
     }
     // A new game on the shown window, no question asked.
-    std::unique_ptr<GameWindow> startedWindow(GameKind kind = GameKind::Normal)
+    std::unique_ptr<GameSession> startedSession(GameKind kind = GameKind::Normal)
     {
-        auto window = makeWindow();
+        auto session = makeSession();
         data.kind = kind;
-        window->pressNewGame();
-        window->show();
-        return window;
+        session->pressNewGame();
+        session->window().show();
+        return session;
     }
     static bool bothFilesWritten() { return QFile::exists(settingsFilePath()) && QFile::exists(gameInfoFilePath()); }
 
@@ -97,15 +99,23 @@ protected:
 };
 
 template <typename T = QWidget>
-T* part(QWidget& window, const char* name)
+T* part(QObject& window, const char* name)
 {
     T* widget = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << "no control named " << name;
     return widget;
 }
-inline BoardView* boardOf(GameWindow& window)
+// A control of the session's game window, or the session's own score clock.
+template <typename T = QWidget>
+T* part(GameSession& session, const char* name)
 {
-    return part<BoardView>(window, "board");
+    if (T* found = session.findChild<T*>(QString::fromLatin1(name)))
+        return found;
+    return part<T>(session.window(), name);
+}
+inline BoardView* boardOf(GameSession& session)
+{
+    return part<BoardView>(session.window(), "board");
 }
 inline QImage rgb(const QImage& image)
 {
@@ -151,24 +161,24 @@ inline QImage cellPicture(const QString& name, int scale = 1)
 }
 
 // Fills the board with value(column, row), drawn, nothing selected.
-inline void setBoard(GameWindow& window, const std::function<int(int, int)>& value)
+inline void setBoard(GameSession& session, const std::function<int(int, int)>& value)
 {
     Grid<Colour> board{};
     for (int column = 0; column < kCells; ++column)
         for (int row = 0; row < kCells; ++row)
-            window.drawCell({column, row}, board[column][row] = colourNumbered(value(column, row)));
-    window.game().setBoard(board);
-    window.game().dropSelection();
-    boardOf(window)->refresh();
+            session.window().drawCell({column, row}, board[column][row] = colourNumbered(value(column, row)));
+    session.game().setBoard(board);
+    session.game().dropSelection();
+    boardOf(session)->refresh();
 }
 
 // Every cell on the screen shows the picture of its Board value.
-inline void expectBoardShowsGame(GameWindow& window, int scale = 1)
+inline void expectBoardShowsGame(GameSession& session, int scale = 1)
 {
-    const QImage shown = pixels(boardOf(window));
+    const QImage shown = pixels(boardOf(session));
     const int cell = kCellSize * scale;
     for (int c = 0; c < kCells * kCells; ++c) {
-        const int column = c / kCells, row = c % kCells, value = numberOf(window.game().board()[column][row]);
+        const int column = c / kCells, row = c % kCells, value = numberOf(session.game().board()[column][row]);
         const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
         EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), cellPicture(name, scale)) << column << ", " << row;
     }
@@ -179,9 +189,9 @@ inline void press(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
-inline void clickCell(GameWindow& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
+inline void clickCell(GameSession& session, int column, int row, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(boardOf(window), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
+    QTest::mouseClick(boardOf(session), button, Qt::NoModifier, QPoint(column * 45 + 22, row * 45 + 22));
 }
 
 // Single mouse events sent straight to a widget, at a point of its own.

@@ -1,0 +1,280 @@
+#include "GameSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QSessionManager>
+
+#include "DataPaths.h"
+#include "GameLog.h"
+#include "MediaFiles.h"
+#include "MessageDialog.h"
+#include "NameEntryDialog.h"
+#include "SavedFiles.h"
+#include "WebPages.h"
+
+namespace velko {
+
+namespace {
+
+constexpr int kScoreTickMs = 40;
+
+}   // namespace
+
+GameSession::GameSession(GameData& data, SoundPlayer& sound, RandomSource& random)
+    : data_(data),
+      sound_(sound),
+      random_(random),
+      startScreen_(data, gameButtons(sound))
+{
+    connect(&startScreen_, &StartScreen::chosen, this, &GameSession::takeStartChoice);
+
+    scoreClock_ = new QTimer(this);
+    scoreClock_->setObjectName(QStringLiteral("scoreClock"));
+    scoreClock_->setInterval(kScoreTickMs);
+    connect(scoreClock_, &QTimer::timeout, this, [this] {
+        game_->tickScore();
+        runScoreClockWhileCounting();
+    });
+
+    // Logging out: save when the session manager asks, end the run when the
+    // program is told to quit.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        if (const QString problem = saveNow(); !problem.isEmpty())
+            qCWarning(gameLog, "%s", qUtf8Printable(problem));
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { endFromOutside(); });
+}
+
+GameSession::~GameSession() = default;
+
+void GameSession::begin()
+{
+    startScreen_.show();
+    if (const QString problems = data_.savedFiles.readProblems(); !problems.isEmpty()) {
+        QTimer::singleShot(0, &startScreen_, [this, problems] {
+            showMessage(&startScreen_, data_.text(Text::Title), problems, MessageButtons::Ok, gameButtons(sound_));
+        });
+    }
+}
+
+GameWindow& GameSession::window()
+{
+    if (!window_) {
+        window_ = std::make_unique<GameWindow>(data_, sound_);
+        game_ = std::make_unique<Game>(*window_, random_);
+        GameWindow* window = window_.get();
+        connect(window, &GameWindow::boardPressed, this, &GameSession::pressBoard);
+        connect(window, &GameWindow::newGamePressed, this, &GameSession::pressNewGame);
+        connect(window, &GameWindow::quitPressed, this, &GameSession::pressQuit);
+        connect(window, &GameWindow::helpPressed, this, &GameSession::pressHelp);
+        connect(window, &GameWindow::webPagePressed, this, &GameSession::pressWebPage);
+        connect(window, &GameWindow::recordMade, this, &GameSession::enterRecord);
+        connect(window, &GameWindow::closing, this, &GameSession::endRun);
+        connect(window, &GameWindow::scoreTimerSwitched, this, [this](bool on) {
+            gameRunning_ = on;
+            runScoreClockWhileCounting();
+        });
+    }
+    return *window_;
+}
+
+Game& GameSession::game()
+{
+    window();
+    return *game_;
+}
+
+void GameSession::takeStartChoice(StartChoice choice)
+{
+    GameWindow& shown = window();
+    shown.applyVolumeLevels(data_.savedFiles.loadVolumeLevels());
+    levelsKnown_ = true;
+    if (choice == StartChoice::Quit) {
+        shown.close();
+        endRun();
+        return;
+    }
+    data_.kind = choice == StartChoice::NormalGame ? GameKind::Normal : GameKind::Challenge;
+    const SavedGameRead left = data_.savedFiles.loadGame(data_.kind);
+    if (left.outcome != SavedGameRead::Read) {
+        startNewGame();
+        shown.show();
+        if (left.outcome != SavedGameRead::Missing)
+            shown.tellPlayer(left.reason, MessageButtons::Ok);   // the file is kept aside, so this is told once
+        return;
+    }
+    // The game left at the last run stands on the board while the player is asked.
+    shown.hideMarker();
+    game_->resumeGame(left.game.kind, left.game.board, left.game.nextColours, left.game.score);
+    shown.showBestScore();
+    lastKept_ = left.game;
+    shown.show();
+    offerLeftGame(left.game.score);
+}
+
+void GameSession::offerLeftGame(std::int32_t score)
+{
+    QString question = data_.text(Text::ContinueQuestion);
+    if (question.isEmpty())
+        question = QStringLiteral("Continue the game you left (%1 points)?");
+    if (question.contains(QLatin1String("%1")))
+        question = question.arg(QLocale::system().toString(score));
+    if (window().tellPlayer(question, MessageButtons::YesNo) == Answer::Yes)
+        sound_.startTune(tuneFor(random_.next()));
+    else
+        startNewGame();   // which takes the left game's place on disk
+}
+
+void GameSession::pressBoard(std::optional<Cell> cell, MouseButton button)
+{
+    game_->press(cell, button);
+    runScoreClockWhileCounting();   // a line may have scored
+    keepGame();                     // the board is still: the turn is over
+}
+
+void GameSession::pressNewGame()
+{
+    // A running game is only thrown away on a clear Yes.
+    if (gameRunning_ && window().tellPlayer(data_.text(Text::NewGameQuestion), MessageButtons::YesNo) != Answer::Yes)
+        return;
+    startNewGame();
+}
+
+void GameSession::startNewGame()
+{
+    GameWindow& shown = window();
+    shown.hideMarker();
+    levelsKnown_ = true;   // a game is played with the bars as the player sets them
+    game_->setKind(data_.kind);
+    game_->startGame();
+    shown.showBestScore();
+    sound_.startTune(tuneFor(random_.next()));
+    keepGame();
+}
+
+void GameSession::keepGame()
+{
+    if (!gameRunning_) {
+        data_.savedFiles.removeGame(game_->kind());   // over: nothing to take up again
+        lastKept_.reset();
+        return;
+    }
+    const SavedGame game{game_->kind(), game_->board(), game_->nextColours(), game_->score()};
+    if (lastKept_ == game)
+        return;   // a click that changed nothing
+    if (const QString problem = data_.savedFiles.saveGame(game); !problem.isEmpty()) {
+        if (!gameSaveFailureTold_)
+            tellSaveProblem(problem);   // once a run: the next turns try again quietly
+        gameSaveFailureTold_ = true;
+        return;
+    }
+    lastKept_ = game;
+}
+
+void GameSession::pressQuit()
+{
+    if (window().tellPlayer(data_.text(Text::QuitQuestion), MessageButtons::YesNo) == Answer::Yes)
+        window().close();
+}
+
+void GameSession::pressHelp()
+{
+    if (data_.edition == 1) {
+        QString helpFile = applicationPath(QLatin1String(media::kHelpPage));
+        if (!QFileInfo::exists(helpFile))
+            helpFile = applicationPath(QLatin1String(media::kOlderHelpFile));
+        openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
+    } else {
+        // This edition's help uncovers the picture under the board.
+        window().toggleBoard();
+    }
+}
+
+void GameSession::pressWebPage()
+{
+    const QString page = QString::fromUtf8(data_.edition == 1 ? kProductPage : kMakerPage);
+    QUrl url(page);
+    if (page.isEmpty()) {
+        // No address was set for this build: our own page about the game.
+        url = QUrl::fromLocalFile(applicationPath(QLatin1String(media::kHelpPage)));
+        url.setFragment(QString::fromLatin1(kAboutSection));
+    }
+    openForPlayer(url, QStringLiteral("The web page"));
+}
+
+void GameSession::openForPlayer(const QUrl& url, const QString& what)
+{
+    const bool isFile = url.isLocalFile();
+    if (isFile && !QFileInfo::exists(url.toLocalFile())) {
+        window().tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
+                                .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
+                            MessageButtons::Ok);
+        return;
+    }
+    if (!window().desktop().openUrl(url))
+        window().tellPlayer(
+            QStringLiteral("%1 could not be opened: no program on this computer opens %2")
+                .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
+            MessageButtons::Ok);
+}
+
+void GameSession::enterRecord(std::int32_t score)
+{
+    enterNewRecord(&window(), score, data_, window().buttons());
+    // Saved at once, so a crash or a lost display later cannot take the record away.
+    tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
+}
+
+void GameSession::runScoreClockWhileCounting()
+{
+    // A clock with nothing left to count would wake the program 25 times a
+    // second for nothing; at the end of a game the shown score stays where it stands.
+    if (gameRunning_ && game_->shownScore() < game_->score()) {
+        if (!scoreClock_->isActive())
+            scoreClock_->start();
+    } else {
+        scoreClock_->stop();
+    }
+}
+
+void GameSession::endRun()
+{
+    if (runEnded_)
+        return;
+    runEnded_ = true;
+    scoreClock_->stop();
+    tellSaveProblem(saveNow());
+    sound_.shutDown();
+    window().desktop().endProgram();
+}
+
+void GameSession::endFromOutside()
+{
+    endsQuietly_ = true;
+    startScreen_.close();   // before a choice, the start screen's quit
+    endRun();
+}
+
+QString GameSession::saveNow()
+{
+    // Before the start screen's choice the bars do not hold the player's levels yet:
+    // saving them then would put 50 and 50 over the player's own.
+    if (!levelsKnown_)
+        return data_.savedFiles.saveHighScores(data_.highScores);
+    return data_.savedFiles.saveFiles(window().volumeLevels(), data_.highScores);
+}
+
+void GameSession::tellSaveProblem(const QString& problem)
+{
+    if (problem.isEmpty())
+        return;
+    if (endsQuietly_)
+        qCWarning(gameLog, "%s", qUtf8Printable(problem));   // no one is there to answer a dialog
+    else
+        window().tellPlayer(problem, MessageButtons::Ok);
+}
+
+}   // namespace velko
