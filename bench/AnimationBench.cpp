@@ -180,7 +180,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("velko-lines"));
     const int turns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     GameData data;
-    const QString problem = runStartUp(mediaFolder(), data);
+    const QString problem = runStartUp(mediaFolder(), data).problem();
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "velko-animation-bench: %s\n", qUtf8Printable(problem));
         return 1;

@@ -73,7 +73,7 @@ QStringList checkTextTableReader(const QByteArray& bytes)
     QStringList broken;
     TextTable table;
     table.texts[99] = QStringLiteral("marker");
-    const QString error = parseTextTable(bytes, table);
+    const QString error = parseTextTable(bytes, table).problem();
     if (!error.isEmpty()) {
         require(broken, error.contains(QStringLiteral("sysinfo.txt")), QStringLiteral("error does not name the file"));
         require(broken, table.texts[99] == QStringLiteral("marker"), QStringLiteral("rejected file changed the table"));

@@ -85,6 +85,10 @@ QString failure(const char* step)
 {
     return QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(errno)));
 }
+Outcome failed(const char* step)
+{
+    return Outcome::failure(failure(step));
+}
 
 // Retries a call that a signal interrupted.
 template <typename Call>
@@ -113,31 +117,31 @@ QByteArray folderOf(const QByteArray& path)
 
 // The file `path` leads to, through symbolic links (relative ones from the
 // link's own folder): `path` becomes its path and `info` its details, or
-// `exists` is false when nothing is there yet. Returns the reason on failure.
-QString followLinks(FileLayer& files, QByteArray& path, struct stat& info, bool& exists)
+// `exists` is false when nothing is there yet.
+Outcome followLinks(FileLayer& files, QByteArray& path, struct stat& info, bool& exists)
 {
     for (int links = 0;; ++links) {
         if (files.lstat(path.constData(), &info) != 0) {
             if (errno != ENOENT)
-                return failure("cannot be examined");
+                return failed("cannot be examined");
             exists = false;
-            return QString();
+            return {};
         }
         if (!S_ISLNK(info.st_mode)) {
             exists = true;
-            return QString();
+            return {};
         }
         if (links == kMostLinks) {
             errno = ELOOP;
-            return failure("cannot be followed");
+            return failed("cannot be followed");
         }
         QByteArray link(PATH_MAX, Qt::Uninitialized);
         const ssize_t length = files.readlink(path.constData(), link.data(), static_cast<size_t>(link.size()));
         if (length < 0)
-            return failure("cannot be followed");
+            return failed("cannot be followed");
         if (length == 0 || length >= link.size()) {
             errno = length == 0 ? ENOENT : ENAMETOOLONG;
-            return failure("cannot be followed");
+            return failed("cannot be followed");
         }
         link.truncate(length);
         path = link.startsWith('/') ? link : folderOf(path) + '/' + link;
@@ -207,20 +211,20 @@ FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit)
     return result;
 }
 
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
+Outcome replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
                           bool* readOnly)
 {
     QByteArray target = folder + '/' + name;
     struct stat old {};
     bool exists = false;
-    if (const QString problem = followLinks(files, target, old, exists); !problem.isEmpty())
-        return problem;
+    if (Outcome followed = followLinks(files, target, old, exists); !followed.done())
+        return followed;
     if (exists && !S_ISREG(old.st_mode))
-        return QStringLiteral("is not an ordinary file, so it was left as it is");
+        return Outcome::failure(QStringLiteral("is not an ordinary file, so it was left as it is"));
     if (exists && isReadOnly(old.st_mode)) {
         if (readOnly)
             *readOnly = true;
-        return QStringLiteral("is read-only, so it was left as it is");
+        return Outcome::failure(QStringLiteral("is read-only, so it was left as it is"));
     }
     // The temporary file lies beside the file it replaces: a rename never crosses file systems.
     const QByteArray targetFolder = folderOf(target);
@@ -228,47 +232,47 @@ QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByt
     const int fd =
         retried([&] { return files.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
     if (fd < 0)
-        return failure("cannot be created");
+        return failed("cannot be created");
 
-    QString problem;
+    Outcome written;
     if (exists) {
         keepOwner(files, fd, old);
         if (files.fchmod(fd, old.st_mode & 07777) != 0)
-            problem = failure("cannot keep its permissions");
+            written = failed("cannot keep its permissions");
     }
     qsizetype done = 0;
-    while (problem.isEmpty() && done < bytes.size()) {
+    while (written.done() && done < bytes.size()) {
         const ssize_t wrote = retried(
             [&] { return files.write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done)); });
         if (wrote < 0)
-            problem = failure("cannot be written");
+            written = failed("cannot be written");
         else if (wrote == 0) {
             errno = ENOSPC;
-            problem = failure("cannot be written");
+            written = failed("cannot be written");
         } else
             done += wrote;
     }
-    if (problem.isEmpty() && retried([&] { return files.fdatasync(fd); }) != 0)
-        problem = failure("cannot be written to the disk");
+    if (written.done() && retried([&] { return files.fdatasync(fd); }) != 0)
+        written = failed("cannot be written to the disk");
     // A failed close can mean lost data (on a network file system): that is a failure too.
-    if (files.close(fd) != 0 && problem.isEmpty())
-        problem = failure("cannot be written to the disk");
-    if (problem.isEmpty() && files.rename(temporary.constData(), target.constData()) != 0)
-        problem = failure("cannot be replaced");
-    if (!problem.isEmpty()) {
+    if (files.close(fd) != 0 && written.done())
+        written = failed("cannot be written to the disk");
+    if (written.done() && files.rename(temporary.constData(), target.constData()) != 0)
+        written = failed("cannot be replaced");
+    if (!written.done()) {
         files.unlink(temporary.constData());
-        return problem;
+        return written;
     }
 
     // The new name must reach the disk as well, or a power cut could bring the old file back.
     const int folderFd =
         retried([&] { return files.open(targetFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
     if (folderFd < 0)
-        return failure("was replaced, but its folder cannot be synced");
+        return failed("was replaced, but its folder cannot be synced");
     if (retried([&] { return files.fsync(folderFd); }) != 0)
-        problem = failure("was replaced, but its folder cannot be synced");
+        written = failed("was replaced, but its folder cannot be synced");
     files.close(folderFd);
-    return problem;
+    return written;
 }
 
 FolderLock::FolderLock(FileLayer& files, const QByteArray& folder) : files_(files)
@@ -305,7 +309,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes)
     const QFileInfo info(path);
     return replacePlayerFile(systemFiles(), QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName()),
                              bytes)
-        .isEmpty();
+        .done();
 }
 
 }   // namespace velko

@@ -12,6 +12,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Outcome.h"
+
 #include <sys/types.h>
 
 struct stat;
@@ -58,11 +60,11 @@ struct FileRead {
 FileRead readPlayerFile(FileLayer& files, const QByteArray& path, qint64 limit);
 
 // Replaces `folder`/`name` (or the file its links lead to, created when they
-// lead nowhere) with `bytes`. Returns an empty string on success, else the
-// reason; the old file then stays and no temporary file is left. A file its
+// lead nowhere) with `bytes`. On a failure, whose reason completes a sentence
+// naming the file, the old file stays and no temporary file is left. A file its
 // owner made read-only is not replaced: the reason says so and `readOnly`, when
 // given, is set.
-QString replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
+Outcome replacePlayerFile(FileLayer& files, const QByteArray& folder, const QByteArray& name, const QByteArray& bytes,
                           bool* readOnly = nullptr);
 // Whether a file of this mode is one its owner has made read-only.
 bool isReadOnly(mode_t mode);

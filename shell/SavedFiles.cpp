@@ -67,15 +67,15 @@ FileRead SavedFiles::readEitherFile(FileLayer& files, const QByteArray& name, qi
     return read;
 }
 
-QString SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
+Outcome SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
 {
     if (gameInfoKept_)
-        return QString();   // the player was told at start-up, and of a record at the time
+        return {};   // the player was told at start-up, and of a record at the time
     const QByteArray path = folder_ + '/' + kGameInfoName;
     const FileRead disk = readPlayerFile(files, path, largestGameInfo());
     if (disk.outcome == FileRead::Unreadable)
-        return QStringLiteral("The high scores could not be saved: %1 could not be read first (%2).")
-            .arg(shown(path), disk.reason);
+        return Outcome::failure(QStringLiteral("The high scores could not be saved: %1 could not be read first (%2).")
+                                    .arg(shown(path), disk.reason));
     // Another copy of the game may have saved since: its records stay, and the
     // ones this run added go in by the table's own rules.
     ScoreTable merged = disk.outcome == FileRead::Read ? parseGameInfo(disk.bytes) : table;
@@ -84,41 +84,47 @@ QString SavedFiles::saveTable(ScoreTable& table, FileLayer& files)
             insertScore(merged, record);
     }
     bool readOnly = false;
-    const QString problem = replacePlayerFile(files, folder_, kGameInfoName, formatGameInfo(merged), &readOnly);
+    const Outcome written = replacePlayerFile(files, folder_, kGameInfoName, formatGameInfo(merged), &readOnly);
     if (readOnly) {
         // Made read-only during the run: said once, and left alone from now on.
         gameInfoKept_ = gameInfoReadOnly_ = recordLossTold_ = true;
-        return QStringLiteral("The high scores were not saved: %1 %2.").arg(shown(path), problem);
+        return Outcome::failure(
+            QStringLiteral("The high scores were not saved: %1 %2.").arg(shown(path), written.problem()));
     }
-    if (!problem.isEmpty())
-        return QStringLiteral("The high scores could not be saved: %1 %2.").arg(shown(path), problem);
+    if (!written.done())
+        return Outcome::failure(
+            QStringLiteral("The high scores could not be saved: %1 %2.").arg(shown(path), written.problem()));
     table = merged;
     onDisk_ = merged;
-    return QString();
+    return {};
 }
 
-QString SavedFiles::recordNotSaved(const ScoreTable& table)
+Outcome SavedFiles::recordNotSaved(const ScoreTable& table)
 {
     bool newRecord = false;
     for (const ScoreRecord& record : table)
         newRecord = newRecord || !holds(onDisk_, record);
     if (!newRecord || recordLossTold_)
-        return QString();
+        return {};
     recordLossTold_ = true;
     if (folder_.isEmpty())
-        return QStringLiteral("Your new record is not saved: neither XDG_DATA_HOME nor HOME names a folder to keep "
-                              "it in.");
-    return QStringLiteral("Your new record is not saved: %1 %2, so the game leaves it as it is.")
-        .arg(shown(folder_ + '/' + kGameInfoName),
-             gameInfoReadOnly_ ? QStringLiteral("is read-only") : QStringLiteral("could not be read at start-up"));
+        return Outcome::failure(QStringLiteral("Your new record is not saved: neither XDG_DATA_HOME nor HOME names "
+                                               "a folder to keep it in."));
+    return Outcome::failure(
+        QStringLiteral("Your new record is not saved: %1 %2, so the game leaves it as it is.")
+            .arg(shown(folder_ + '/' + kGameInfoName),
+                 gameInfoReadOnly_ ? QStringLiteral("is read-only") : QStringLiteral("could not be read at start-up")));
 }
 
-bool SavedFiles::readyToSave(QString& problem) const
+bool SavedFiles::readyToSave(Outcome& notReady) const
 {
-    if (folder_.isEmpty())
-        return false;   // the player was told at start-up
+    if (folder_.isEmpty()) {
+        notReady = {};   // the player was told at start-up
+        return false;
+    }
     if (!makePlayerFolder(folder_)) {
-        problem = QStringLiteral("Nothing could be saved: the folder %1 cannot be made.").arg(shown(folder_));
+        notReady = Outcome::failure(
+            QStringLiteral("Nothing could be saved: the folder %1 cannot be made.").arg(shown(folder_)));
         return false;
     }
     return true;
@@ -198,17 +204,16 @@ SavedGameRead SavedFiles::loadGame(GameKind kind, FileLayer& files)
     return game;
 }
 
-QString SavedFiles::saveGame(const SavedGame& game, FileLayer& files)
+Outcome SavedFiles::saveGame(const SavedGame& game, FileLayer& files)
 {
-    QString problem;
-    if (!readyToSave(problem))
-        return problem;
+    if (Outcome notReady; !readyToSave(notReady))
+        return notReady;
     FolderLock lock(files, folder_);
     const QByteArray name = savedGameFileName(game.kind);
-    if (const QString failed = replacePlayerFile(files, folder_, name, formatSavedGame(game)); !failed.isEmpty())
-        return QStringLiteral("The game in progress could not be saved: %1 %2.")
-            .arg(shown(folder_ + '/' + name), failed);
-    return QString();
+    if (const Outcome written = replacePlayerFile(files, folder_, name, formatSavedGame(game)); !written.done())
+        return Outcome::failure(QStringLiteral("The game in progress could not be saved: %1 %2.")
+                                    .arg(shown(folder_ + '/' + name), written.problem()));
+    return {};
 }
 
 void SavedFiles::removeGame(GameKind kind, FileLayer& files)
@@ -233,37 +238,37 @@ VolumeLevels SavedFiles::loadVolumeLevels(FileLayer& files)
     return settingsFromFile(read);
 }
 
-QString SavedFiles::saveHighScores(ScoreTable& table, FileLayer& files)
+Outcome SavedFiles::saveHighScores(ScoreTable& table, FileLayer& files)
 {
     if (folder_.isEmpty() || gameInfoKept_)
         return recordNotSaved(table);   // the start-up said why; the player hears what it means now
-    QString problem;
-    if (!readyToSave(problem))
-        return problem;
+    if (Outcome notReady; !readyToSave(notReady))
+        return notReady;
     FolderLock lock(files, folder_);
     return saveTable(table, files);
 }
 
-QString SavedFiles::saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files)
+Outcome SavedFiles::saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files)
 {
-    QString problem;
-    if (!readyToSave(problem))
-        return problem;
+    if (Outcome notReady; !readyToSave(notReady))
+        return notReady;
     FolderLock lock(files, folder_);
     QStringList problems;
     if (!settingsKept_) {
         // The volume levels: the last copy of the game to save wins.
         bool readOnly = false;
-        const QString failed = replacePlayerFile(files, folder_, kSettingsName, formatSettings(levels), &readOnly);
+        const Outcome written = replacePlayerFile(files, folder_, kSettingsName, formatSettings(levels), &readOnly);
         settingsKept_ = readOnly;   // made read-only during the run: said once
-        if (!failed.isEmpty())
+        if (!written.done())
             problems << QStringLiteral("The volume levels %1: %2 %3.")
                             .arg(readOnly ? QStringLiteral("were not saved") : QStringLiteral("could not be saved"),
-                                 shown(folder_ + '/' + kSettingsName), failed);
+                                 shown(folder_ + '/' + kSettingsName), written.problem());
     }
-    if (const QString failed = saveTable(table, files); !failed.isEmpty())
-        problems << failed;
-    return problems.join(QLatin1Char('\n'));
+    if (const Outcome scores = saveTable(table, files); !scores.done())
+        problems << scores.problem();
+    if (problems.isEmpty())
+        return {};
+    return Outcome::failure(problems.join(QLatin1Char('\n')));
 }
 
 }   // namespace velko

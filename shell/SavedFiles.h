@@ -26,33 +26,35 @@ public:
     // mysetting.cfg (the per-user one, else one beside the program); 50 and 50 without one.
     VolumeLevels loadVolumeLevels(FileLayer& files = systemFiles());
     // Saves the high-score table at once (after a new record's name is given);
-    // `table` becomes the merged table written. Returns what failed, for the
-    // player; empty on success. When gameinfo.cfg is left as it is (it could not
-    // be read at start-up or is read-only) or there is no folder to save in, a
-    // new record in `table` is not saved, and the first such call says so.
-    QString saveHighScores(ScoreTable& table, FileLayer& files = systemFiles());
+    // `table` becomes the merged table written. When gameinfo.cfg is left as it
+    // is (it could not be read at start-up or is read-only) or there is no
+    // folder to save in, a new record in `table` is not saved, and the first
+    // such call fails to say so.
+    Outcome saveHighScores(ScoreTable& table, FileLayer& files = systemFiles());
     // The end of the run: mysetting.cfg, then gameinfo.cfg, each attempted on its
-    // own. Returns what failed, for the player; empty on success.
-    QString saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files = systemFiles());
+    // own; a failure tells what failed of both.
+    Outcome saveFiles(const VolumeLevels& levels, ScoreTable& table, FileLayer& files = systemFiles());
 
     // The game of `kind` left running at the end of an earlier run. A file
     // that cannot be read, is damaged or is of a newer version is moved aside
     // (its name + ".damaged"), never deleted, and the outcome says why.
     SavedGameRead loadGame(GameKind kind, FileLayer& files = systemFiles());
-    // Replaces the saved game of its kind at once; returns what failed, empty on success.
-    QString saveGame(const SavedGame& game, FileLayer& files = systemFiles());
+    // Replaces the saved game of its kind at once.
+    Outcome saveGame(const SavedGame& game, FileLayer& files = systemFiles());
     // The game of `kind` is over or thrown away: its file goes.
     void removeGame(GameKind kind, FileLayer& files = systemFiles());
 
 private:
     // The file in the player's folder, else the one beside the program.
     FileRead readEitherFile(FileLayer& files, const QByteArray& name, qint64 limit, QByteArray& path) const;
-    QString saveTable(ScoreTable& table, FileLayer& files);
+    Outcome saveTable(ScoreTable& table, FileLayer& files);
     // Whether `path` is in the player's folder, not beside the program.
     bool ownFile(const QByteArray& path) const;
-    bool readyToSave(QString& problem) const;
+    // Whether the folder is there to save in; when it is not, `notReady` is a
+    // failure, or done when there is no folder at all (told at start-up).
+    bool readyToSave(Outcome& notReady) const;
     // What the player loses when the table is not saved: said once per run, when it holds a new record.
-    QString recordNotSaved(const ScoreTable& table);
+    Outcome recordNotSaved(const ScoreTable& table);
 
     QByteArray folder_;           // empty: nowhere to save
     bool gameInfoKept_ = false;   // could not be read, so never replaced in this run

@@ -4,12 +4,13 @@
 #include <QString>
 
 #include "GameData.h"
+#include "Outcome.h"
 
 namespace velko {
 
 // Reads the text table into `data`, loads the high-score table and checks the
-// two window pictures. Returns an empty string when all is well, else what is
-// wrong and with which file. The sound is loaded apart, once the start screen shows.
-QString runStartUp(const QString& mediaFolder, GameData& data);
+// two window pictures. A failure says what is wrong and with which file. The
+// sound is loaded apart, once the start screen shows.
+Outcome runStartUp(const QString& mediaFolder, GameData& data);
 
 }   // namespace velko

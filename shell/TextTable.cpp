@@ -48,53 +48,53 @@ QByteArray asUtf8(const QByteArray& bytes)
     return decodeLegacyText(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes).toUtf8();
 }
 
-QString parseNamed(const QByteArray& fileBytes, TextTable& table, const QString& fileName)
+Outcome parseNamed(const QByteArray& fileBytes, TextTable& table, const QString& fileName)
 {
     const QByteArray bytes = asUtf8(fileBytes);
     const QList<QByteArray> lines = splitTextLines(bytes, kLinesNeeded, LineEnds::AsWritten);
     if (lines.size() < kLinesNeeded)
-        return QStringLiteral("The text table %1 has %2 lines, but it needs %3: "
-                              "the edition number and %4 texts.")
-            .arg(fileName)
-            .arg(lines.size())
-            .arg(kLinesNeeded)
-            .arg(kTextsInFile);
+        return Outcome::failure(QStringLiteral("The text table %1 has %2 lines, but it needs %3: "
+                                               "the edition number and %4 texts.")
+                                    .arg(fileName)
+                                    .arg(lines.size())
+                                    .arg(kLinesNeeded)
+                                    .arg(kTextsInFile));
 
     double number = 0.0;
     if (!readNumber(lines[0], number))
-        return QStringLiteral("The first line of the text table %1 must be the edition number, "
-                              "but it reads %2, which is not a number.")
-            .arg(fileName, quoted(lines[0]));
+        return Outcome::failure(QStringLiteral("The first line of the text table %1 must be the edition number, "
+                                               "but it reads %2, which is not a number.")
+                                    .arg(fileName, quoted(lines[0])));
     const double edition = roundHalfToEven(number);
     if (edition < 0.0 || edition > 255.0)
-        return QStringLiteral("The edition number on the first line of the text table %1 "
-                              "must lie between 0 and 255, but it reads %2.")
-            .arg(fileName, quoted(lines[0]));
+        return Outcome::failure(QStringLiteral("The edition number on the first line of the text table %1 "
+                                               "must lie between 0 and 255, but it reads %2.")
+                                    .arg(fileName, quoted(lines[0])));
 
     TextTable read;
     read.edition = static_cast<std::uint8_t>(edition);
     for (int i = 0; i < kTextsInFile; ++i)
         read.texts[i] = dropPrefix(lines[kFirstTextLine + i]);
     table = read;
-    return QString();
+    return {};
 }
 
 }   // namespace
 
-QString parseTextTable(const QByteArray& bytes, TextTable& table)
+Outcome parseTextTable(const QByteArray& bytes, TextTable& table)
 {
     return parseNamed(bytes, table, QLatin1String(media::kTextTable));
 }
 
-QString readTextTable(const QString& path, TextTable& table)
+Outcome readTextTable(const QString& path, TextTable& table)
 {
     const QString shownName = QDir::toNativeSeparators(path);
     // Read without blocking: a FIFO or device in its place must not stall the start.
     const FileRead read = readPlayerFile(systemFiles(), QFile::encodeName(path), kLargestFile);
     if (read.outcome == FileRead::Missing)
-        return QStringLiteral("The text table %1 is missing.").arg(shownName);
+        return Outcome::failure(QStringLiteral("The text table %1 is missing.").arg(shownName));
     if (read.outcome == FileRead::Unreadable)
-        return QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, read.reason);
+        return Outcome::failure(QStringLiteral("The text table %1 cannot be read: %2.").arg(shownName, read.reason));
     const QByteArray& bytes = read.bytes;
     return parseNamed(bytes, table, shownName);
 }

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Outcome.h"
+
 namespace velko {
 
 struct TextTable {
@@ -16,9 +18,9 @@ struct TextTable {
     std::array<QString, 100> texts;   // 0..74 from the file, 75..99 stay empty
 };
 
-// Both return an empty string on success, else a sentence saying what is wrong
-// with the file, for the start-up error box.
-QString parseTextTable(const QByteArray& bytes, TextTable& table);
-QString readTextTable(const QString& path, TextTable& table);
+// Both fill `table`, or fail with a sentence saying what is wrong with the
+// file, for the start-up error box.
+Outcome parseTextTable(const QByteArray& bytes, TextTable& table);
+Outcome readTextTable(const QString& path, TextTable& table);
 
 }   // namespace velko

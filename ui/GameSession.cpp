@@ -42,8 +42,8 @@ GameSession::GameSession(GameData& data, SoundPlayer& sound, RandomSource& rando
     // Logging out: save when the session manager asks, end the run when the
     // program is told to quit.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (const QString problem = saveNow(); !problem.isEmpty())
-            qCWarning(gameLog, "%s", qUtf8Printable(problem));
+        if (const Outcome saved = saveNow(); !saved.done())
+            qCWarning(gameLog, "%s", qUtf8Printable(saved.problem()));
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { endFromOutside(); });
 }
@@ -165,9 +165,9 @@ void GameSession::keepGame()
     const SavedGame game{game_->kind(), game_->board(), game_->nextColours(), game_->score()};
     if (lastKept_ == game)
         return;   // a click that changed nothing
-    if (const QString problem = data_.savedFiles.saveGame(game); !problem.isEmpty()) {
+    if (const Outcome saved = data_.savedFiles.saveGame(game); !saved.done()) {
         if (!gameSaveFailureTold_)
-            tellSaveProblem(problem);   // once a run: the next turns try again quietly
+            tellSaveProblem(saved);   // once a run: the next turns try again quietly
         gameSaveFailureTold_ = true;
         return;
     }
@@ -258,7 +258,7 @@ void GameSession::endFromOutside()
     endRun();
 }
 
-QString GameSession::saveNow()
+Outcome GameSession::saveNow()
 {
     // Before the start screen's choice the bars do not hold the player's levels yet:
     // saving them then would put 50 and 50 over the player's own.
@@ -267,14 +267,14 @@ QString GameSession::saveNow()
     return data_.savedFiles.saveFiles(window().volumeLevels(), data_.highScores);
 }
 
-void GameSession::tellSaveProblem(const QString& problem)
+void GameSession::tellSaveProblem(const Outcome& saved)
 {
-    if (problem.isEmpty())
+    if (saved.done())
         return;
     if (endsQuietly_)
-        qCWarning(gameLog, "%s", qUtf8Printable(problem));   // no one is there to answer a dialog
+        qCWarning(gameLog, "%s", qUtf8Printable(saved.problem()));   // no one is there to answer a dialog
     else
-        window().tellPlayer(problem, MessageButtons::Ok);
+        window().tellPlayer(saved.problem(), MessageButtons::Ok);
 }
 
 }   // namespace velko

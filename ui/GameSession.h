@@ -52,8 +52,8 @@ public:
     // The new-game button: asks first while a game is running, then starts one.
     void pressNewGame();
     // Saves both files now (only the table before the levels are read or a
-    // game starts); returns what failed. This is what a logout asks for.
-    QString saveNow();
+    // game starts). This is what a logout asks for.
+    Outcome saveNow();
     // The end of the run, done once however the window goes: both files are
     // written, the sound is shut down and the program ends.
     void endRun();
@@ -83,7 +83,8 @@ private:
     void openForPlayer(const QUrl& url, const QString& what);
     // A final score that made the table: the name entry, then the table saved at once.
     void enterRecord(std::int32_t score);
-    void tellSaveProblem(const QString& problem);
+    // A failed save, told to the player (or to the error output when the run ends from outside).
+    void tellSaveProblem(const Outcome& saved);
     // The score clock counts the shown score up while a game runs, and rests
     // once it has caught up.
     void runScoreClockWhileCounting();

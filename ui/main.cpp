@@ -63,9 +63,8 @@ int main(int argc, char* argv[])
     velko::catchEndSignals([&endFromOutside] { endFromOutside(); });
 
     velko::GameData data;
-    const QString problem = velko::runStartUp(velko::mediaFolder(), data);
-    if (!problem.isEmpty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), problem);
+    if (const velko::Outcome started = velko::runStartUp(velko::mediaFolder(), data); !started.done()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Velko Lines"), started.problem());
         return 1;
     }
     // Every caption is the text table's title alone, with nothing added by the desktop.

@@ -95,13 +95,13 @@ int main(int argc, char* argv[])
         say("loaded");
         waitForLine();
         velko::insertScore(scores, record);
-        return finish(saved.saveHighScores(scores, files));
+        return finish(saved.saveHighScores(scores, files).problem());
     }
     velko::insertScore(scores, record);
     bool ended = false;   // as the game's window, the run ends once
     velko::catchEndSignals([&] {
         if (!std::exchange(ended, true))
-            app.exit(finish(saved.saveFiles({7, 9}, scores, files)));
+            app.exit(finish(saved.saveFiles({7, 9}, scores, files).problem()));
     });
     say("waiting");
     return app.exec();

@@ -54,7 +54,7 @@ protected:
     QString fileReadProblems() const { return saved.readProblems(); }
     QString saveFiles(const VolumeLevels& levels, FileLayer& files = systemFiles())
     {
-        return saved.saveFiles(levels, scores, files);
+        return saved.saveFiles(levels, scores, files).problem();
     }
 
     SavedFiles saved;

@@ -239,13 +239,13 @@ TEST_F(PlayerFolder, ARecordThatCannotBeSavedIsToldWhenItIsMadeAndOnlyThen)
         loadHighScores();
         const QString toldAtStart = fileReadProblems();
         EXPECT_TRUE(toldAtStart.contains(why)) << toldAtStart.toStdString();
-        EXPECT_EQ(saved.saveHighScores(scores), QString());
+        EXPECT_EQ(saved.saveHighScores(scores).problem(), QString());
         EXPECT_EQ(saveFiles({20, 30}), QString());
         loadHighScores();   // the next run makes a record
         insertScore(scores, {QStringLiteral("Zoë"), 2000, 45123.25, {}});
-        const QString told = saved.saveHighScores(scores);
+        const QString told = saved.saveHighScores(scores).problem();
         EXPECT_TRUE(told.contains("record") && told.contains(why)) << told.toStdString();
-        EXPECT_EQ(saved.saveHighScores(scores), QString());
+        EXPECT_EQ(saved.saveHighScores(scores).problem(), QString());
         EXPECT_EQ(saveFiles({20, 30}), QString());
         if (QFileInfo(table).isFile()) {
             EXPECT_EQ(fileBytes(table), oldTable());

@@ -69,7 +69,7 @@ TEST_F(SavedGames, AGameIsSavedPerKindReadBackAndRemoved)
     loadHighScores();
     EXPECT_EQ(saved.loadGame(GameKind::Normal).outcome, SavedGameRead::Missing);
     for (const GameKind kind : {GameKind::Normal, GameKind::Challenge})
-        EXPECT_EQ(saved.saveGame(aGame(kind)), QString());
+        EXPECT_EQ(saved.saveGame(aGame(kind)).problem(), QString());
     for (const GameKind kind : {GameKind::Normal, GameKind::Challenge}) {
         const SavedGameRead read = saved.loadGame(kind);
         EXPECT_TRUE(read.outcome == SavedGameRead::Read && read.game == aGame(kind));

@@ -26,7 +26,7 @@ QByteArray tableFile(const QByteArray& edition, int count, const QByteArray& lin
 TextTable parsedOk(const QByteArray& bytes)
 {
     TextTable table;
-    const QString error = parseTextTable(bytes, table);
+    const QString error = parseTextTable(bytes, table).problem();
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     return table;
 }
@@ -177,7 +177,7 @@ TEST(TextTable, EditionIsRoundedHalvesToEvenOrReported)
         bad.append({tableFile(line, 76), "between 0 and 255"});
     for (const auto& [bytes, reason] : bad) {
         TextTable table;
-        const QString error = parseTextTable(bytes, table);
+        const QString error = parseTextTable(bytes, table).problem();
         EXPECT_TRUE(error.contains("sysinfo.txt") && error.contains(reason)) << error.toStdString();
     }
     // A line end after the last line starts no new line, but an empty line before it counts.

@@ -63,7 +63,7 @@ TEST_F(ChromeTest, ALogoutBeforeTheStartChoiceSavesTheTableButLeavesTheLevelsNot
 {
     ASSERT_TRUE(writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
     auto session = makeSession();
-    EXPECT_EQ(session->saveNow(), QString());   // what the session's save asks
+    EXPECT_EQ(session->saveNow().problem(), QString());   // what the session's save asks
     const VolumeLevels kept = readSettings(settingsFilePath());
     EXPECT_TRUE(kept.effects == 7 && kept.music == 9 && QFile::exists(gameInfoFilePath()));
 }
@@ -229,7 +229,7 @@ TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName() + "/data"));
-    ASSERT_FALSE(runStartUp(mediaFolder(), data).isEmpty() && data.savedFiles.readProblems().isEmpty());
+    ASSERT_FALSE(runStartUp(mediaFolder(), data).done() && data.savedFiles.readProblems().isEmpty());
     auto session = makeSession();
     session->window().desktop().endProgram = [this] {
         ++programEnds;
@@ -309,7 +309,7 @@ TEST_F(StartScreenTest, BrokenMediaFolderIsReportedByName)
         ASSERT_TRUE(contents.isEmpty() ? file.remove() : file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
         file.close();
         GameData started;
-        const QString report = runStartUp(folder.path(), started);
+        const QString report = runStartUp(folder.path(), started).problem();
         const bool whole = contents.startsWith('2');
         EXPECT_EQ(report.contains(QString::fromLatin1(name)), !whole) << name << ": " << contents.left(9).constData();
         EXPECT_TRUE(!whole || (report.isEmpty() && started.edition == 2)) << report.toStdString();

@@ -49,7 +49,7 @@ protected:
     void SetUp() override
     {
         TearDown();
-        ASSERT_EQ(runStartUp(mediaFolder(), data), QString());
+        ASSERT_EQ(runStartUp(mediaFolder(), data).problem(), QString());
     }
     void TearDown() override
     {
