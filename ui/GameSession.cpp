@@ -1,6 +1,7 @@
 #include "GameSession.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,6 +30,8 @@ GameSession::GameSession(GameData& data, SoundPlayer& sound, RandomSource& rando
       random_(random),
       startScreen_(data, gameButtons(sound))
 {
+    desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    desktop_.endProgram = [] { QCoreApplication::quit(); };
     connect(&startScreen_, &StartScreen::chosen, this, &GameSession::takeStartChoice);
 
     scoreClock_ = new QTimer(this);
@@ -214,7 +217,7 @@ void GameSession::openForPlayer(const QUrl& url, const QString& what)
                             MessageButtons::Ok);
         return;
     }
-    if (!window().desktop().openUrl(url))
+    if (!desktop_.openUrl(url))
         window().tellPlayer(
             QStringLiteral("%1 could not be opened: no program on this computer opens %2")
                 .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
@@ -248,7 +251,7 @@ void GameSession::endRun()
     scoreClock_->stop();
     tellSaveProblem(saveNow());
     sound_.shutDown();
-    window().desktop().endProgram();
+    desktop_.endProgram();
 }
 
 void GameSession::endFromOutside()

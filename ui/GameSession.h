@@ -7,6 +7,8 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,11 +26,18 @@ namespace velko {
 class GameSession : public QObject {
     Q_OBJECT
 public:
+    // What the session asks of the desktop. Tests put recorders in their place.
+    struct Desktop {
+        std::function<bool(const QUrl&)> openUrl;   // help file and web pages; false when nothing opened it
+        std::function<void()> endProgram;           // after the end of the run
+    };
     // Plays through the given sound and draws from the given random source,
     // which outlive the session.
     GameSession(GameData& data, SoundPlayer& sound, RandomSource& random);
     ~GameSession() override;
 
+    // Where the session's desktop actions go; tests replace them.
+    Desktop& desktop() { return desktop_; }
     // The start screen, shown first.
     StartScreen& startScreen() { return startScreen_; }
     // Shows the start screen, then tells any problem the saved files had.
@@ -92,6 +101,7 @@ private:
     GameData& data_;
     SoundPlayer& sound_;
     RandomSource& random_;
+    Desktop desktop_;
     StartScreen startScreen_;
     std::unique_ptr<GameWindow> window_;
     std::unique_ptr<Game> game_;

@@ -1,8 +1,7 @@
 #include "GameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,9 +44,7 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
       minimising_(!onWayland())
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-    desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     desktop_.startMove = WindowDrag::systemMove;
-    desktop_.endProgram = [] { QCoreApplication::quit(); };
 
     buttons_ = gameButtons(sound_);
     // The tune rests while the window is away.

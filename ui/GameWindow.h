@@ -5,7 +5,6 @@
 // (GameSession) plays the game on it.
 
 #include <QImage>
-#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -44,9 +43,7 @@ public:
     // What the window asks of the desktop. Tests put recorders in their place.
     struct Desktop {
         std::function<void(int ms)> sleep;                // blocks the thread
-        std::function<bool(const QUrl&)> openUrl;         // help file and web pages; false when nothing opened it
         std::function<void(QWidget* window)> startMove;   // the system drags the window
-        std::function<void()> endProgram;                 // after the end of the run
     };
 
     // Plays through the given sound, which outlives the window.

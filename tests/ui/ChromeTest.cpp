@@ -231,7 +231,7 @@ TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
     qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName() + "/data"));
     ASSERT_FALSE(runStartUp(mediaFolder(), data).done() && data.savedFiles.readProblems().isEmpty());
     auto session = makeSession();
-    session->window().desktop().endProgram = [this] {
+    session->desktop().endProgram = [this] {
         ++programEnds;
         QApplication::closeAllWindows();
     };

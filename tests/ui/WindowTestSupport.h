@@ -62,16 +62,16 @@ protected:
     {
         return userDataFolder() + '/' + QString::fromLatin1(savedGameFileName(kind));
     }
-    // A session whose game window is built, its desktop only taking notes.
+    // A session whose game window is built, their desktops only taking notes.
     std::unique_ptr<GameSession> makeSession()
     {
         auto session = std::make_unique<GameSession>(data, sound, *random);
-        session->window().desktop() = {[this](int ms) { sleeps.push_back(ms); },
-                                       [this](const QUrl& url) {
-                                           urls.push_back(url);
-                                           return opens;
-                                       },
-                                       [this](QWidget*) { ++windowMoves; }, [this] { ++programEnds; }};
+        session->window().desktop() = {[this](int ms) { sleeps.push_back(ms); }, [this](QWidget*) { ++windowMoves; }};
+        session->desktop() = {[this](const QUrl& url) {
+                                  urls.push_back(url);
+                                  return opens;
+                              },
+                              [this] { ++programEnds; }};
         return session;
     }
     // A new game on the shown window, no question asked.
