@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include "MouseCodes.h"
 #include "Pictures.h"
 
 namespace velko {
@@ -70,7 +69,7 @@ bool ImageButton::isOverFace(const QPointF& at) const
     return at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height();
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* event)
+void ImageButton::mousePressEvent(QMouseEvent*)
 {
     // A press holds the pointer until the release or until it leaves the face.
     holding_ = true;
@@ -83,8 +82,7 @@ void ImageButton::mousePressEvent(QMouseEvent* event)
     const QPointer<ImageButton> self(this);
     if (context_.clickSound)
         context_.clickSound();
-    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
-                 float(event->position().y()));
+    emit pressed();
     // The window's handler may have run a dialog that took this button with it.
     if (!self)
         return;
@@ -93,9 +91,9 @@ void ImageButton::mousePressEvent(QMouseEvent* event)
 
 void ImageButton::mouseMoveEvent(QMouseEvent* event)
 {
-    const int button = buttonCode(event->buttons());
+    const Qt::MouseButtons held = event->buttons();
     if (isOverFace(event->position())) {
-        showFace(button == 1 ? ButtonFace::Pressed : ButtonFace::Hover);
+        showFace(held == Qt::LeftButton ? ButtonFace::Pressed : ButtonFace::Hover);
         // Keep hearing the pointer, so that leaving the face is noticed.
         if (isVisible() && QWidget::mouseGrabber() != this)
             grabMouse();
@@ -104,19 +102,18 @@ void ImageButton::mouseMoveEvent(QMouseEvent* event)
     } else {
         // A press slid onto another button of the window becomes that button's:
         // it shows pressed and takes the pointer, and the release is its own.
-        if (button != 0)
+        if (held != Qt::NoButton)
             handOverTo(event);
-        if (!holding_ && button != 0)
+        if (!holding_ && held != Qt::NoButton)
             return;   // a press already dragged off: the face no longer hears it
         showFace(ButtonFace::Normal);
         if (QWidget::mouseGrabber() == this)
             releaseMouse();
         holding_ = false;
         // A press dragged off the face is cancelled: its release is not ours.
-        if (button != 0)
+        if (held != Qt::NoButton)
             pressLost_ = true;
     }
-    emit moved(button, shiftCode(event->modifiers()), float(event->position().x()), float(event->position().y()));
 }
 
 void ImageButton::handOverTo(QMouseEvent* event)
@@ -142,8 +139,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event)
     }
     showFace(ButtonFace::Normal);
     // The handler may close the window holding this button: nothing after the emit.
-    emit released(buttonCode(event->button()), shiftCode(event->modifiers()), float(event->position().x()),
-                  float(event->position().y()));
+    emit released();
 }
 
 void ImageButton::showEvent(QShowEvent* event)

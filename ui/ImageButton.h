@@ -33,11 +33,11 @@ public:
     void showFace(ButtonFace face);
 
 signals:
-    // Button: 1 left, 2 right, 4 middle, summed; Shift: 1 Shift, 2 Ctrl, 4 Alt, summed;
-    // x, y in pixels from the button's top-left corner.
-    void pressed(int button, int shift, float x, float y);
-    void moved(int button, int shift, float x, float y);
-    void released(int button, int shift, float x, float y);
+    // A press on the face by any mouse button, after the click is heard.
+    void pressed();
+    // The release of a press that stayed on the face, or came onto it from
+    // another button of the window.
+    void released();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
