@@ -18,6 +18,7 @@
 #include "SettingsFile.h"
 #include "SoundPlayer.h"
 #include "StartChoice.h"
+#include "WindowLayout.h"
 
 class QLabel;
 class QTimer;
@@ -27,18 +28,6 @@ namespace velko {
 class AnchoredLabel;
 class BoardView;
 class LevelBar;
-
-// Where the board lies on the window.
-constexpr int kBoardLeft = 30;
-constexpr int kBoardTop = 38;
-
-// Window pixel positions of the three preview slots, and their picture family.
-struct PreviewPlace {
-    int x;
-    int y;
-    char family;
-};
-constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
 
 class GameWindow : public QWidget, public GameScreen {
     Q_OBJECT
@@ -118,7 +107,7 @@ private:
     void buildLabels();
     void buildButtons();
     void buildLevelBars();
-    ImageButton* addButton(const char* name, int left, int top, int width, int height);
+    ImageButton* addButton(const layout::Place& place);
     // The message dialog over this window, with the game's title.
     Answer tellPlayer(const QString& text, MessageButtons answers);
     void tellSaveProblem(const QString& problem);
