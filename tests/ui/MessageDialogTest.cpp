@@ -89,10 +89,11 @@ TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextAndKeepsTheAnswersUnderIt)
                 auto* message = part<QLabel>(dialog, "message");
                 const int height = message->height();
                 // Every line fits the message's width: nothing is cut at its edge.
+                const int width = layout::kMessage.width;
                 EXPECT_LE(message->fontMetrics()
-                              .boundingRect(QRect(0, 0, 224, 5000), Qt::TextWordWrap, message->text())
+                              .boundingRect(QRect(0, 0, width, 5000), Qt::TextWordWrap, message->text())
                               .width(),
-                          224)
+                          width)
                     << c.text;
                 EXPECT_EQ(message->text().remove(QChar(0x200B)), QString::fromUtf8(c.text));
                 EXPECT_GE(height, c.minHeight);
