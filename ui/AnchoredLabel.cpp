@@ -4,12 +4,11 @@
 
 namespace velko {
 
-AnchoredLabel::AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& colour, QWidget* parent)
+AnchoredLabel::AnchoredLabel(const layout::Place& place, const QColor& colour, QWidget* parent)
     : QLabel(parent),
-      anchor_(anchor),
-      anchorX_(anchorX),
-      top_(top)
+      place_(place)
 {
+    setObjectName(QLatin1String(place.name));
     // No background of its own: the window's picture shows around the letters.
     setAutoFillBackground(false);
     QPalette colours = palette();
@@ -18,7 +17,10 @@ AnchoredLabel::AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& 
     setTextFormat(Qt::PlainText);
     setMargin(0);
     setIndent(0);
-    setAlignment(anchor == Anchor::Centre ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    const Qt::Alignment across = place.anchor == layout::Anchor::Centre  ? Qt::AlignHCenter
+                                 : place.anchor == layout::Anchor::Right ? Qt::AlignRight
+                                                                         : Qt::AlignLeft;
+    setAlignment(across | Qt::AlignTop);
     fitToText();
 }
 
@@ -31,8 +33,10 @@ void AnchoredLabel::setLabelText(const QString& text)
 void AnchoredLabel::fitToText()
 {
     adjustSize();
-    const int left = anchor_ == Anchor::Centre ? anchorX_ - width() / 2 : anchorX_;
-    move(left, top_);
+    const int left = place_.anchor == layout::Anchor::Centre  ? place_.x - width() / 2
+                     : place_.anchor == layout::Anchor::Right ? place_.x - width()
+                                                              : place_.x;
+    move(left, place_.y);
 }
 
 void AnchoredLabel::mousePressEvent(QMouseEvent* event)

@@ -4,15 +4,15 @@
 
 #include <QLabel>
 
+#include "WindowLayout.h"
+
 namespace velko {
 
 class AnchoredLabel : public QLabel {
     Q_OBJECT
 public:
-    enum class Anchor { LeftEdge, Centre };
-
-    // anchorX is the left edge or the centre, top the top edge, in window pixels.
-    AnchoredLabel(Anchor anchor, int anchorX, int top, const QColor& colour, QWidget* parent = nullptr);
+    // Named and held at its place's left edge or centre and top, in window pixels.
+    AnchoredLabel(const layout::Place& place, const QColor& colour, QWidget* parent = nullptr);
 
     void setLabelText(const QString& text);
 
@@ -25,9 +25,7 @@ protected:
 private:
     void fitToText();
 
-    Anchor anchor_;
-    int anchorX_;
-    int top_;
+    layout::Place place_;
 };
 
 }   // namespace velko

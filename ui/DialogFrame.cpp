@@ -4,13 +4,14 @@
 #include <QPainter>
 
 #include "ScreenPlacement.h"
+#include "WindowLayout.h"
 
 namespace velko {
 
 namespace {
 const QColor kDialogGround(216, 216, 216);
 const QColor kFrameLine(0, 0, 0);
-constexpr int kFrame = 1;
+constexpr int kFrame = layout::kDialogFrame;
 }   // namespace
 
 DialogFrame::DialogFrame(int clientWidth, int clientHeight, QWidget* owner)

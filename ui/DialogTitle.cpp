@@ -10,13 +10,10 @@ namespace velko {
 
 namespace {
 
-constexpr int kStripTop = -1;
-constexpr int kStripHeight = 22;
-
-QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& path)
+QLabel* pictureLabel(QWidget* client, const layout::Place& place, const QString& path)
 {
     auto* label = new QLabel(client);
-    label->setObjectName(objectName);
+    label->setObjectName(QLatin1String(place.name));
     label->setScaledContents(true);
     const QPixmap picture = loadPixmap(path);
     if (!picture.isNull())
@@ -26,30 +23,29 @@ QLabel* pictureLabel(QWidget* client, const QString& objectName, const QString& 
 
 }   // namespace
 
-DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
-                             const ButtonContext& buttons)
+DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont,
+                             const layout::Place& closeButton, const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip = pictureLabel(client, QStringLiteral("titleStrip"),
+    strip.strip = pictureLabel(client, layout::kTitleStrip,
                                buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleStrip));
-    strip.strip->setGeometry(0, kStripTop, client->width(), kStripHeight);
+    strip.strip->setGeometry(layout::kTitleStrip.x, layout::kTitleStrip.y, client->width(), layout::kTitleStrip.height);
 
-    strip.icon = pictureLabel(client, QStringLiteral("titleIcon"),
+    strip.icon = pictureLabel(client, layout::kTitleIcon,
                               buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleIcon));
-    strip.icon->setGeometry(4, 2, 16, 16);
+    strip.icon->setGeometry(layout::kTitleIcon.rect());
 
     strip.title = new QLabel(text, client);
     strip.title->setTextFormat(Qt::PlainText);
-    strip.title->setObjectName(QStringLiteral("title"));
+    strip.title->setObjectName(QLatin1String(layout::kTitle.name));
     strip.title->setFont(titleFont);
     QPalette white = strip.title->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     strip.title->setPalette(white);
-    strip.title->move(25, 3);
+    strip.title->move(layout::kTitle.topLeft());
     strip.title->adjustSize();
 
-    strip.ex = new ImageButton(QLatin1String(media::kCloseButton), buttons, client);
-    strip.ex->setGeometry(exLeft, 5, 10, 10);
+    strip.closeButton = placeButton(closeButton, buttons, client);
 
     strip.drag = new WindowDrag(window);
     strip.drag->addHandle(strip.strip);

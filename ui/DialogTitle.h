@@ -18,14 +18,15 @@ struct DialogTitle {
     QLabel* strip = nullptr;
     QLabel* icon = nullptr;
     QLabel* title = nullptr;
-    ImageButton* ex = nullptr;
+    ImageButton* closeButton = nullptr;
     WindowDrag* drag = nullptr;
 };
 
 // Puts the strip on `client` (the window's inside, `window` the dialog that
-// moves). The pictures are tbk.gif and tit.gif of the button picture folder;
-// a missing picture just leaves its place empty.
-DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont, int exLeft,
-                             const ButtonContext& buttons);
+// moves), with the dialog's close button at its place. The pictures are
+// tbk.gif and tit.gif of the button picture folder; a missing picture just
+// leaves its place empty.
+DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& text, const QFont& titleFont,
+                             const layout::Place& closeButton, const ButtonContext& buttons);
 
 }   // namespace velko

@@ -27,8 +27,7 @@ namespace velko {
 
 namespace {
 
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
+static_assert(layout::kPreviewPlaces.size() == kPreviewSlots);
 
 }   // namespace
 
@@ -50,8 +49,8 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     // The tune rests while the window is away.
     minimising_.onChange = [this](bool away) { away ? sound_.pauseTune() : sound_.resumeTune(); };
 
-    setObjectName(QStringLiteral("gameWindow"));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setObjectName(QLatin1String(layout::kGameWindow.name));
+    setFixedSize(layout::kGameWindow.size());
     setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -60,13 +59,13 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     (new WindowDrag(this, [this](QWidget* window) { desktop_.startMove(window); }))->addHandle(this);
 
     board_ = new BoardView(this);
-    board_->setObjectName(QStringLiteral("board"));
-    board_->move(kBoardLeft, kBoardTop);
+    board_->setObjectName(QLatin1String(layout::kBoard.name));
+    board_->move(layout::kBoard.topLeft());
     board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) { emit boardPressed(cell, button); };
 
     marker_ = new QLabel(this);
-    marker_->setObjectName(QStringLiteral("marker"));
-    marker_->setFixedSize(kCellSize, kCellSize);
+    marker_->setObjectName(QLatin1String(layout::kMarker.name));
+    marker_->setFixedSize(layout::kMarker.size());
     QPalette black = marker_->palette();
     black.setColor(QPalette::Window, Qt::black);
     marker_->setPalette(black);
@@ -92,7 +91,7 @@ void GameWindow::drawBackground()
     setWindowTitle(data_.text(Text::Title));
     // The surface keeps as many pixels as the pictures drawn on it have.
     const int scale = pictureScale();
-    surface_ = QImage(kWindowWidth * scale, kWindowHeight * scale, QImage::Format_RGB32);
+    surface_ = QImage(layout::kGameWindow.size() * scale, QImage::Format_RGB32);
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Qt::white);
     QPainter painter(&surface_);
@@ -105,27 +104,22 @@ void GameWindow::buildLabels()
     scoreFont.setBold(true);
 
     // The shadow first, so that the score lies in front of it.
-    scoreShadow_ = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 559, 72, QColor(205, 183, 41), this);
-    scoreShadow_->setObjectName(QStringLiteral("scoreShadow"));
+    scoreShadow_ = new AnchoredLabel(layout::kScoreShadow, QColor(205, 183, 41), this);
     scoreShadow_->setFont(scoreFont);
     scoreShadow_->setLabelText(QStringLiteral("0"));
 
     scoreFont.setItalic(true);
-    score_ = new AnchoredLabel(AnchoredLabel::Anchor::Centre, 557, 70, QColor(255, 222, 0), this);
-    score_->setObjectName(QStringLiteral("score"));
+    score_ = new AnchoredLabel(layout::kScore, QColor(255, 222, 0), this);
     score_->setFont(scoreFont);
     score_->setLabelText(QStringLiteral("0"));
 
-    bestScore_ = new AnchoredLabel(AnchoredLabel::Anchor::LeftEdge, 556, 53, Qt::white, this);
-    bestScore_->setObjectName(QStringLiteral("bestScore"));
+    bestScore_ = new AnchoredLabel(layout::kBestScore, Qt::white, this);
     bestScore_->setLabelText(QStringLiteral("4564646"));
 }
 
-ImageButton* GameWindow::addButton(const char* name, int left, int top, int width, int height)
+ImageButton* GameWindow::addButton(const layout::Place& place)
 {
-    auto* button = new ImageButton(QString::fromLatin1(name), buttons_, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, width, height);
+    ImageButton* button = placeButton(place, buttons_, this);
     button->setAttribute(Qt::WA_NoMousePropagation);
     return button;
 }
@@ -133,30 +127,26 @@ ImageButton* GameWindow::addButton(const char* name, int left, int top, int widt
 void GameWindow::buildButtons()
 {
     // Every button of the main window acts as soon as it is pressed, by any mouse button.
-    connect(addButton(media::kNewGameButton, 526, 105, 72, 32), &ImageButton::pressed, this,
-            [this] { emit newGamePressed(); });
-    connect(addButton(media::kScoresButton, 526, 141, 72, 32), &ImageButton::pressed, this,
+    connect(addButton(layout::kNewGameButton), &ImageButton::pressed, this, [this] { emit newGamePressed(); });
+    connect(addButton(layout::kScoresButton), &ImageButton::pressed, this,
             [this] { showHighScores(this, data_, buttons_); });
-    connect(addButton(media::kWebButton, 515, 175, 93, 32), &ImageButton::pressed, this,
-            [this] { emit webPagePressed(); });
-    connect(addButton(media::kHelpButton, 536, 211, 52, 30), &ImageButton::pressed, this,
-            [this] { emit helpPressed(); });
-    connect(addButton(media::kMinimiseButton, 597, 5, 8, 10), &ImageButton::pressed, this, [this] { minimise(); });
-    connect(addButton(media::kCloseButton, 616, 5, 10, 10), &ImageButton::pressed, this,
-            [this] { emit quitPressed(); });
+    connect(addButton(layout::kWebButton), &ImageButton::pressed, this, [this] { emit webPagePressed(); });
+    connect(addButton(layout::kHelpButton), &ImageButton::pressed, this, [this] { emit helpPressed(); });
+    connect(addButton(layout::kMinimiseButton), &ImageButton::pressed, this, [this] { minimise(); });
+    connect(addButton(layout::kCloseButton), &ImageButton::pressed, this, [this] { emit quitPressed(); });
 }
 
 void GameWindow::buildLevelBars()
 {
     musicBar_ = new LevelBar(this);
-    musicBar_->setObjectName(QStringLiteral("musicBar"));
-    musicBar_->setGeometry(560, 436, 50, 10);
+    musicBar_->setObjectName(QLatin1String(layout::kMusicBar.name));
+    musicBar_->setGeometry(layout::kMusicBar.rect());
     musicBar_->setAttribute(Qt::WA_NoMousePropagation);
     connect(musicBar_, &LevelBar::levelChanged, this, [this](int level) { sound_.setMusicLevel(level); });
 
     effectsBar_ = new LevelBar(this);
-    effectsBar_->setObjectName(QStringLiteral("effectsBar"));
-    effectsBar_->setGeometry(560, 460, 50, 10);
+    effectsBar_->setObjectName(QLatin1String(layout::kEffectsBar.name));
+    effectsBar_->setGeometry(layout::kEffectsBar.rect());
     effectsBar_->setAttribute(Qt::WA_NoMousePropagation);
     connect(effectsBar_, &LevelBar::levelChanged, this, [this](int level) { sound_.setEffectsLevel(level); });
 }
@@ -213,7 +203,7 @@ void GameWindow::refreshBoard()
 
 void GameWindow::showPreview(int slot, Colour colour)
 {
-    const PreviewPlace& place = kPreviewPlaces[slot];
+    const layout::PreviewPlace& place = layout::kPreviewPlaces[static_cast<std::size_t>(slot)];
     const QImage image =
         cellPicture(QString::fromStdString(place.family + std::to_string(numberOf(colour))), pictureScale());
     if (image.isNull())

@@ -16,6 +16,7 @@
 #include "MinimiseWatch.h"
 #include "SettingsFile.h"
 #include "SoundPlayer.h"
+#include "WindowLayout.h"
 
 class QLabel;
 
@@ -24,18 +25,6 @@ namespace velko {
 class AnchoredLabel;
 class BoardView;
 class LevelBar;
-
-// Where the board lies on the window.
-constexpr int kBoardLeft = 30;
-constexpr int kBoardTop = 38;
-
-// Window pixel positions of the three preview slots, and their picture family.
-struct PreviewPlace {
-    int x;
-    int y;
-    char family;
-};
-constexpr PreviewPlace kPreviewPlaces[kPreviewSlots]{{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
 
 class GameWindow : public QWidget, public GameScreen {
     Q_OBJECT
@@ -110,7 +99,7 @@ private:
     void buildLabels();
     void buildButtons();
     void buildLevelBars();
-    ImageButton* addButton(const char* name, int left, int top, int width, int height);
+    ImageButton* addButton(const layout::Place& place);
     // Space and the minimise button: asks the window system to minimise the window.
     void minimise();
 

@@ -10,18 +10,16 @@
 #include "DialogTitle.h"
 #include "Fonts.h"
 #include "HighScores.h"
+#include "WindowLayout.h"
 
 namespace velko {
 
 namespace {
 
-constexpr int kColumnsTop = 28;
-constexpr int kRankCentre = 22;
-constexpr int kNamesLeft = 48;
-constexpr int kPointsRight = 184;
-constexpr int kDatesLeft = 200;
-
-constexpr int kClientWidth = 341;
+constexpr int kNamesLeft = layout::kNames.x;
+constexpr int kPointsRight = layout::kPoints.x;
+constexpr int kDatesLeft = layout::kDates.x;
+constexpr int kClientWidth = layout::insideWidth(layout::kHighScoresDialog);
 constexpr int kColumnGap = 6;              // between a name and the widest points
 constexpr int kRightMargin = 2;            // between the dates and the frame
 constexpr double kNarrowestSpacing = 85;   // per cent of the font's own letter widths
@@ -29,11 +27,11 @@ constexpr double kNarrowestSpacing = 85;   // per cent of the font's own letter 
 // One column of the table: a heading line, then one line per entry. A line
 // wider than `widest` pixels is cut short with an ellipsis, so that no text
 // runs into the next column or out of the window.
-QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt::Alignment alignment,
+QLabel* column(QWidget* client, const layout::Place& place, QStringList lines, Qt::Alignment alignment,
                int widest = QWIDGETSIZE_MAX)
 {
     auto* label = new QLabel(client);
-    label->setObjectName(objectName);
+    label->setObjectName(QLatin1String(place.name));
     label->setFont(gameFont(QStringLiteral("Tahoma"), 10.5));
     label->setTextFormat(Qt::PlainText);
     if (widest < QWIDGETSIZE_MAX) {
@@ -64,9 +62,9 @@ QLabel* column(QWidget* client, const QString& objectName, QStringList lines, Qt
 class ScoreWindow : public DialogFrame {
 public:
     ScoreWindow(QWidget* owner, const GameData& data, const ButtonContext& buttons)
-        : DialogFrame(kClientWidth, 194, owner)
+        : DialogFrame(kClientWidth, layout::insideHeight(layout::kHighScoresDialog), owner)
     {
-        setObjectName(QStringLiteral("highScoreWindow"));
+        setObjectName(QLatin1String(layout::kHighScoresDialog.name));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
         QStringList names{data.text(Text::NamesHeading)}, points{data.text(Text::PointsHeading)},
@@ -79,22 +77,23 @@ public:
         }
         // Each label keeps its fixed edge (or centre) and takes the size of its
         // text; names end where the widest points begin, dates at the frame.
-        QLabel* rank = column(client(), QStringLiteral("ranks"), ranks, Qt::AlignHCenter);
-        rank->move(kRankCentre - rank->width() / 2, kColumnsTop);
+        QLabel* rank = column(client(), layout::kRanks, ranks, Qt::AlignHCenter);
+        rank->move(layout::kRanks.x - rank->width() / 2, layout::kRanks.y);
         QLabel* pointsColumn =
-            column(client(), QStringLiteral("points"), points, Qt::AlignRight, kPointsRight - kNamesLeft - kColumnGap);
-        pointsColumn->move(kPointsRight - pointsColumn->width(), kColumnsTop);
-        QLabel* namesColumn = column(client(), QStringLiteral("names"), names, Qt::AlignLeft,
-                                     pointsColumn->x() - kColumnGap - kNamesLeft);
-        namesColumn->move(kNamesLeft, kColumnsTop);
+            column(client(), layout::kPoints, points, Qt::AlignRight, kPointsRight - kNamesLeft - kColumnGap);
+        pointsColumn->move(kPointsRight - pointsColumn->width(), layout::kPoints.y);
+        QLabel* namesColumn =
+            column(client(), layout::kNames, names, Qt::AlignLeft, pointsColumn->x() - kColumnGap - kNamesLeft);
+        namesColumn->move(layout::kNames.topLeft());
         namesColumn->stackUnder(pointsColumn);
-        column(client(), QStringLiteral("dates"), dates, Qt::AlignLeft, kClientWidth - kRightMargin - kDatesLeft)
-            ->move(kDatesLeft, kColumnsTop);
+        column(client(), layout::kDates, dates, Qt::AlignLeft, kClientWidth - kRightMargin - kDatesLeft)
+            ->move(layout::kDates.topLeft());
 
-        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::HighScoresTitle),
-                                                   gameFont(QStringLiteral("Tahoma"), 9), 324, buttons);
+        const DialogTitle title =
+            buildDialogTitle(this, client(), data.text(Text::HighScoresTitle), gameFont(QStringLiteral("Tahoma"), 9),
+                             layout::kHighScoresCloseButton, buttons);
         title.drag->addHandle(rank);
-        connect(title.ex, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
+        connect(title.closeButton, &ImageButton::released, this, [this] { done(QDialog::Accepted); });
     }
 
 protected:

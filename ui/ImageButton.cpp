@@ -27,12 +27,11 @@ QCursor handCursor()
 
 }   // namespace
 
-ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWidget* parent)
+ImageButton::ImageButton(const QString& picture, const ButtonContext& context, QWidget* parent)
     : QWidget(parent),
-      name_(name),
+      picture_(picture),
       context_(context)
 {
-    setObjectName(name);
     setMouseTracking(true);   // hover pictures need moves without a button down
     setCursor(handCursor());
     resize(210, 84);
@@ -41,7 +40,7 @@ ImageButton::ImageButton(const QString& name, const ButtonContext& context, QWid
 QPixmap ImageButton::readFace(ButtonFace face, int scale) const
 {
     // A GIF that is there but cannot be read gives no face: its JPEG is not taken instead.
-    const QString base = context_.pictureFolder + QLatin1Char('/') + name_ + QString::number(static_cast<int>(face));
+    const QString base = context_.pictureFolder + QLatin1Char('/') + picture_ + QString::number(static_cast<int>(face));
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
     const QImage picture = loadPicture(path, scale);
@@ -175,6 +174,14 @@ void ImageButton::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);   // a face of another screen's density
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.drawPixmap(0, 0, face_);
+}
+
+ImageButton* placeButton(const layout::Place& place, const ButtonContext& context, QWidget* window)
+{
+    auto* button = new ImageButton(QLatin1String(place.picture), context, window);
+    button->setObjectName(QLatin1String(place.name));
+    button->setGeometry(place.x, place.y == layout::kFree ? 0 : place.y, place.width, place.height);
+    return button;
 }
 
 }   // namespace velko

@@ -1,7 +1,8 @@
 #pragma once
 // The image button behind every button of the game: its face is a picture from
-// the media folder, <name>0 normal, <name>1 hover, <name>2 pressed (GIF, else
-// JPEG). It clicks when pressed and hands its mouse events to its window.
+// the media folder, <picture>0 normal, <picture>1 hover, <picture>2 pressed
+// (GIF, else JPEG). It clicks when pressed and hands its mouse events to its
+// window.
 
 #include <QPixmap>
 #include <QPointF>
@@ -11,11 +12,13 @@
 #include <map>
 #include <utility>
 
+#include "WindowLayout.h"
+
 namespace velko {
 
 // What a button takes from the window that creates it.
 struct ButtonContext {
-    QString pictureFolder;              // where <name><state>.gif / .jpg live
+    QString pictureFolder;              // where <picture><state>.gif / .jpg live
     std::function<void()> clickSound;   // played on every press; may be empty
 };
 
@@ -25,10 +28,10 @@ enum class ButtonFace { Normal = 0, Hover = 1, Pressed = 2 };
 class ImageButton : public QWidget {
     Q_OBJECT
 public:
-    ImageButton(const QString& name, const ButtonContext& context, QWidget* parent = nullptr);
+    ImageButton(const QString& picture, const ButtonContext& context, QWidget* parent = nullptr);
 
-    QString name() const { return name_; }
-    // Shows the picture <name><face>, read from the folder the first time it shows at
+    QString picture() const { return picture_; }
+    // Shows the picture <picture><face>, read from the folder the first time it shows at
     // the screen's density; a missing or broken picture leaves the face as it was.
     void showFace(ButtonFace face);
 
@@ -49,7 +52,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString name_;
+    QString picture_;
     ButtonContext context_;
     QPixmap face_;
     std::map<std::pair<ButtonFace, int>, QPixmap> faces_;   // by face and density; null: it could not be read
@@ -63,5 +66,9 @@ private:
     // window under the pointer, if there is one.
     void handOverTo(QMouseEvent* event);
 };
+
+// A button of a window as the layout names and places it (a row the layout
+// leaves free is the window's to set).
+ImageButton* placeButton(const layout::Place& place, const ButtonContext& context, QWidget* window);
 
 }   // namespace velko

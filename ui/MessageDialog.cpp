@@ -9,7 +9,7 @@
 #include "DialogFrame.h"
 #include "DialogTitle.h"
 #include "Fonts.h"
-#include "MediaFiles.h"
+#include "WindowLayout.h"
 
 namespace velko {
 
@@ -17,9 +17,7 @@ namespace {
 
 // The message dialog lays its answer buttons out in twips, fifteen to the pixel.
 constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 236;
-constexpr int kDesignClientHeight = 120;
-constexpr int kMessageWidth = 224;
+constexpr int kMessageWidth = layout::kMessage.width;
 constexpr int kOuterHeightOverMessage = 990;   // twips
 constexpr int kButtonsTopOverMessage = 520;    // twips
 
@@ -75,43 +73,43 @@ class MessageWindow : public DialogFrame {
 public:
     MessageWindow(QWidget* owner, const QString& caption, const QString& text, MessageButtons answers,
                   const ButtonContext& buttons)
-        : DialogFrame(kClientWidth, kDesignClientHeight, owner)
+        : DialogFrame(layout::insideWidth(layout::kMessageDialog), layout::kMessageFirstHeight, owner)
     {
-        setObjectName(QStringLiteral("messageDialog"));
+        setObjectName(QLatin1String(layout::kMessageDialog.name));
         setFont(gameFont(QStringLiteral("Tahoma"), 8.25));
 
         message_ = new QLabel(client());
-        message_->setObjectName(QStringLiteral("Message"));
+        message_->setObjectName(QLatin1String(layout::kMessage.name));
         message_->setFont(gameFont(QStringLiteral("Tahoma"), 9));
         message_->setTextFormat(Qt::PlainText);   // a media text is never markup
         message_->setWordWrap(true);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        const DialogTitle title =
-            buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9), 220, buttons);
-        connect(title.ex, &ImageButton::released, this, [this] { closeBox(); });
+        const DialogTitle title = buildDialogTitle(this, client(), caption, gameFont(QStringLiteral("Tahoma"), 9),
+                                                   layout::kMessageCloseButton, buttons);
+        connect(title.closeButton, &ImageButton::released, this, [this] { closeBox(); });
 
-        cmdyes_ = answerButton(QLatin1String(media::kYesButton), 60, 23, Answer::Yes, buttons);
-        cmdok_ = answerButton(QLatin1String(media::kOkButton), 97, 43, Answer::Ok, buttons);
-        cmdno_ = answerButton(QLatin1String(media::kNoButton), 154, 23, Answer::No, buttons);
+        yesButton_ = answerButton(layout::kYesButton, Answer::Yes, buttons);
+        okButton_ = answerButton(layout::kOkButton, Answer::Ok, buttons);
+        noButton_ = answerButton(layout::kNoButton, Answer::No, buttons);
 
         // The text sets the height: the message wraps at its width and the
         // dialog and its buttons move down with every extra line.
         message_->setText(breakableText(text, message_->fontMetrics(), kMessageWidth));
         // An empty text has no height at all (Qt answers -1 for "none").
         const int messagePixels = std::max(0, message_->heightForWidth(kMessageWidth));
-        message_->setGeometry(8, 28, kMessageWidth, messagePixels);
+        message_->setGeometry(layout::kMessage.x, layout::kMessage.y, kMessageWidth, messagePixels);
         const int h = messagePixels * kTwipsPerPixel;
         setClientHeight(twipsToPixels(h + kOuterHeightOverMessage) - 2);
         const int buttonsTop = twipsToPixels(h + kButtonsTopOverMessage);
-        for (ImageButton* button : {cmdyes_, cmdok_, cmdno_})
+        for (ImageButton* button : {yesButton_, okButton_, noButton_})
             button->move(button->x(), buttonsTop);
 
         if (answers == MessageButtons::YesNo) {
-            cmdno_->show();
-            cmdyes_->show();
+            noButton_->show();
+            yesButton_->show();
         } else {
-            cmdok_->show();
+            okButton_->show();
         }
     }
 
@@ -121,10 +119,9 @@ protected:
     void reject() override { closeBox(); }
 
 private:
-    ImageButton* answerButton(const QString& name, int left, int width, Answer code, const ButtonContext& buttons)
+    ImageButton* answerButton(const layout::Place& place, Answer code, const ButtonContext& buttons)
     {
-        auto* button = new ImageButton(name, buttons, client());
-        button->setGeometry(left, 0, width, 24);
+        ImageButton* button = placeButton(place, buttons, client());
         button->hide();
         connect(button, &ImageButton::released, this, [this, code] { finish(code); });
         return button;
@@ -139,9 +136,9 @@ private:
     // The close button, Esc and the window manager: OK in an OK dialog, No in a Yes/No one.
     void closeBox()
     {
-        if (!cmdok_->isHidden())
+        if (!okButton_->isHidden())
             finish(Answer::Ok);
-        else if (!cmdno_->isHidden())
+        else if (!noButton_->isHidden())
             finish(Answer::No);
     }
 
@@ -151,9 +148,9 @@ public:
 private:
     Answer answer_ = Answer::Ok;
     QLabel* message_ = nullptr;
-    ImageButton* cmdyes_ = nullptr;
-    ImageButton* cmdok_ = nullptr;
-    ImageButton* cmdno_ = nullptr;
+    ImageButton* yesButton_ = nullptr;
+    ImageButton* okButton_ = nullptr;
+    ImageButton* noButton_ = nullptr;
 };
 
 }   // namespace

@@ -7,7 +7,7 @@
 #include "DialogTitle.h"
 #include "Fonts.h"
 #include "HighScores.h"
-#include "MediaFiles.h"
+#include "WindowLayout.h"
 
 namespace velko {
 
@@ -19,35 +19,36 @@ constexpr int kLongestStoredName = 0xFFFF;
 class NameEntry : public DialogFrame {
 public:
     NameEntry(QWidget* owner, const GameData& data, const ButtonContext& buttons)
-        : DialogFrame(284, 121, owner),
+        : DialogFrame(layout::insideWidth(layout::kNameEntryDialog), layout::insideHeight(layout::kNameEntryDialog),
+                      owner),
           data_(data)
     {
-        setObjectName(QStringLiteral("nameEntry"));
+        setObjectName(QLatin1String(layout::kNameEntryDialog.name));
         setFont(gameFont(QStringLiteral("Tahoma"), 9));
 
-        const DialogTitle title = buildDialogTitle(this, client(), data.text(Text::Title),
-                                                   gameFont(QStringLiteral("SimSun"), 9), 268, buttons);
-        connect(title.ex, &ImageButton::released, this, [this] { takeName(); });
+        const DialogTitle title =
+            buildDialogTitle(this, client(), data.text(Text::Title), gameFont(QStringLiteral("SimSun"), 9),
+                             layout::kNameEntryCloseButton, buttons);
+        connect(title.closeButton, &ImageButton::released, this, [this] { takeName(); });
 
         auto* prompt = new QLabel(data.text(Text::NamePrompt), client());
-        prompt->setObjectName(QStringLiteral("prompt"));
+        prompt->setObjectName(QLatin1String(layout::kNamePrompt.name));
         prompt->setTextFormat(Qt::PlainText);
-        prompt->move(12, 32);
+        prompt->move(layout::kNamePrompt.topLeft());
         prompt->adjustSize();
 
         name_ = new QLineEdit(client());
-        name_->setObjectName(QStringLiteral("name"));
+        name_->setObjectName(QLatin1String(layout::kNameField.name));
         name_->setFont(gameFont(QStringLiteral("SimSun"), 9));
-        name_->setGeometry(12, 56, 260, 22);
+        name_->setGeometry(layout::kNameField.rect());
         // No limit of our own below what the saved file's two-byte length can
         // hold: the table window elides what its column cannot show.
         name_->setMaxLength(kLongestStoredName);
 
-        auto* cmdok = new ImageButton(QLatin1String(media::kOkButton), buttons, client());
-        cmdok->setGeometry(224, 88, 43, 24);
-        connect(cmdok, &ImageButton::released, this, [this] { takeName(); });
+        connect(placeButton(layout::kNameEntryOkButton, buttons, client()), &ImageButton::released, this,
+                [this] { takeName(); });
 
-        title.ex->raise();
+        title.closeButton->raise();
         name_->setFocus();
     }
 

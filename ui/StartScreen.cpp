@@ -8,7 +8,6 @@
 #include "Fonts.h"
 #include "GameData.h"
 #include "ImageButton.h"
-#include "MediaFiles.h"
 #include "Pictures.h"
 #include "ScreenPlacement.h"
 
@@ -18,8 +17,8 @@ StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWi
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       buttons_(buttons)
 {
-    setObjectName(QStringLiteral("startScreen"));
-    setFixedSize(640, 480);
+    setObjectName(QLatin1String(layout::kStartScreen.name));
+    setFixedSize(layout::kStartScreen.size());
     setWindowTitle(data.text(Text::Title));
     setFont(gameFont(QStringLiteral("Tahoma"), 9));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,19 +32,17 @@ StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWi
             picture_ = palette;
     }
 
-    addButton(media::kNormalGameButton, 300, 45, StartChoice::NormalGame);
-    addButton(media::kChallengeGameButton, 350, 40, StartChoice::ChallengeGame);
-    addButton(media::kQuitButton, 395, 40, StartChoice::Quit);
+    addButton(layout::kNormalGameButton, StartChoice::NormalGame);
+    addButton(layout::kChallengeButton, StartChoice::ChallengeGame);
+    addButton(layout::kQuitButton, StartChoice::Quit);
 
     centreOnScreen(this);
 }
 
-void StartScreen::addButton(const char* name, int top, int height, StartChoice choice)
+void StartScreen::addButton(const layout::Place& place, StartChoice choice)
 {
     // The same pictures and click as the buttons of the game window.
-    auto* button = new ImageButton(QString::fromLatin1(name), buttons_, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(260, top, 140, height);
+    ImageButton* button = placeButton(place, buttons_, this);
     connect(button, &ImageButton::pressed, this, [this, choice] { choose(choice); });
 }
 

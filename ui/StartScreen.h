@@ -31,7 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addButton(const char* name, int top, int height, StartChoice choice);
+    void addButton(const layout::Place& place, StartChoice choice);
 
     ButtonContext buttons_;
     QImage picture_;

@@ -3,7 +3,6 @@
 #include <QThread>
 #include <map>
 
-#include "Places.h"
 #include "files/PlayerHome.h"
 
 namespace velko::test {
@@ -147,8 +146,7 @@ void GameOnScreen::startNormalGame()
     const QRect start = waitForWindow(fullSize);
     ASSERT_FALSE(start.isNull()) << "the start screen never appeared";
     QThread::msleep(500);
-    const auto button = place("start", "ptms");
-    click(start.topLeft() + QPoint(button.centreX(), button.centreY()));
+    click(start.topLeft() + layout::kNormalGameButton.centre());
     QThread::msleep(1500);
     window = waitForWindow(fullSize);
     ASSERT_FALSE(window.isNull()) << "the game window never appeared";
@@ -156,8 +154,7 @@ void GameOnScreen::startNormalGame()
 
 Board GameOnScreen::settledBoard()
 {
-    const auto board = place("main", "board");
-    const QPoint origin = scale_ * (window.topLeft() + QPoint(board.x, board.y));
+    const QPoint origin = scale_ * (window.topLeft() + layout::kBoard.topLeft());
     Board seen = readBoard(screenshot(), origin, scale_);
     for (int look = 0; look < 30; ++look) {
         QThread::msleep(300);
@@ -171,8 +168,7 @@ Board GameOnScreen::settledBoard()
 
 Board GameOnScreen::make(const Move& move)
 {
-    const auto board = place("main", "board");
-    const QPoint origin = window.topLeft() + QPoint(board.x, board.y);
+    const QPoint origin = window.topLeft() + layout::kBoard.topLeft();
     const auto centre = [&](int cell) { return origin + QPoint(cell / 9 * 45 + 22, cell % 9 * 45 + 22); };
     click(centre(move.from));
     QThread::msleep(200);
@@ -215,11 +211,10 @@ void GameOnScreen::playUntilALineIsScored()
             // A score good enough for the table asks a name first; its OK keeps the one offered.
             const QRect entry = waitForWindow([](QRect r) { return r.width() < 400 && r.height() < 300; }, 2000);
             if (!entry.isNull()) {
-                const auto ok = place("nameentry", "cmdok");
-                click(entry.topLeft() + QPoint(1 + ok.centreX(), 1 + ok.centreY()));
+                click(entry.topLeft() + QPoint(1, 1) + layout::kNameEntryOkButton.centre());
                 QThread::msleep(500);
             }
-            clickControl("newgame");
+            clickControl(layout::kNewGameButton);
             QThread::msleep(1500);
             shown = settledBoard();
             continue;
@@ -236,10 +231,9 @@ void GameOnScreen::playUntilALineIsScored()
     EXPECT_TRUE(scored) << "no line of five was gathered";
 }
 
-void GameOnScreen::clickControl(const char* control)
+void GameOnScreen::clickControl(const layout::Place& control)
 {
-    const auto at = place("main", control);
-    click(window.topLeft() + QPoint(at.centreX(), at.centreY()));
+    click(window.topLeft() + control.centre());
 }
 
 QRect GameOnScreen::waitForQuestion(int timeoutMs)
@@ -247,22 +241,21 @@ QRect GameOnScreen::waitForQuestion(int timeoutMs)
     return waitForWindow([](QRect r) { return r.width() < 300 && r.height() < 300; }, timeoutMs);
 }
 
-bool GameOnScreen::answerQuestion(const char* button)
+bool GameOnScreen::answerQuestion(const layout::Place& button)
 {
     const QRect dialog = waitForQuestion();
     if (dialog.isNull())
         return false;
     QThread::msleep(300);
     // The buttons sit inside the one-pixel frame, their bottoms 7 pixels above the dialog's.
-    const auto pressed = place("message", button);
-    click(QPoint(dialog.x() + 1 + pressed.centreX(), dialog.bottom() - 19));
+    click(QPoint(dialog.x() + 1 + button.centre().x(), dialog.bottom() - 19));
     return true;
 }
 
 void GameOnScreen::quitAndAnswerYes()
 {
-    clickControl("ex");
-    ASSERT_TRUE(answerQuestion("cmdyes")) << "the quit question did not appear";
+    clickControl(layout::kCloseButton);
+    ASSERT_TRUE(answerQuestion(layout::kYesButton)) << "the quit question did not appear";
     EXPECT_TRUE(game_.waitForFinished(10000) && game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0)
         << "the game did not end well after Yes: state " << game_.state() << ", exit status " << game_.exitStatus()
         << ", code " << game_.exitCode();

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "WindowLayout.h"
+
 namespace velko::test {
 
 // The board as the screen shows it, cell (column, row) at 9 * column + row:
@@ -58,12 +60,12 @@ protected:
     Board playMoves(int moves);
     // Moves balls until a line of five leaves the screen, taking new games as boards fill up.
     void playUntilALineIsScored();
-    // Clicks the control `control` of the game window.
-    void clickControl(const char* control);
+    // Clicks a control of the game window.
+    void clickControl(const layout::Place& control);
     // One of the game's questions once it is shown; a null rectangle if none comes in time.
     QRect waitForQuestion(int timeoutMs = 15000);
-    // Waits for a question and clicks its `button` (cmdyes, cmdno); false if no question came.
-    bool answerQuestion(const char* button);
+    // Waits for a question and clicks its `button` (yes, no); false if no question came.
+    bool answerQuestion(const layout::Place& button);
     // Clicks the game's quit button and the question's Yes, and checks that
     // the game ends well and that both files are saved whole.
     void quitAndAnswerYes();

@@ -9,7 +9,6 @@
 #include <QThread>
 
 #include "GameOnScreen.h"
-#include "Places.h"
 #include "files/PlayerHome.h"
 
 using namespace velko;
@@ -78,8 +77,7 @@ TEST_F(RealGame, GatherALineSeeItLeaveTheScreenThenQuitSavesBothFiles)
 // Ended from outside (a logout or `kill`): the run still saves, with the level just set.
 TEST_F(RealGame, ALevelSetJustBeforeAKillIsSaved)
 {
-    const auto music = place("main", "musicBar");
-    click(window.topLeft() + QPoint(music.x + 19, music.centreY()));   // near its 20th step
+    click(window.topLeft() + QPoint(layout::kMusicBar.x + 19, layout::kMusicBar.centre().y()));   // near its 20th step
     QThread::msleep(300);
     game_.terminate();   // SIGTERM, as a logout or `kill` sends
     ASSERT_TRUE(game_.waitForFinished(10000)) << "the game did not end on SIGTERM";
@@ -99,9 +97,9 @@ TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
         QThread::msleep(2500);   // the shown score counts up to the score
         const QImage screen = screenshot();
         std::vector<QImage> places;
-        for (const QRect part :
-             {QRect(500, 248, 45, 45), QRect(572, 317, 45, 45), QRect(491, 370, 45, 45), QRect(520, 66, 90, 30)})
-            places.push_back(screen.copy(part.translated(window.topLeft())));
+        for (const layout::PreviewPlace& preview : layout::kPreviewPlaces)
+            places.push_back(screen.copy(QRect(window.topLeft() + preview.topLeft(), QSize(45, 45))));
+        places.push_back(screen.copy(QRect(520, 66, 90, 30).translated(window.topLeft())));   // the score
         return std::pair{board, places};
     };
     playMoves(6);
@@ -110,7 +108,7 @@ TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
     ASSERT_TRUE(game_.waitForFinished(10000));
 
     startNormalGame();
-    ASSERT_TRUE(answerQuestion("cmdyes")) << "the game left was not offered back";
+    ASSERT_TRUE(answerQuestion(layout::kYesButton)) << "the game left was not offered back";
     QThread::msleep(1000);
     const auto [boardAgain, placesAgain] = look();
     EXPECT_EQ(boardAgain, board);
@@ -120,7 +118,7 @@ TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
         return;
 
     startNormalGame();
-    ASSERT_TRUE(answerQuestion("cmdno")) << "the game left was not offered again";
+    ASSERT_TRUE(answerQuestion(layout::kNoButton)) << "the game left was not offered again";
     QThread::msleep(1000);
     const Board fresh = settledBoard();
     EXPECT_TRUE(81 - count(fresh, 0) >= 1 && 81 - count(fresh, 0) <= 3) << "a fresh game has its first balls only";

@@ -17,7 +17,6 @@
 #include <set>
 
 #include "GameOnScreen.h"
-#include "Places.h"
 #include "files/PlayerHome.h"
 
 using namespace velko;
@@ -155,7 +154,7 @@ TEST_F(WaylandGame, GatherALineThenQuitAfterEscGoesOnAndYesSavesBothFiles)
 
     // The quit question is tied to the game window: Wayland has no other way
     // to keep it in front of the window and let the compositor place it.
-    clickControl("ex");
+    clickControl(layout::kCloseButton);
     ASSERT_FALSE(waitForQuestion().isNull()) << "the quit question did not appear";
     EXPECT_EQ(parentsSet(fileBytes(protocolLog()).mid(logBefore.size())), std::set<int>{live.back()})
         << "the quit question's toplevel was not given the game window (xdg_toplevel@" << live.back()
@@ -202,7 +201,7 @@ TEST_F(WaylandGame, DraggedByItsBackgroundOrItsTitleStripAWindowFollows)
     ASSERT_FALSE(moved.isNull()) << "the window did not follow the drag from (" << window.x() << ", " << window.y()
                                  << ")";
     window = moved;
-    clickControl("ex");
+    clickControl(layout::kCloseButton);
     const QRect question = waitForQuestion();
     ASSERT_FALSE(question.isNull()) << "the quit question did not appear";
     drag(question.topLeft() + QPoint(120, 8), -by);
@@ -226,10 +225,9 @@ TEST_F(DenseWaylandGame, TheBoardShowsTheDenseCellPictures)
     // One empty cell says it.
     const int cell = int(std::find(shown.begin(), shown.end(), 0) - shown.begin());
     ASSERT_LT(cell, 81);
-    const auto board = place("main", "board");
     const QImage screen = screenshot();
     const QString name = cell % 2 ? "I0" : "I00";
-    const QPoint topLeft = 2 * (window.topLeft() + QPoint(board.x, board.y) + 45 * QPoint(cell / 9, cell % 9));
+    const QPoint topLeft = 2 * (window.topLeft() + layout::kBoard.topLeft() + 45 * QPoint(cell / 9, cell % 9));
     EXPECT_LT(pictureDifference(screen, topLeft, cellPicture(name, 2)),
               pictureDifference(screen, topLeft, cellPicture(name, 1).scaled(90, 90)))
         << "cell " << cell << " looks more like the plain picture enlarged";

@@ -3,7 +3,7 @@
 // the form and size the program expects, and shows what its name promises.
 
 #include "PictureFiles.h"
-#include "Places.h"
+#include "WindowLayout.h"
 
 #include <QColor>
 #include <QDir>
@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+using namespace velko;
 using namespace velko::test;
 
 namespace {
@@ -102,21 +103,20 @@ TEST(MediaPictures, EveryWindowPictureIsAGifOfItsSize)
     // The title strip is stretched to each dialog's width, never enlarged.
     const QImage strip = gif("tbk.gif");
     EXPECT_EQ(strip.height(), 22);
-    for (const Place& title : places())
-        EXPECT_TRUE(title.control != "titleStrip" || strip.width() >= title.width) << title.window.toStdString();
+    EXPECT_GE(strip.width(), layout::kWidestTitleStrip);
 }
 
 TEST(MediaPictures, EveryButtonHasThreeGifStatesOfItsSizeHoverLighterAndPressedDarker)
 {
     QStringList buttons;
-    for (const Place& button : places()) {
-        if (buttons.contains(button.control) || !QFile::exists(sourceDir("medias/") + button.control + "0.gif"))
+    for (const auto& [window, button] : layout::kAllPlaces) {
+        if (!button.picture || buttons.contains(button.picture))
             continue;
-        buttons << button.control;
-        SCOPED_TRACE(button.control.toStdString());
+        buttons << button.picture;
+        SCOPED_TRACE(button.picture);
         double lightness[3] = {};   // the mean grey of each face
         for (int state = 0; state < 3; ++state) {
-            const QImage face = gif(QString("%1%2.gif").arg(button.control).arg(state));
+            const QImage face = gif(QString("%1%2.gif").arg(button.picture).arg(state));
             EXPECT_EQ(face.size(), QSize(button.width, button.height)) << state;
             for (int i = 0, area = face.width() * face.height(); i < area; ++i)
                 lightness[state] += qGray(face.pixel(i % face.width(), i / face.width())) / double(area);

@@ -31,8 +31,8 @@ TEST_F(ChromeTest, NewGameQuestionNoLeavesEverythingYesStartsAfresh)
                               part(*session, "marker")->isVisible()};
         };
         const auto before = snapshot();
-        const auto answer = onDialogs(ownedBy(&session->window(), pressing(yes ? "cmdyes" : "cmdno")));
-        press(part(*session, "newgame"));
+        const auto answer = onDialogs(ownedBy(&session->window(), pressing(yes ? "yesButton" : "noButton")));
+        press(part(*session, "newGameButton"));
         EXPECT_EQ(snapshot() == before, !yes);
         EXPECT_EQ(score->text(), QString::fromLatin1(yes ? "0" : "4"));
         EXPECT_EQ(!game.selection(), yes);
@@ -45,8 +45,8 @@ TEST_F(ChromeTest, QuitNoKeepsPlayingClosingFromOutsideSavesTheLevelsOnce)
 {
     auto session = startedSession();
     {
-        const auto answer = onDialogs(ownedBy(&session->window(), pressing("cmdno")));
-        press(part(*session, "ex"));
+        const auto answer = onDialogs(ownedBy(&session->window(), pressing("noButton")));
+        press(part(*session, "closeButton"));
     }
     EXPECT_TRUE(!bothFilesWritten() && programEnds == 0 && session->window().isVisible() && session->gameRunning());
     session->window().applyVolumeLevels(VolumeLevels{17, 23});
@@ -91,11 +91,11 @@ TEST_F(ChromeTest, DraggingTheBackgroundWithTheLeftButtonAloneMovesTheWindowOnce
 TEST_F(ChromeTest, SpaceAndTheMinimiseButtonMinimiseAndRestTheTune)
 {
     auto session = startedSession();
-    QTest::keyClick(part(*session, "newgame"), Qt::Key_A);
+    QTest::keyClick(part(*session, "newGameButton"), Qt::Key_A);
     EXPECT_FALSE(session->window().isMinimized());
-    for (QWidget* target :
-         {part(*session, "newgame"), static_cast<QWidget*>(boardOf(*session)), part(*session, "min")}) {
-        target->objectName() == "min" ? press(target) : QTest::keyClick(target, Qt::Key_Space);
+    for (QWidget* target : {part(*session, "newGameButton"), static_cast<QWidget*>(boardOf(*session)),
+                            part(*session, "minimiseButton")}) {
+        target->objectName() == "minimiseButton" ? press(target) : QTest::keyClick(target, Qt::Key_Space);
         EXPECT_TRUE(session->window().isMinimized()) << target->objectName().toStdString();
         EXPECT_EQ(sound.heard.back(), "pause");
         session->window().showNormal();
@@ -107,7 +107,7 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
 {
     data.edition = 2;
     auto session = startedSession();
-    press(part(*session, "web"));
+    press(part(*session, "webButton"));
     // With no address set for the build, the page about the game in our own help.
     QUrl about = QUrl::fromLocalFile(applicationFolder() + "/help.html");
     about.setFragment("about");
@@ -118,26 +118,26 @@ TEST_F(ChromeTest, OtherEditionsOpenTheMakersPageAndHelpHidesTheBoardTillAReleas
     opens = false;
     QString told;
     const auto answer = onDialogs([&told](QDialog& dialog) {
-        told = part<QLabel>(dialog, "Message")->text().remove(QChar(0x200B));   // the long path's breaks
-        press(part(dialog, "cmdok"));
+        told = part<QLabel>(dialog, "message")->text().remove(QChar(0x200B));   // the long path's breaks
+        press(part(dialog, "okButton"));
     });
-    press(part(*session, "web"));
+    press(part(*session, "webButton"));
     EXPECT_TRUE(told.contains(QDir::toNativeSeparators(about.toLocalFile()))) << told.toStdString();
     BoardView* board = boardOf(*session);
-    press(part(*session, "help"));
-    press(part(*session, "help"));
+    press(part(*session, "helpButton"));
+    press(part(*session, "helpButton"));
     EXPECT_FALSE(board->isHidden());   // the second press brings it back
     // Releases on the boundary or outside leave it hidden; any button one pixel inside restores it.
     const std::tuple<QPoint, Qt::MouseButton, bool> releases[] = {
         {{30, 200}, Qt::LeftButton, false},  {{200, 38}, Qt::LeftButton, false}, {{435, 200}, Qt::LeftButton, false},
         {{200, 443}, Qt::LeftButton, false}, {{31, 39}, Qt::RightButton, true},  {{434, 442}, Qt::LeftButton, true}};
-    press(part(*session, "help"));
+    press(part(*session, "helpButton"));
     for (const auto& [at, button, restores] : releases) {
         EXPECT_TRUE(board->isHidden());
         QTest::mouseClick(&session->window(), button, Qt::NoModifier, at);
         EXPECT_EQ(board->isHidden(), !restores) << at.x() << ", " << at.y();
         if (restores)
-            press(part(*session, "help"));
+            press(part(*session, "helpButton"));
     }
 }
 
@@ -190,7 +190,7 @@ protected:
 
 TEST_F(StartScreenTest, ButtonsStartFiveOrEightColoursOrEndTheProgramWithBothFilesWritten)
 {
-    for (auto [button, mode] : {std::pair{"ptms", 3}, {"tzms", 0}, {"tcyx", -1}}) {
+    for (auto [button, mode] : {std::pair{"normalGameButton", 3}, {"challengeButton", 0}, {"quitButton", -1}}) {
         TearDown();
         ASSERT_TRUE(mode < 0 || writeSettings(settingsFilePath(), VolumeLevels{7, 9}));
         data.highScores[0].points = 4321;
@@ -236,9 +236,9 @@ TEST_F(StartScreenTest, AQuitWhoseSaveFailsIsToldAndTheProgramEndsWell)
         QApplication::closeAllWindows();
     };
     QString told;
-    chooseAtStart(*session, "tcyx", [&told](QDialog& dialog) {
-        told = part<QLabel>(dialog, "Message")->text();
-        press(part(dialog, "cmdok"));
+    chooseAtStart(*session, "quitButton", [&told](QDialog& dialog) {
+        told = part<QLabel>(dialog, "message")->text();
+        press(part(dialog, "okButton"));
     });
     qputenv("XDG_DATA_HOME", dataHome);
     EXPECT_TRUE(told.contains("Nothing could be saved")) << told.toStdString();
@@ -252,7 +252,7 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
 {
     const auto choose = [this](std::function<void(QDialog&)> act) {
         auto session = makeSession();
-        chooseAtStart(*session, "ptms", act ? ownedBy(&session->window(), act) : act);
+        chooseAtStart(*session, "normalGameButton", act ? ownedBy(&session->window(), act) : act);
         return session;
     };
     {
@@ -268,15 +268,15 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
     const SavedGame kept = data.savedFiles.loadGame(GameKind::Normal).game;
     QString asked;
     auto taken = choose([&asked](QDialog& dialog) {
-        asked = part<QLabel>(dialog, "Message")->text();
-        press(part(dialog, "cmdyes"));
+        asked = part<QLabel>(dialog, "message")->text();
+        press(part(dialog, "yesButton"));
     });
     EXPECT_EQ(asked, "Continue the game you left (27 points)?");
     EXPECT_TRUE(taken->game().board() == kept.board && taken->game().nextColours() == kept.nextColours &&
                 taken->game().score() == 27 && taken->game().shownScore() == 27 && taken->gameRunning());
     EXPECT_EQ(sound.heard.back().rfind("tune ", 0), 0u) << "a tune starts";
     taken.reset();
-    auto fresh = choose(pressing("cmdno"));
+    auto fresh = choose(pressing("noButton"));
     EXPECT_TRUE(fresh->game().score() == 0 && fresh->game().emptyCellCount() >= 78);
     EXPECT_EQ(data.savedFiles.loadGame(GameKind::Normal).game.board, fresh->game().board())
         << "the new game in its place";
@@ -287,8 +287,8 @@ TEST_F(StartScreenTest, AGameLeftRunningIsOfferedBackYesTakesItUpNoStartsAfresh)
     damaged.close();
     QString told;
     auto afresh = choose([&told](QDialog& dialog) {
-        told = part<QLabel>(dialog, "Message")->text().remove(QChar(0x200B));
-        press(part(dialog, "cmdok"));
+        told = part<QLabel>(dialog, "message")->text().remove(QChar(0x200B));
+        press(part(dialog, "okButton"));
     });
     EXPECT_TRUE(told.contains(savedGamePath(GameKind::Normal)) && told.contains(".damaged")) << told.toStdString();
     EXPECT_TRUE(afresh->gameRunning() && afresh->game().score() == 0);

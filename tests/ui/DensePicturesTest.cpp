@@ -62,14 +62,13 @@ TEST_F(DensePictures, BoardCellsPreviewAndButtonFacesReachTheScreenAtItsDensity)
     setBoard(*session, [](int column, int row) { return (column + row) % 9; });
     expectBoardShowsGame(*session, scale);
     // The next three balls, each at its place in the preview.
-    const std::tuple<int, int, char> previews[] = {{500, 248, 'A'}, {572, 317, 'B'}, {491, 370, 'C'}};
     for (int slot = 0; slot < 3; ++slot) {
-        const auto& [x, y, family] = previews[slot];
+        const auto& [x, y, family] = layout::kPreviewPlaces[std::size_t(slot)];
         const QString name = QStringLiteral("%1%2").arg(family).arg(numberOf(session->game().nextColours()[slot]));
         EXPECT_EQ(pixels(&session->window()).copy(x * scale, y * scale, 45 * scale, 45 * scale),
                   cellPicture(name, scale));
     }
-    auto* button = part<ImageButton>(*session, "phbt");
+    auto* button = part<ImageButton>(*session, "scoresButton");
     EXPECT_EQ(pixels(button), rgb(loadPicture(mediaPath("phbt0.gif"), scale)));
 
     // The curtain wipe covers the board from its second logical row down.

@@ -34,7 +34,7 @@ protected:
             for (const char* column : {"ranks", "names", "points", "dates"})
                 columns.push_back(part<QLabel>(dialog, column)->text().split(QLatin1Char('\n')));
             look(dialog);
-            press(part(dialog, "ex"));
+            press(part(dialog, "closeButton"));
         });
         showHighScores(nullptr, data, {folder.path(), {}});
         return columns;
@@ -70,7 +70,7 @@ TEST_F(HighScoreDialogsTest, TheTableShowsEveryEntryTheSameAtEveryOpeningAndDrag
                   moveTo(part(dialog, "ranks"), {3, 21}, Qt::LeftButton);
                   moveTo(part(dialog, "names"), {3, 20}, Qt::LeftButton);
                   EXPECT_EQ(drags, 1);
-                  pressAndDragOff(part(dialog, "ex"));
+                  pressAndDragOff(part(dialog, "closeButton"));
                   EXPECT_TRUE(dialog.isVisible());
               }),
               seen);
@@ -118,11 +118,11 @@ TEST_F(HighScoreDialogsTest, TheNameEntryKeepsTheNameAsTypedWhicheverWayItIsLeft
         const char* leaveBy;
         QString name;
         int rank;
-    } cases[] = {{91, "", "cmdok", data.texts[14], 7},
-                 {1001, "  Ann Lee ", "cmdok", "  Ann Lee ", 0},
-                 {1000, "Bo", "ex", "Bo", 1},   // an older equal score stays above
+    } cases[] = {{91, "", "okButton", data.texts[14], 7},
+                 {1001, "  Ann Lee ", "okButton", "  Ann Lee ", 0},
+                 {1000, "Bo", "closeButton", "Bo", 1},   // an older equal score stays above
                  {600, QStringLiteral("王小明"), nullptr, QStringLiteral("王小明"), 4},
-                 {800, longName, "cmdok", longName, 2}};   // as long as it is typed
+                 {800, longName, "okButton", longName, 2}};   // as long as it is typed
     for (const auto& c : cases) {
         const double before = nowDateValue();
         data.highScores = defaultScoreTable(QStringLiteral("Velko"), before - 10);
@@ -167,7 +167,7 @@ TEST_F(HighScoreDialogsTest, EnterAndEscLeaveTheNameEntryAndTheTableButOnlyEscTh
             QTest::keyClick(focus, k.key);
             closed = !dialog.isVisible();
             if (!closed)
-                press(part(dialog, "ex"));
+                press(part(dialog, "closeButton"));
         });
         const ButtonContext buttons{folder.path(), {}};
         if (k.dialog == Message)

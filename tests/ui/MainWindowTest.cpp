@@ -45,8 +45,8 @@ TEST_F(MainWindowTest, AScoredLineLeavesTheScreenOnceTheClickIsHandledAndAfterAn
     // What the window system holds for the window, not a fresh paint of it.
     const auto onScreen = [&] {
         QCoreApplication::processEvents();
-        return rgb(session->window().screen()->grabWindow(session->window().winId()).toImage())
-            .copy(kBoardLeft, kBoardTop, kBoardPixels, kBoardPixels);
+        GameWindow& window = session->window();
+        return rgb(window.screen()->grabWindow(window.winId()).toImage()).copy(layout::kBoard.rect());
     };
     for (const char* when : {"after the click", "after an expose"}) {
         const QImage shown = onScreen();
@@ -76,10 +76,10 @@ TEST_F(MainWindowTest, ScoreCountsUpAPointATickCentredAndTheClockRestsOnceTheSco
     EXPECT_FALSE(clock->isActive()) << "nothing to count at 0";
     EXPECT_EQ(clock->interval(), 40) << "a point every 40 ms";
     const auto expectShown = [&](int points) {
-        for (const char* name : {"score", "scoreShadow"}) {
-            auto* label = part<QLabel>(*session, name);
+        for (const layout::Place& place : {layout::kScore, layout::kScoreShadow}) {
+            auto* label = part<QLabel>(*session, place.name);
             EXPECT_EQ(label->text(), QString::number(points));
-            EXPECT_NEAR(label->x() + label->width() / 2.0, place("main", name).x, 1.0) << points;
+            EXPECT_NEAR(label->x() + label->width() / 2.0, place.x, 1.0) << points;
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
         }
     };
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         auto answer = onDialogs(highScore ? ownedBy(&session->window(),
                                                     [](QDialog& dialog) {
                                                         QTest::keyClicks(part(dialog, "name"), "Al Bo");
-                                                        press(part(dialog, "cmdok"));
+                                                        press(part(dialog, "okButton"));
                                                     })
                                           : nullptr);
         clickCell(*session, 6, 8);
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, LastMoveWipesTheEndPictureAndStopsTheGame)
         clickCell(*session, 0, 0);
         EXPECT_FALSE(session->game().selection());
         answer = onDialogs();
-        press(part(*session, "newgame"));
+        press(part(*session, "newGameButton"));
         EXPECT_TRUE(session->gameRunning() && board->isEnabled());
         EXPECT_GE(session->game().emptyCellCount(), 78);
         expectBoardShowsGame(*session);

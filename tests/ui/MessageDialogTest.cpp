@@ -28,16 +28,16 @@ protected:
 TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswer)
 {
     // The answers offered, the button pressed and the answer it gives.
-    const std::tuple<MessageButtons, const char*, Answer> cases[] = {{MessageButtons::Ok, "cmdok", Answer::Ok},
-                                                                     {MessageButtons::YesNo, "cmdyes", Answer::Yes},
-                                                                     {MessageButtons::YesNo, "cmdno", Answer::No}};
+    const std::tuple<MessageButtons, const char*, Answer> cases[] = {{MessageButtons::Ok, "okButton", Answer::Ok},
+                                                                     {MessageButtons::YesNo, "yesButton", Answer::Yes},
+                                                                     {MessageButtons::YesNo, "noButton", Answer::No}};
     for (const auto& [answers, button, given] : cases) {
         const bool yesNo = answers == MessageButtons::YesNo;
         EXPECT_EQ(answer(answers,
                          [&, pressed = button](QDialog& dialog) {
-                             for (const QString offered : {"cmdok", "cmdyes", "cmdno"})
+                             for (const QString offered : {"okButton", "yesButton", "noButton"})
                                  EXPECT_EQ(part(dialog, qPrintable(offered))->isVisible(),
-                                           yesNo != (offered == "cmdok"));
+                                           yesNo != (offered == "okButton"));
                              checkTitleStrip(dialog, title);
                              press(part(dialog, pressed));
                          }),
@@ -49,12 +49,12 @@ TEST_F(MessageDialogTest, AYesNoQuestionOffersYesAndNoAndEachButtonGivesItsAnswe
 TEST_F(MessageDialogTest, OnlyEscTheCloseButtonOrTheWindowManagerCloseWithoutAnAnswer)
 {
     const std::function<void(QDialog&)> ways[] = {
-        [](QDialog& dialog) { QTest::keyClick(part(dialog, "Message"), Qt::Key_Escape); },
-        [](QDialog& dialog) { press(part(dialog, "ex")); }, [](QDialog& dialog) { dialog.close(); }};
+        [](QDialog& dialog) { QTest::keyClick(part(dialog, "message"), Qt::Key_Escape); },
+        [](QDialog& dialog) { press(part(dialog, "closeButton")); }, [](QDialog& dialog) { dialog.close(); }};
     for (const auto& way : ways) {
         const auto act = [&way](QDialog& dialog) {
             // A press on an answer released outside it does nothing (keys: the dialogs' key table).
-            pressAndDragOff(part(dialog, part(dialog, "cmdyes")->isVisible() ? "cmdyes" : "cmdok"));
+            pressAndDragOff(part(dialog, part(dialog, "yesButton")->isVisible() ? "yesButton" : "okButton"));
             EXPECT_TRUE(dialog.isVisible());
             way(dialog);
         };
@@ -86,21 +86,22 @@ TEST_F(MessageDialogTest, TheDialogGrowsWithItsTextAndKeepsTheAnswersUnderIt)
         answer(
             MessageButtons::Ok,
             [&c](QDialog& dialog) {
-                auto* message = part<QLabel>(dialog, "Message");
+                auto* message = part<QLabel>(dialog, "message");
                 const int height = message->height();
                 // Every line fits the message's width: nothing is cut at its edge.
+                const int width = layout::kMessage.width;
                 EXPECT_LE(message->fontMetrics()
-                              .boundingRect(QRect(0, 0, 224, 5000), Qt::TextWordWrap, message->text())
+                              .boundingRect(QRect(0, 0, width, 5000), Qt::TextWordWrap, message->text())
                               .width(),
-                          224)
+                          width)
                     << c.text;
                 EXPECT_EQ(message->text().remove(QChar(0x200B)), QString::fromUtf8(c.text));
                 EXPECT_GE(height, c.minHeight);
                 EXPECT_LT(height, c.maxHeight);
                 EXPECT_EQ(dialog.height(), height + 66);   // 990 twips around the text
-                for (const char* button : {"cmdok", "cmdyes", "cmdno"})
+                for (const char* button : {"okButton", "yesButton", "noButton"})
                     EXPECT_EQ(part(dialog, button)->y(), height + 35) << button;   // 520 twips below its top, rounded
-                press(part(dialog, "cmdok"));
+                press(part(dialog, "okButton"));
             },
             QString::fromUtf8(c.text));
     }

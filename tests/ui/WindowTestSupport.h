@@ -1,7 +1,7 @@
 #pragma once
 // Shared ground for the window and dialog tests: a game window whose desktop
 // only takes notes, mouse events sent straight to real widgets, hands for
-// modal dialogs, pictures to compare with, and the table of control places.
+// modal dialogs, pictures to compare with, and every control's place.
 
 #include <QTest>
 #include <QtWidgets>
@@ -18,11 +18,11 @@
 #include "GifWriter.h"
 #include "LevelBar.h"
 #include "Pictures.h"
-#include "Places.h"
 #include "SoundPlayer.h"
 #include "StartScreen.h"
 #include "StartUp.h"
 #include "WebPages.h"
+#include "WindowLayout.h"
 
 namespace velko::test {
 
@@ -126,32 +126,33 @@ inline QImage pixels(QWidget* widget)
     return rgb(widget->grab().toImage());
 }
 
-// Every control of the window (named as in places.txt) at its place;
-// `inside` is what the places count from (a dialog's inside, within its frame).
-inline void expectPlaces(const char* windowName, QWidget& window, QWidget& inside)
+// Every control of the window at its place in the layout, found by its name
+// (the window by its own); `inside` is what the places count from (a
+// dialog's inside, within its frame).
+inline void expectPlaces(layout::Window which, QWidget& window, QWidget& inside)
 {
     int checked = 0;
-    for (const Place& p : places()) {
-        if (p.window != QLatin1String(windowName))
+    for (const auto& [inWindow, p] : layout::kAllPlaces) {
+        if (inWindow != which)
             continue;
-        SCOPED_TRACE(qPrintable(p.window + ' ' + p.control));
-        QWidget* w = p.control == QLatin1String(".") ? &window : part(window, qPrintable(p.control));
+        SCOPED_TRACE(window.objectName().toStdString() + ' ' + p.name);
+        QWidget* w = window.objectName() == QLatin1String(p.name) ? &window : part(window, p.name);
         if (!w)
             continue;
         const QRect g(w == &window ? QPoint() : w->mapTo(&inside, QPoint()), w->size());
-        const double x = p.anchor == QLatin1String("right")    ? g.x() + g.width()
-                         : p.anchor == QLatin1String("centre") ? g.x() + g.width() / 2.0
-                                                               : g.x();
-        for (auto [seen, wanted, slack] : {std::tuple{x, p.x, p.anchor == QLatin1String("centre") ? 1.0 : 0.0},
+        const double x = p.anchor == layout::Anchor::Right    ? g.x() + g.width()
+                         : p.anchor == layout::Anchor::Centre ? g.x() + g.width() / 2.0
+                                                              : g.x();
+        for (auto [seen, wanted, slack] : {std::tuple{x, p.x, p.anchor == layout::Anchor::Centre ? 1.0 : 0.0},
                                            {g.y(), p.y, 0.0},
                                            {g.width(), p.width, 0.0},
                                            {g.height(), p.height, 0.0}})
-            if (wanted != kAny) {
+            if (wanted != layout::kFree) {
                 EXPECT_NEAR(seen, wanted, slack);
             }
         ++checked;
     }
-    EXPECT_GT(checked, 0) << windowName;
+    EXPECT_GT(checked, 0) << window.objectName().toStdString();
 }
 
 // The cell picture at the given density, as the board shows it.

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 #include "Palette.h"
 #include "Shapes.h"
+#include "WindowLayout.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -13,24 +14,30 @@
 namespace velko::pictures {
 
 namespace pal = palette;
+namespace lay = layout;
 
 std::vector<ButtonDesign> allButtonDesigns()
 {
     const QColor dark = pal::kPanel;
     const QColor grey = pal::kDialogGrey;
+    // Each face is made to the size of the button's place.
+    const auto button = [](const lay::Place& place, const char* caption, ButtonSymbol symbol, const QColor& ground,
+                           double captionPixels = 13) {
+        return ButtonDesign{place.picture, place.size(), caption, symbol, ground, captionPixels};
+    };
     return {
-        {"newgame", {72, 32}, "New game", ButtonSymbol::Caption, dark, 13},
-        {"phbt", {72, 32}, "Scores", ButtonSymbol::Caption, dark, 13},
-        {"web", {93, 32}, "Website", ButtonSymbol::Caption, dark, 13},
-        {"help", {52, 30}, "Help", ButtonSymbol::Caption, dark, 13},
-        {"min", {8, 10}, "", ButtonSymbol::Bar, dark},
-        {"ex", {10, 10}, "", ButtonSymbol::Cross, dark},
-        {"ptms", {140, 45}, "Normal game", ButtonSymbol::Caption, dark, 19},
-        {"tzms", {140, 40}, "Challenge", ButtonSymbol::Caption, dark, 19},
-        {"tcyx", {140, 40}, "Quit", ButtonSymbol::Caption, dark, 19},
-        {"cmdok", {43, 24}, "OK", ButtonSymbol::Caption, grey, 13},
-        {"cmdyes", {23, 24}, "Yes", ButtonSymbol::Caption, grey, 11},
-        {"cmdno", {23, 24}, "No", ButtonSymbol::Caption, grey, 11},
+        button(lay::kNewGameButton, "New game", ButtonSymbol::Caption, dark),
+        button(lay::kScoresButton, "Scores", ButtonSymbol::Caption, dark),
+        button(lay::kWebButton, "Website", ButtonSymbol::Caption, dark),
+        button(lay::kHelpButton, "Help", ButtonSymbol::Caption, dark),
+        button(lay::kMinimiseButton, "", ButtonSymbol::Bar, dark),
+        button(lay::kCloseButton, "", ButtonSymbol::Cross, dark),
+        button(lay::kNormalGameButton, "Normal game", ButtonSymbol::Caption, dark, 19),
+        button(lay::kChallengeButton, "Challenge", ButtonSymbol::Caption, dark, 19),
+        button(lay::kQuitButton, "Quit", ButtonSymbol::Caption, dark, 19),
+        button(lay::kOkButton, "OK", ButtonSymbol::Caption, grey),
+        button(lay::kYesButton, "Yes", ButtonSymbol::Caption, grey, 11),
+        button(lay::kNoButton, "No", ButtonSymbol::Caption, grey, 11),
     };
 }
 

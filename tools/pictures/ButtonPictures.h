@@ -1,7 +1,7 @@
 #pragma once
-// The faces of the game's image buttons: for every button name three
-// pictures, <name>0 normal, <name>1 hover and <name>2 pressed, made to the
-// button's exact size and to the colour of the ground it sits on.
+// The faces of the game's image buttons: for every button three pictures,
+// <name>0 normal, <name>1 hover and <name>2 pressed, made to the button's
+// exact size and to the colour of the ground it sits on.
 
 #include <QColor>
 #include <QImage>
@@ -14,7 +14,7 @@ namespace velko::pictures {
 enum class ButtonSymbol { Caption, Bar, Cross };
 
 struct ButtonDesign {
-    QString name;   // the control name, which is also the file name stem
+    QString name;   // the button's picture name in the media folder
     QSize size;
     QString caption;   // for ButtonSymbol::Caption
     ButtonSymbol symbol;

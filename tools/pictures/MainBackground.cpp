@@ -149,13 +149,13 @@ void paintLevelPanel(QPainter& p)
 {
     const QRectF panel(522, 426, 106, 52);
     paintPanel(p, panel, 8, pal::kPanel);
-    for (const QRect& bar : {lay::kMusicBar, lay::kEffectsBar})
+    for (const QRect& bar : {lay::kMusicBar.rect(), lay::kEffectsBar.rect()})
         paintWell(p, QRectF(bar).adjusted(-2, -2, 2, 2), 2, pal::kPanelShadow);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(pal::kGold);
-    p.drawPath(notePath(QPointF(544, lay::kMusicBar.center().y() + 0.5)));
-    paintSpeaker(p, QPointF(546, lay::kEffectsBar.center().y() + 0.5));
+    p.drawPath(notePath(QPointF(544, lay::kMusicBar.rect().center().y() + 0.5)));
+    paintSpeaker(p, QPointF(546, lay::kEffectsBar.rect().center().y() + 0.5));
     p.restore();
 }
 
@@ -169,7 +169,7 @@ void paintScorePanel(QPainter& p)
     const QFont best = captionFont(10);
     QPainterPath caption;
     caption.addText(QPointF(0, 0), best, "BEST");
-    const double right = lay::kBestLabel.x() - 6;
+    const double right = lay::kBestScore.x - 6;
     paintSolidText(p, "BEST", best, QPointF(right - caption.boundingRect().right(), 64), pal::kGold, 0);
     // A thin gold rule between the best score and the score.
     QLinearGradient rule(QPointF(well.left() + 8, 0), QPointF(well.right() - 8, 0));
@@ -185,23 +185,23 @@ void paintScorePanel(QPainter& p)
 
 QImage drawMainBackground()
 {
-    Canvas canvas(lay::kWindowWidth, lay::kWindowHeight);
+    Canvas canvas(lay::kGameWindow.width, lay::kGameWindow.height);
     QPainter& p = canvas.painter();
-    paintBackdrop(p, QRectF(0, 0, lay::kWindowWidth, lay::kWindowHeight));
+    paintBackdrop(p, QRectF(lay::kGameWindow.rect()));
 
     // The game's name where a title bar would be.
     const QFont title = captionFont(17);
     paintGoldText(p, "Velko Lines", title, QPointF(30, 21), 1.5);
 
-    paintBoardFrame(p, QRectF(lay::kBoard));
-    paintUnderBoard(p, QRectF(lay::kBoard));
+    paintBoardFrame(p, QRectF(lay::kBoard.rect()));
+    paintUnderBoard(p, QRectF(lay::kBoard.rect()));
 
     // The small panel behind the minimise and close buttons.
     paintPanel(p, QRectF(590, 0, 43, 20), 5, pal::kPanel);
 
     paintScorePanel(p);
-    for (const QPoint& place : lay::kPreview)
-        paintSocket(p, place);
+    for (const lay::PreviewPlace& place : lay::kPreviewPlaces)
+        paintSocket(p, place.topLeft());
     const QFont next = captionFont(12);
     paintSolidText(p, "NEXT", next, centredBaseline("NEXT", next, QPointF(598, 272)), pal::kGold, 1);
     paintLevelPanel(p);

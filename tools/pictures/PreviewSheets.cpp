@@ -1,6 +1,7 @@
 #include "PreviewSheets.h"
 
 #include "ButtonPictures.h"
+#include "MediaFiles.h"
 #include "Palette.h"
 #include "Shapes.h"
 #include "WindowLayout.h"
@@ -9,6 +10,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <utility>
 
 namespace velko::pictures {
 
@@ -20,11 +22,16 @@ struct Sources {
     QString root;
     QImage cell(const QString& name) const { return QImage(root + "/resources/cells/" + name + ".bmp"); }
     QImage media(const QString& name) const { return QImage(root + "/medias/" + name); }
+    // A button's face: 0 normal, 1 hover, 2 pressed.
+    QImage face(const lay::Place& button, int state) const
+    {
+        return media(QString("%1%2.gif").arg(button.picture).arg(state));
+    }
 };
 
 QImage mainWindow(const Sources& in)
 {
-    QImage window = in.media("back.gif").convertToFormat(QImage::Format_RGB32);
+    QImage window = in.media(media::kWindowPicture).convertToFormat(QImage::Format_RGB32);
     QPainter p(&window);
     const char* board[9] = {"..1......", ".....4...", "..8.....2", "....7....", ".3.......",
                             "......5..", "..6......", "...2....1", "5......3."};
@@ -32,37 +39,36 @@ QImage mainWindow(const Sources& in)
         for (int c = 0; c < 9; ++c) {
             const char v = board[r][c];
             const QString name = v == '.' ? ((c + r) % 2 == 0 ? "I00" : "I0") : QString("I%1").arg(v);
-            p.drawImage(lay::kBoard.left() + c * 45, lay::kBoard.top() + r * 45, in.cell(name));
+            p.drawImage(lay::kBoard.x + c * 45, lay::kBoard.y + r * 45, in.cell(name));
         }
-    p.drawImage(lay::kBoard.left() + 4 * 45, lay::kBoard.top() + 3 * 45, in.cell("T7"));
-    p.drawImage(lay::kPreview[0], in.cell("A4"));
-    p.drawImage(lay::kPreview[1], in.cell("B8"));
-    p.drawImage(lay::kPreview[2], in.cell("C2"));
-    const struct {
-        const char* name;
-        QRect at;
-        int state;
-    } buttons[] = {{"newgame", lay::kNewGame, 1}, {"phbt", lay::kScores, 0},  {"web", lay::kWeb, 0},
-                   {"help", lay::kHelp, 2},       {"min", lay::kMinimise, 0}, {"ex", lay::kClose, 0}};
-    for (const auto& b : buttons)
-        p.drawImage(b.at.topLeft(), in.media(QString("%1%2.gif").arg(b.name).arg(b.state)));
+    p.drawImage(lay::kBoard.x + 4 * 45, lay::kBoard.y + 3 * 45, in.cell("T7"));
+    const int shown[] = {4, 8, 2};   // the next balls
+    for (std::size_t slot = 0; slot < lay::kPreviewPlaces.size(); ++slot) {
+        const lay::PreviewPlace& place = lay::kPreviewPlaces[slot];
+        p.drawImage(place.topLeft(), in.cell(QString("%1%2").arg(place.family).arg(shown[slot])));
+    }
+    const std::pair<lay::Place, int> buttons[] = {{lay::kNewGameButton, 1},  {lay::kScoresButton, 0},
+                                                  {lay::kWebButton, 0},      {lay::kHelpButton, 2},
+                                                  {lay::kMinimiseButton, 0}, {lay::kCloseButton, 0}};
+    for (const auto& [button, state] : buttons)
+        p.drawImage(button.topLeft(), in.face(button, state));
     QFont tahoma("DejaVu Sans");
     tahoma.setPixelSize(12);
     p.setFont(tahoma);
     p.setPen(Qt::white);
-    p.drawText(QPoint(lay::kBestLabel.x(), lay::kBestLabel.y() + 12), "4564646");
+    p.drawText(lay::kBestScore.topLeft() + QPoint(0, 12), "4564646");
     QFont score("DejaVu Sans");
     score.setPixelSize(21);
     score.setBold(true);
     p.setFont(score);
-    const QRect scoreBox(lay::kScoreCentreX - 60, lay::kScoreTop, 120, 25);
+    const QRect scoreBox(lay::kScore.x - 60, lay::kScore.y, 120, 25);
     p.setPen(palette::kScoreShadow);
     p.drawText(scoreBox.translated(2, 2), Qt::AlignHCenter | Qt::AlignTop, "1284");
     score.setItalic(true);
     p.setFont(score);
     p.setPen(palette::kScore);
     p.drawText(scoreBox, Qt::AlignHCenter | Qt::AlignTop, "1284");
-    for (const auto& [bar, level] : {std::pair{lay::kMusicBar, 30}, std::pair{lay::kEffectsBar, 44}}) {
+    for (const auto& [bar, level] : {std::pair{lay::kMusicBar.rect(), 30}, std::pair{lay::kEffectsBar.rect(), 44}}) {
         p.fillRect(bar, Qt::white);
         p.fillRect(QRect(bar.topLeft(), QSize(level, bar.height())), QColor(209, 89, 30));
     }
@@ -71,11 +77,11 @@ QImage mainWindow(const Sources& in)
 
 QImage startScreen(const Sources& in)
 {
-    QImage window = in.media("game.gif").convertToFormat(QImage::Format_RGB32);
+    QImage window = in.media(media::kStartPicture).convertToFormat(QImage::Format_RGB32);
     QPainter p(&window);
-    p.drawImage(lay::kNormalGame.topLeft(), in.media("ptms1.gif"));
-    p.drawImage(lay::kChallenge.topLeft(), in.media("tzms0.gif"));
-    p.drawImage(lay::kQuit.topLeft(), in.media("tcyx0.gif"));
+    p.drawImage(lay::kNormalGameButton.topLeft(), in.face(lay::kNormalGameButton, 1));
+    p.drawImage(lay::kChallengeButton.topLeft(), in.face(lay::kChallengeButton, 0));
+    p.drawImage(lay::kQuitButton.topLeft(), in.face(lay::kQuitButton, 0));
     return window;
 }
 
@@ -87,19 +93,22 @@ QImage dialog(const Sources& in, int width, int height)
     p.translate(1, 1);
     p.fillRect(QRect(0, 0, width, height), palette::kDialogGrey);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, lay::kStripTop, width, lay::kStripHeight), in.media("tbk.gif"));
-    p.drawImage(lay::kTitleIcon, in.media("tit.gif"));
+    p.drawImage(QRect(lay::kTitleStrip.x, lay::kTitleStrip.y, width, lay::kTitleStrip.height),
+                in.media(media::kTitleStrip));
+    p.drawImage(lay::kTitleIcon.topLeft(), in.media(media::kTitleIcon));
     QFont tahoma("DejaVu Sans");
     tahoma.setPixelSize(12);
     p.setFont(tahoma);
     p.setPen(Qt::white);
-    p.drawText(QPoint(25, 15), "Velko Lines");
-    p.drawImage(QPoint(width - 16, 5), in.media("ex0.gif"));
+    p.drawText(lay::kTitle.topLeft() + QPoint(0, 12), "Velko Lines");
+    p.drawImage(lay::kMessageCloseButton.topLeft(), in.face(lay::kMessageCloseButton, 0));
     p.setPen(Qt::black);
-    p.drawText(QRect(8, 28, width - 16, 60), Qt::TextWordWrap, "Do you want to quit Velko Lines?");
-    p.drawImage(QPoint(60, 60), in.media("cmdyes1.gif"));
-    p.drawImage(QPoint(154, 60), in.media("cmdno0.gif"));
-    p.drawImage(QPoint(97, 90), in.media("cmdok0.gif"));
+    p.drawText(QRect(lay::kMessage.x, lay::kMessage.y, width - 16, 60), Qt::TextWordWrap,
+               "Do you want to quit Velko Lines?");
+    // Both rows of answers at once, Yes and No above OK.
+    p.drawImage(QPoint(lay::kYesButton.x, 60), in.face(lay::kYesButton, 1));
+    p.drawImage(QPoint(lay::kNoButton.x, 60), in.face(lay::kNoButton, 0));
+    p.drawImage(QPoint(lay::kOkButton.x, 90), in.face(lay::kOkButton, 0));
     return window;
 }
 
@@ -145,14 +154,14 @@ QImage smallPictures(const Sources& in)
     QImage sheet(900, 430, QImage::Format_RGB32);
     sheet.fill(QColor(90, 96, 110));
     QPainter p(&sheet);
-    p.drawImage(10, 10, in.media("gameover.gif"));
-    p.drawImage(425, 10, in.media("cmd.gif"));
+    p.drawImage(10, 10, in.media(media::kGameOverPicture));
+    p.drawImage(425, 10, in.media(media::kRecordPicture));
     const QImage icon48(in.root + "/resources/icons/velko-lines-48.png");
     const QImage icon32(in.root + "/resources/icons/velko-lines-32.png");
     const QImage hand(in.root + "/resources/cursors/hand.png");
     p.drawImage(840, 10, icon48);
     p.drawImage(848, 70, icon32);
-    p.drawImage(QRect(840, 110, 48, 48), in.media("tit.gif"));
+    p.drawImage(QRect(840, 110, 48, 48), in.media(media::kTitleIcon));
     p.drawImage(QRect(836, 170, 64, 64), hand);
     p.drawImage(842, 250, hand);
     p.fillRect(QRect(838, 300, 40, 40), Qt::white);
@@ -169,7 +178,7 @@ bool writePreviewSheets(const QString& sourceRoot, const QString& folder)
     bool ok = true;
     ok &= mainWindow(in).save(folder + "/main-window.png");
     ok &= startScreen(in).save(folder + "/start-screen.png");
-    ok &= dialog(in, 236, 120).save(folder + "/dialog.png");
+    ok &= dialog(in, lay::insideWidth(lay::kMessageDialog), lay::kMessageFirstHeight).save(folder + "/dialog.png");
     ok &= catalogue(in).save(folder + "/catalogue.png");
     ok &= smallPictures(in).save(folder + "/end-icon-cursor.png");
     return ok;

@@ -42,9 +42,9 @@ void paintFaintRings(QPainter& p)
 
 QImage drawStartScreen()
 {
-    Canvas canvas(lay::kWindowWidth, lay::kWindowHeight);
+    Canvas canvas(lay::kStartScreen.width, lay::kStartScreen.height);
     QPainter& p = canvas.painter();
-    const QRectF window(0, 0, lay::kWindowWidth, lay::kWindowHeight);
+    const QRectF window(lay::kStartScreen.rect());
     paintBackdrop(p, window);
     paintFaintRings(p);
 
@@ -86,8 +86,8 @@ QImage drawStartScreen()
     }
 
     // The clear panel that holds the three buttons.
-    const QRectF panel(lay::kNormalGame.left() - 16, lay::kNormalGame.top() - 14, lay::kNormalGame.width() + 32,
-                       lay::kQuit.bottom() + 1 - lay::kNormalGame.top() + 28);
+    const QRect first = lay::kNormalGameButton.rect(), last = lay::kQuitButton.rect();
+    const QRectF panel(first.left() - 16, first.top() - 14, first.width() + 32, last.bottom() + 1 - first.top() + 28);
     paintPanel(p, panel, 12, pal::kPanel);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(pal::kGoldDark, 170), 1.0));

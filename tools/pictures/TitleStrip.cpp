@@ -13,8 +13,8 @@ namespace lay = layout;
 
 QImage drawTitleStrip()
 {
-    const int w = lay::kStripWidest;
-    const int h = lay::kStripHeight;
+    const int w = lay::kWidestTitleStrip;
+    const int h = lay::kTitleStrip.height;
     Canvas canvas(w, h);
     QPainter& p = canvas.painter();
     p.setPen(Qt::NoPen);
@@ -43,11 +43,11 @@ QImage drawTitleStrip()
 
 QImage drawTitleIcon(const QImage& strip)
 {
-    const int size = lay::kTitleIconSize;
+    const int size = lay::kTitleIcon.width;
     // The icon's ground is the strip itself at the icon's place.
     const int at = Canvas::outputScale();
     const QImage ground =
-        strip.copy(lay::kTitleIcon.x() * at, (lay::kTitleIcon.y() - lay::kStripTop) * at, size * at, size * at);
+        strip.copy(lay::kTitleIcon.x * at, (lay::kTitleIcon.y - lay::kTitleStrip.y) * at, size * at, size * at);
     Canvas canvas(size, size, 8);
     QPainter& p = canvas.painter();
     BallLook look;

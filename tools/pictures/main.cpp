@@ -12,6 +12,7 @@
 #include "CellPictures.h"
 #include "GifWriter.h"
 #include "HandCursor.h"
+#include "MediaFiles.h"
 #include "PreviewSheets.h"
 #include "ProgramIcon.h"
 #include "ResourceList.h"
@@ -23,6 +24,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+using namespace velko;
 using namespace velko::pictures;
 
 namespace {
@@ -56,6 +58,13 @@ QString scaled(const QString& stem, const char* extension)
                       : QString("%1@%2x.%3").arg(stem).arg(scale).arg(extension);
 }
 
+// A media file's name at the output scale now in force.
+QString scaled(const char* fileName)
+{
+    const QFileInfo name(QString::fromLatin1(fileName));
+    return scaled(name.completeBaseName(), qPrintable(name.suffix()));
+}
+
 bool writeResources(const QString& root)
 {
     bool ok = true;
@@ -83,13 +92,13 @@ bool writeMedias(const QString& root)
 {
     const QString medias = root + "/medias/";
     bool ok = true;
-    ok &= writeFile(medias + scaled("game", "gif"), encodeGif(drawStartScreen(), true));
-    ok &= writeFile(medias + scaled("back", "gif"), encodeGif(drawMainBackground(), true));
-    ok &= writeFile(medias + scaled("gameover", "gif"), encodeGif(drawEndPicture(false), true));
-    ok &= writeFile(medias + scaled("cmd", "gif"), encodeGif(drawEndPicture(true), true));
+    ok &= writeFile(medias + scaled(media::kStartPicture), encodeGif(drawStartScreen(), true));
+    ok &= writeFile(medias + scaled(media::kWindowPicture), encodeGif(drawMainBackground(), true));
+    ok &= writeFile(medias + scaled(media::kGameOverPicture), encodeGif(drawEndPicture(false), true));
+    ok &= writeFile(medias + scaled(media::kRecordPicture), encodeGif(drawEndPicture(true), true));
     const QImage strip = drawTitleStrip();
-    ok &= writeFile(medias + scaled("tbk", "gif"), encodeGif(strip, true));
-    ok &= writeFile(medias + scaled("tit", "gif"), encodeGif(drawTitleIcon(strip), false));
+    ok &= writeFile(medias + scaled(media::kTitleStrip), encodeGif(strip, true));
+    ok &= writeFile(medias + scaled(media::kTitleIcon), encodeGif(drawTitleIcon(strip), false));
     for (const ButtonDesign& design : allButtonDesigns())
         for (int state = 0; state < 3; ++state)
             ok &= writeFile(medias + scaled(design.name + QString::number(state), "gif"),
