@@ -70,6 +70,11 @@ wakeups() {
     echo "$(( (b[0] - a[0]) / 10 )) $(( (b[1] - a[1]) / 10 ))"
 }
 
+# Where the windows put a control, from the layout table: "x y width height",
+# and a control's middle: "x y".
+place() { "$build/velko-places" | awk -v w="$1" -v c="$2" '$1 == w && $2 == c {print $3, $4, $5, $6}'; }
+middle() { local px py pw ph; read -r px py pw ph <<<"$(place "$1" "$2")"; echo $((px + pw / 2)) $((py + ph / 2)); }
+
 # Start a normal game, let it run idle, then read its memory and processor use.
 "$game" >/dev/null 2>&1 &
 gpid=$!
@@ -77,7 +82,8 @@ xdotool search --sync --onlyvisible --pid "$gpid" >/dev/null 2>&1
 sleep 1
 geometry=$(xdotool search --onlyvisible --pid "$gpid" | head -1 | xargs xdotool getwindowgeometry --shell)
 wx=$(echo "$geometry" | sed -n 's/^X=//p'); wy=$(echo "$geometry" | sed -n 's/^Y=//p')
-xdotool mousemove $((wx + 330)) $((wy + 322)) click 1
+read -r cx cy <<<"$(middle start normalGameButton)"
+xdotool mousemove $((wx + cx)) $((wy + cy)) click 1   # the start screen's normal game
 sleep 3
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 t0=$(ticks "$gpid"); idle_wake=($(wakeups "$gpid")); t1=$(ticks "$gpid")

@@ -21,15 +21,18 @@ sleep 1
 game=$(pgrep -P "$tracer" | head -1)
 xdotool search --sync --onlyvisible --pid "$game" >/dev/null 2>&1
 sleep 1
+# Where the windows put a control, from the layout table: "x y width height",
+# and a control's middle: "x y".
+place() { "$build/velko-places" | awk -v w="$1" -v c="$2" '$1 == w && $2 == c {print $3, $4, $5, $6}'; }
+middle() { local px py pw ph; read -r px py pw ph <<<"$(place "$1" "$2")"; echo $((px + pw / 2)) $((py + ph / 2)); }
 geometry=$(xdotool search --onlyvisible --pid "$game" | head -1 | xargs xdotool getwindowgeometry --shell)
 wx=$(echo "$geometry" | sed -n 's/^X=//p'); wy=$(echo "$geometry" | sed -n 's/^Y=//p')
-xdotool mousemove $((wx + 330)) $((wy + 322)) click 1   # the start screen's normal game
+read -r cx cy <<<"$(middle start normalGameButton)"
+xdotool mousemove $((wx + cx)) $((wy + cy)) click 1   # the start screen's normal game
 sleep 2
-# Left edge, top and width of the new game, high scores, web and help buttons.
-buttons="526,105,72 526,141,72 515,175,93 536,211,52"
 for _ in 1 2 3 4 5; do
-    for button in $buttons; do
-        IFS=, read -r x y w <<<"$button"
+    for button in newGameButton scoresButton webButton helpButton; do
+        read -r x y w _ <<<"$(place game "$button")"
         for step in 0 1 2 3 4 5 6; do
             xdotool mousemove $((wx + x - 4 + step * (w + 8) / 6)) $((wy + y + 12))
             sleep 0.03

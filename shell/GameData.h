@@ -3,9 +3,12 @@
 // edition, the high-score table, the kind of game chosen and the player's
 // saved files. main() makes the one object and hands it to every window.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
 
 #include "Game.h"
 #include "SavedFiles.h"
@@ -34,8 +37,18 @@ struct GameData {
     GameKind kind = GameKind::Normal;
     ScoreTable highScores;
     SavedFiles savedFiles;
+    // The window pictures as the start-up read them, by media file name: each
+    // window takes its own when it is built, so the file is opened only once.
+    std::map<QString, QByteArray> checkedPictures;
 
     const QString& text(Text entry) const { return texts[static_cast<std::size_t>(entry)]; }
+    // The bytes of a picture the start-up read, given up to the window that
+    // shows it; empty when there are none (the window reads the file then).
+    QByteArray takePicture(const char* name)
+    {
+        auto kept = checkedPictures.extract(QLatin1String(name));
+        return kept ? std::move(kept.mapped()) : QByteArray();
+    }
 };
 
 }   // namespace velko

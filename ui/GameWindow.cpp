@@ -95,7 +95,9 @@ void GameWindow::drawBackground()
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Qt::white);
     QPainter painter(&surface_);
-    painter.drawImage(0, 0, loadPicture(mediaPath(QLatin1String(media::kWindowPicture))));
+    painter.drawImage(
+        0, 0,
+        loadPicture(mediaPath(QLatin1String(media::kWindowPicture)), data_.takePicture(media::kWindowPicture), scale));
 }
 
 void GameWindow::buildLabels()

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -13,10 +14,25 @@ namespace {
 // older than it; a picture replaced later is not.
 constexpr int kCopySlackSeconds = 10;
 
-// Whether the partner at `densePath` was made for the picture at `path`.
-bool belongs(const QString& path, const QString& densePath, int scale)
+// The picture at `path`, or `bytes` read from it already.
+QImage decode(const QString& path, const QByteArray& bytes)
 {
-    const QSize plain = QImageReader(path).size();
+    return bytes.isEmpty() ? QImage(path) : QImage::fromData(bytes);
+}
+
+QSize sizeOf(const QString& path, const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QImageReader(path).size();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    return QImageReader(&buffer).size();
+}
+
+// Whether the partner at `densePath` was made for the picture at `path`.
+bool belongs(const QString& path, const QByteArray& bytes, const QString& densePath, int scale)
+{
+    const QSize plain = sizeOf(path, bytes);
     const QSize dense = QImageReader(densePath).size();
     if (!plain.isValid() || dense != plain * scale)
         return false;
@@ -54,17 +70,22 @@ QString scaledPicturePath(const QString& path, int scale)
 
 QImage loadPicture(const QString& path, int scale)
 {
+    return loadPicture(path, QByteArray(), scale);
+}
+
+QImage loadPicture(const QString& path, const QByteArray& bytes, int scale)
+{
     if (scale <= 1)
-        return QImage(path);
+        return decode(path, bytes);
     const QString densePath = scaledPicturePath(path, scale);
-    if (belongs(path, densePath, scale)) {
+    if (belongs(path, bytes, densePath, scale)) {
         QImage dense(densePath);
         if (!dense.isNull()) {
             dense.setDevicePixelRatio(scale);
             return dense;
         }
     }
-    const QImage plain(path);
+    const QImage plain = decode(path, bytes);
     if (plain.isNull())
         return plain;
     QImage scaled = plain.scaled(plain.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

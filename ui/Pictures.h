@@ -30,6 +30,9 @@ QString scaledPicturePath(const QString& path, int scale);
 // The picture at `scale`: its partner when that belongs to it, else the
 // picture itself scaled smoothly (a null image when it cannot be read).
 QImage loadPicture(const QString& path, int scale = pictureScale());
+// The same for a picture whose file has been read already: `bytes` stand for
+// the file at `path`, which is not opened again.
+QImage loadPicture(const QString& path, const QByteArray& bytes, int scale = pictureScale());
 QPixmap loadPixmap(const QString& path, int scale = pictureScale());
 
 // The program icon, in each of its sizes.

@@ -13,7 +13,7 @@
 
 namespace velko {
 
-StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent)
+StartScreen::StartScreen(GameData& data, const ButtonContext& buttons, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       buttons_(buttons)
 {
@@ -25,7 +25,7 @@ StartScreen::StartScreen(const GameData& data, const ButtonContext& buttons, QWi
 
     // Held in the picture's own palette of at most 256 colours: a quarter of
     // the memory of full colour, and the same pixels on the screen.
-    picture_ = loadPicture(mediaPath(QLatin1String(media::kStartPicture)));
+    picture_ = loadPicture(mediaPath(QLatin1String(media::kStartPicture)), data.takePicture(media::kStartPicture));
     if (picture_.colorCount() == 0) {
         const QImage palette = picture_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
         if (palette.convertToFormat(picture_.format()) == picture_)

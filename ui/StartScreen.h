@@ -15,7 +15,7 @@ class StartScreen : public QWidget {
     Q_OBJECT
 public:
     // The buttons take the game's pictures and click from `buttons`.
-    StartScreen(const GameData& data, const ButtonContext& buttons, QWidget* parent = nullptr);
+    StartScreen(GameData& data, const ButtonContext& buttons, QWidget* parent = nullptr);
 
     // The player's choice, taken once. Once the event in hand is over the
     // screen hides, gives back its picture and window surface (it never

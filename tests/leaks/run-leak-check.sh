@@ -18,25 +18,32 @@ valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
     --log-file="$work/valgrind.log" "$build/velko-lines" &
 vpid=$!
 
+# Where the windows put a control, from the layout table: "x y width height",
+# and a control's middle: "x y".
+place() { "$build/velko-places" | awk -v w="$1" -v c="$2" '$1 == w && $2 == c {print $3, $4, $5, $6}'; }
+middle() { local px py pw ph; read -r px py pw ph <<<"$(place "$1" "$2")"; echo $((px + pw / 2)) $((py + ph / 2)); }
 click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep "${3:-2}"; }
+# A click in the middle of a control of a window whose top left is at x, y.
+press() { local cx cy; read -r cx cy <<<"$(middle "$1" "$2")"; click $((x + cx)) $((y + cy)) "${3:-2}"; }
 # The windows open centred on the 1024 x 768 screen.
 wid=$(xdotool search --sync --onlyvisible --class velko-lines | head -1)
 sleep 8
 geometry=$(xdotool getwindowgeometry --shell "$wid")
 x=$(echo "$geometry" | sed -n 's/^X=//p'); y=$(echo "$geometry" | sed -n 's/^Y=//p')
-click $((x + 330)) $((y + 322)) 6                 # normal game
+press start normalGameButton 6
+read -r bx by _ _ <<<"$(place game board)"
 for cell in 0 1 2 3 4 5 6 7 8; do                  # clicks across the board
-    click $((x + 30 + cell * 45 + 22)) $((y + 38 + 4 * 45 + 22)) 1
+    click $((x + bx + cell * 45 + 22)) $((y + by + 4 * 45 + 22)) 1
 done
-click $((x + 562)) $((y + 157)) 4                  # high-score table
+press game scoresButton 4
 xdotool key Escape; sleep 1
 for w in $(xdotool search --onlyvisible --class velko-lines); do
     eval "$(xdotool getwindowgeometry --shell "$w")"
     if [ "$WIDTH" -lt 400 ]; then click $((X + WIDTH - 12)) $((Y + 10)) 3; fi   # its close button
 done
-click $((x + 562)) $((y + 121)) 4                  # new game: the question
+press game newGameButton 4                          # the question
 xdotool key Escape; sleep 2                        # Esc answers No
-click $((x + 621)) $((y + 10)) 4                   # quit: the question
+press game closeButton 4                            # quit: the question
 answered=no
 for _ in $(seq 30); do                             # wait for it, then answer Yes
     for w in $(xdotool search --onlyvisible --class velko-lines); do
