@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -14,27 +15,26 @@ namespace {
 // older than it; a picture replaced later is not.
 constexpr int kCopySlackSeconds = 10;
 
-// The picture at `path`, or `bytes` read from it already.
-QImage decode(const QString& path, const QByteArray& bytes)
+// The whole file, read once: its size and its pixels both come from these bytes.
+QByteArray readWhole(const QString& path)
 {
-    return bytes.isEmpty() ? QImage(path) : QImage::fromData(bytes);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QSize sizeOf(const QString& path, const QByteArray& bytes)
+QSize sizeOf(const QByteArray& bytes)
 {
-    if (bytes.isEmpty())
-        return QImageReader(path).size();
     QBuffer buffer;
     buffer.setData(bytes);
     return QImageReader(&buffer).size();
 }
 
-// Whether the partner at `densePath` was made for the picture at `path`.
-bool belongs(const QString& path, const QByteArray& bytes, const QString& densePath, int scale)
+// Whether the partner at `densePath` (`dense` its bytes) was made for the
+// picture at `path` (`plain` its bytes).
+bool belongs(const QString& path, const QByteArray& plain, const QString& densePath, const QByteArray& dense, int scale)
 {
-    const QSize plain = sizeOf(path, bytes);
-    const QSize dense = QImageReader(densePath).size();
-    if (!plain.isValid() || dense != plain * scale)
+    const QSize plainSize = sizeOf(plain);
+    if (!plainSize.isValid() || sizeOf(dense) != plainSize * scale)
         return false;
     // Built-in pictures come together and have no times.
     const QDateTime plainTime = QFileInfo(path).lastModified();
@@ -76,16 +76,18 @@ QImage loadPicture(const QString& path, int scale)
 QImage loadPicture(const QString& path, const QByteArray& bytes, int scale)
 {
     if (scale <= 1)
-        return decode(path, bytes);
+        return bytes.isEmpty() ? QImage(path) : QImage::fromData(bytes);
+    // Each file is opened once, for its size and its pixels alike.
+    const QByteArray plainBytes = bytes.isEmpty() ? readWhole(path) : bytes;
     const QString densePath = scaledPicturePath(path, scale);
-    if (belongs(path, bytes, densePath, scale)) {
-        QImage dense(densePath);
+    if (const QByteArray denseBytes = readWhole(densePath); belongs(path, plainBytes, densePath, denseBytes, scale)) {
+        QImage dense = QImage::fromData(denseBytes);
         if (!dense.isNull()) {
             dense.setDevicePixelRatio(scale);
             return dense;
         }
     }
-    const QImage plain = decode(path, bytes);
+    const QImage plain = QImage::fromData(plainBytes);
     if (plain.isNull())
         return plain;
     QImage scaled = plain.scaled(plain.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
