@@ -11,6 +11,7 @@
 #include "AnchoredLabel.h"
 #include "BoardGeometry.h"
 #include "BoardView.h"
+#include "CellPictureNames.h"
 #include "DataPaths.h"
 #include "Fonts.h"
 #include "HighScoreWindow.h"
@@ -191,11 +192,8 @@ Answer GameWindow::tellPlayer(const QString& text, MessageButtons answers)
 
 void GameWindow::drawCell(Cell cell, Colour colour)
 {
-    // Empty cells are chequered: I00 where column + row is even, I0 elsewhere.
-    const QString picture = colour != Colour::Empty             ? QStringLiteral("I%1").arg(numberOf(colour))
-                            : (cell.column + cell.row) % 2 == 0 ? QStringLiteral("I00")
-                                                                : QStringLiteral("I0");
-    board_->paintCell(cell.column * kCellSize, cell.row * kCellSize, picture);
+    board_->paintCell(cell.column * kCellSize, cell.row * kCellSize,
+                      cellPictures::boardCell(cell.column, cell.row, numberOf(colour)));
 }
 
 void GameWindow::refreshBoard()
@@ -206,8 +204,7 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const layout::PreviewPlace& place = layout::kPreviewPlaces[static_cast<std::size_t>(slot)];
-    const QImage image =
-        cellPicture(QString::fromStdString(place.family + std::to_string(numberOf(colour))), pictureScale());
+    const QImage image = cellPicture(cellPictures::previewBall(place.family, numberOf(colour)), pictureScale());
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -225,7 +222,7 @@ void GameWindow::showMarker(Cell cell, Colour colour)
 {
     // At the density of the screen the window is on now.
     marker_->setPixmap(
-        QPixmap::fromImage(cellPicture(QStringLiteral("T%1").arg(numberOf(colour)), pictureScale(*this))));
+        QPixmap::fromImage(cellPicture(cellPictures::pickedUpBall(numberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();

@@ -106,9 +106,9 @@ Board readBoard(const QImage& screen, QPoint origin, int scale)
     };
     Board board;
     for (int i = 0; i < 81; ++i) {
-        board[i] = shows(i, i % 2 ? "I0" : "I00") ? 0 : -1;
+        board[i] = shows(i, cellPictures::emptyCell(i / 9, i % 9)) ? 0 : -1;
         for (int colour = 1; colour <= 8 && board[i] < 0; ++colour)
-            board[i] = shows(i, QString("I%1").arg(colour)) ? colour : -1;
+            board[i] = shows(i, cellPictures::ball(colour)) ? colour : -1;
     }
     return board;
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "CellPictureNames.h"
 #include "WindowLayout.h"
 
 namespace velko::test {

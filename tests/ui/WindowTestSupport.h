@@ -10,6 +10,7 @@
 
 #include "BoardGeometry.h"
 #include "BoardView.h"
+#include "CellPictureNames.h"
 #include "DataPaths.h"
 #include "DialogTitle.h"
 #include "GameData.h"
@@ -180,8 +181,9 @@ inline void expectBoardShowsGame(GameSession& session, int scale = 1)
     const int cell = kCellSize * scale;
     for (int c = 0; c < kCells * kCells; ++c) {
         const int column = c / kCells, row = c % kCells, value = numberOf(session.game().board()[column][row]);
-        const QString name = value > 0 ? QStringLiteral("I%1").arg(value) : QString(c % 2 ? "I0" : "I00");
-        EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell), cellPicture(name, scale)) << column << ", " << row;
+        EXPECT_EQ(shown.copy(column * cell, row * cell, cell, cell),
+                  cellPicture(cellPictures::boardCell(column, row, value), scale))
+            << column << ", " << row;
     }
 }
 

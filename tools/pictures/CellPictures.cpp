@@ -1,6 +1,7 @@
 #include "CellPictures.h"
 
 #include "Canvas.h"
+#include "CellPictureNames.h"
 #include "Palette.h"
 #include "Shapes.h"
 
@@ -110,15 +111,15 @@ QImage drawPreviewBall(char slot, int value)
 std::vector<NamedPicture> drawAllCells()
 {
     std::vector<NamedPicture> cells;
-    cells.push_back({"I0", drawEmptyCell(1)});
-    cells.push_back({"I00", drawEmptyCell(3)});
+    cells.push_back({cellPictures::emptyCell(0, 1), drawEmptyCell(1)});
+    cells.push_back({cellPictures::emptyCell(0, 0), drawEmptyCell(3)});
     for (int v = 1; v <= 8; ++v)
-        cells.push_back({QString("I%1").arg(v), drawBoardBall(v)});
+        cells.push_back({cellPictures::ball(v), drawBoardBall(v)});
     for (int v = 1; v <= 8; ++v)
-        cells.push_back({QString("T%1").arg(v), drawSelectedBall(v)});
+        cells.push_back({cellPictures::pickedUpBall(v), drawSelectedBall(v)});
     for (char slot : {'A', 'B', 'C'})
         for (int v = 1; v <= 8; ++v)
-            cells.push_back({QString("%1%2").arg(QChar(slot)).arg(v), drawPreviewBall(slot, v)});
+            cells.push_back({cellPictures::previewBall(slot, v), drawPreviewBall(slot, v)});
     return cells;
 }
 

@@ -1,6 +1,7 @@
 #include "PreviewSheets.h"
 
 #include "ButtonPictures.h"
+#include "CellPictureNames.h"
 #include "MediaFiles.h"
 #include "Palette.h"
 #include "Shapes.h"
@@ -38,14 +39,14 @@ QImage mainWindow(const Sources& in)
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c) {
             const char v = board[r][c];
-            const QString name = v == '.' ? ((c + r) % 2 == 0 ? "I00" : "I0") : QString("I%1").arg(v);
-            p.drawImage(lay::kBoard.x + c * 45, lay::kBoard.y + r * 45, in.cell(name));
+            p.drawImage(lay::kBoard.x + c * 45, lay::kBoard.y + r * 45,
+                        in.cell(cellPictures::boardCell(c, r, v == '.' ? 0 : v - '0')));
         }
-    p.drawImage(lay::kBoard.x + 4 * 45, lay::kBoard.y + 3 * 45, in.cell("T7"));
+    p.drawImage(lay::kBoard.x + 4 * 45, lay::kBoard.y + 3 * 45, in.cell(cellPictures::pickedUpBall(7)));
     const int shown[] = {4, 8, 2};   // the next balls
     for (std::size_t slot = 0; slot < lay::kPreviewPlaces.size(); ++slot) {
         const lay::PreviewPlace& place = lay::kPreviewPlaces[slot];
-        p.drawImage(place.topLeft(), in.cell(QString("%1%2").arg(place.family).arg(shown[slot])));
+        p.drawImage(place.topLeft(), in.cell(cellPictures::previewBall(place.family, shown[slot])));
     }
     const std::pair<lay::Place, int> buttons[] = {{lay::kNewGameButton, 1},  {lay::kScoresButton, 0},
                                                   {lay::kWebButton, 0},      {lay::kHelpButton, 2},
@@ -118,10 +119,14 @@ QImage catalogue(const Sources& in)
     QImage sheet(1000, 1000, QImage::Format_RGB32);
     sheet.fill(QColor(40, 44, 52));
     QPainter p(&sheet);
-    QStringList cells{"I0", "I00"};
-    for (const char* family : {"I", "T", "A", "B", "C"})
+    QStringList cells{cellPictures::emptyCell(0, 1), cellPictures::emptyCell(0, 0)};
+    for (int v = 1; v <= 8; ++v)
+        cells << cellPictures::ball(v);
+    for (int v = 1; v <= 8; ++v)
+        cells << cellPictures::pickedUpBall(v);
+    for (const char family : {'A', 'B', 'C'})
         for (int v = 1; v <= 8; ++v)
-            cells << QString("%1%2").arg(family).arg(v);
+            cells << cellPictures::previewBall(family, v);
     int x = 10, y = 10;
     for (const QString& name : cells) {
         p.drawImage(QRect(x, y, 90, 90), in.cell(name));
