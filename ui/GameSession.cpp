@@ -2,19 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QSessionManager>
 
-#include "DataPaths.h"
 #include "GameLog.h"
-#include "MediaFiles.h"
 #include "MessageDialog.h"
-#include "NameEntryDialog.h"
-#include "SavedFiles.h"
-#include "WebPages.h"
 
 namespace velko {
 
@@ -158,79 +151,6 @@ void GameSession::startNewGame()
     keepGame();
 }
 
-void GameSession::keepGame()
-{
-    if (!gameRunning_) {
-        data_.savedFiles.removeGame(game_->kind());   // over: nothing to take up again
-        lastKept_.reset();
-        return;
-    }
-    const SavedGame game{game_->kind(), game_->board(), game_->nextColours(), game_->score()};
-    if (lastKept_ == game)
-        return;   // a click that changed nothing
-    if (const Outcome saved = data_.savedFiles.saveGame(game); !saved.done()) {
-        if (!gameSaveFailureTold_)
-            tellSaveProblem(saved);   // once a run: the next turns try again quietly
-        gameSaveFailureTold_ = true;
-        return;
-    }
-    lastKept_ = game;
-}
-
-void GameSession::pressQuit()
-{
-    if (window().tellPlayer(data_.text(Text::QuitQuestion), MessageButtons::YesNo) == Answer::Yes)
-        window().close();
-}
-
-void GameSession::pressHelp()
-{
-    if (data_.edition == 1) {
-        QString helpFile = applicationPath(QLatin1String(media::kHelpPage));
-        if (!QFileInfo::exists(helpFile))
-            helpFile = applicationPath(QLatin1String(media::kOlderHelpFile));
-        openForPlayer(QUrl::fromLocalFile(helpFile), QStringLiteral("The help"));
-    } else {
-        // This edition's help uncovers the picture under the board.
-        window().toggleBoard();
-    }
-}
-
-void GameSession::pressWebPage()
-{
-    const QString page = QString::fromUtf8(data_.edition == 1 ? kProductPage : kMakerPage);
-    QUrl url(page);
-    if (page.isEmpty()) {
-        // No address was set for this build: our own page about the game.
-        url = QUrl::fromLocalFile(applicationPath(QLatin1String(media::kHelpPage)));
-        url.setFragment(QString::fromLatin1(kAboutSection));
-    }
-    openForPlayer(url, QStringLiteral("The web page"));
-}
-
-void GameSession::openForPlayer(const QUrl& url, const QString& what)
-{
-    const bool isFile = url.isLocalFile();
-    if (isFile && !QFileInfo::exists(url.toLocalFile())) {
-        window().tellPlayer(QStringLiteral("%1 could not be opened: the file %2 is missing.")
-                                .arg(what, QDir::toNativeSeparators(url.toLocalFile())),
-                            MessageButtons::Ok);
-        return;
-    }
-    if (!desktop_.openUrl(url))
-        window().tellPlayer(
-            QStringLiteral("%1 could not be opened: no program on this computer opens %2")
-                .arg(what, isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString()),
-            MessageButtons::Ok);
-}
-
-void GameSession::enterRecord(std::int32_t score)
-{
-    enterNewRecord(&window(), score, data_, window().buttons());
-    // Saved at once, so a crash or a lost display later cannot take the record away.
-    tellSaveProblem(data_.savedFiles.saveHighScores(data_.highScores));
-}
-
 void GameSession::runScoreClockWhileCounting()
 {
     // A clock with nothing left to count would wake the program 25 times a
@@ -241,43 +161,6 @@ void GameSession::runScoreClockWhileCounting()
     } else {
         scoreClock_->stop();
     }
-}
-
-void GameSession::endRun()
-{
-    if (runEnded_)
-        return;
-    runEnded_ = true;
-    scoreClock_->stop();
-    tellSaveProblem(saveNow());
-    sound_.shutDown();
-    desktop_.endProgram();
-}
-
-void GameSession::endFromOutside()
-{
-    endsQuietly_ = true;
-    startScreen_.close();   // before a choice, the start screen's quit
-    endRun();
-}
-
-Outcome GameSession::saveNow()
-{
-    // Before the start screen's choice the bars do not hold the player's levels yet:
-    // saving them then would put 50 and 50 over the player's own.
-    if (!levelsKnown_)
-        return data_.savedFiles.saveHighScores(data_.highScores);
-    return data_.savedFiles.saveFiles(window().volumeLevels(), data_.highScores);
-}
-
-void GameSession::tellSaveProblem(const Outcome& saved)
-{
-    if (saved.done())
-        return;
-    if (endsQuietly_)
-        qCWarning(gameLog, "%s", qUtf8Printable(saved.problem()));   // no one is there to answer a dialog
-    else
-        window().tellPlayer(saved.problem(), MessageButtons::Ok);
 }
 
 }   // namespace velko

@@ -3,7 +3,10 @@
 // played on the game window, what is kept on disk and when, the questions
 // the player is asked, the record entry, and how the run ends (the quit, the
 // window closed, a kill signal, a logout). The windows only show and report;
-// this is where a press becomes a game act.
+// this is where a press becomes a game act. The start choice and the game are
+// in GameSession.cpp, what is saved and when in SessionSaving.cpp, the quit
+// question and the end of the run in Quitting.cpp, and the help and web
+// buttons in HelpAndWebPages.cpp.
 
 #include <QObject>
 #include <QTimer>

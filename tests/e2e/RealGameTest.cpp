@@ -99,7 +99,9 @@ TEST_F(RealGame, AGameKilledMidwayIsTakenUpAsItStoodAndNoStartsAfresh)
         std::vector<QImage> places;
         for (const layout::PreviewPlace& preview : layout::kPreviewPlaces)
             places.push_back(screen.copy(QRect(window.topLeft() + preview.topLeft(), QSize(45, 45))));
-        places.push_back(screen.copy(QRect(520, 66, 90, 30).translated(window.topLeft())));   // the score
+        // The score and its shadow, centred where the layout puts them.
+        const QPoint score = window.topLeft() + layout::kScore.topLeft();
+        places.push_back(screen.copy(QRect(score.x() - 37, score.y() - 4, 90, 30)));
         return std::pair{board, places};
     };
     playMoves(6);
