@@ -292,16 +292,39 @@ FolderLock::~FolderLock()
         files_.close(fd_);   // closing lets go of the lock
 }
 
-void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder)
+namespace {
+
+void removeEntriesStarting(FileLayer& files, const QByteArray& folder, const QByteArray& start)
 {
     DIR* dir = ::opendir(folder.constData());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, kTemporaryPrefix, sizeof kTemporaryPrefix - 1) == 0)
+        if (QByteArray::fromRawData(entry->d_name, qsizetype(std::strlen(entry->d_name))).startsWith(start))
             files.unlink((folder + '/' + entry->d_name).constData());
     }
     ::closedir(dir);
+}
+
+}   // namespace
+
+void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder, const QList<QByteArray>& names)
+{
+    removeEntriesStarting(files, folder, kTemporaryPrefix);
+    for (const QByteArray& name : names) {
+        // A save through a link writes its temporary file beside the file the
+        // link leads to. Finding it is a tidying-up that may fail unseen: the
+        // save itself follows the link again and says what fails.
+        QByteArray target = folder + '/' + name;
+        struct stat info {};
+        bool exists = false;
+        if (!followLinks(systemFiles(), target, info, exists).done() || target == folder + '/' + name)
+            continue;
+        const QByteArray targetFolder = folderOf(target);
+        if (targetFolder != folder)
+            removeEntriesStarting(files, targetFolder,
+                                  kTemporaryPrefix + target.mid(target.lastIndexOf('/') + 1) + '.');
+    }
 }
 
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes)

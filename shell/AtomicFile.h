@@ -10,6 +10,7 @@
 // Paths are byte strings, exactly as the environment gives them.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include "Outcome.h"
@@ -82,8 +83,10 @@ private:
     int fd_ = -1;
 };
 
-// Removes the temporary files of earlier saves that were killed half-way.
-void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder);
+// Removes the temporary files of earlier saves that were killed half-way: in
+// `folder`, and beside the file each of `names` there leads to when it is a
+// symbolic link into another folder (only that file's own temporaries there).
+void removeLeftoverTemporaries(FileLayer& files, const QByteArray& folder, const QList<QByteArray>& names);
 
 // The path form: replacePlayerFile() for a path given as text.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes);

@@ -145,7 +145,9 @@ void SavedFiles::loadHighScores(ScoreTable& table, const QString& defaultName, F
     {
         FolderLock lock(files, folder_);
         if (!folder_.isEmpty())
-            removeLeftoverTemporaries(files, folder_);
+            removeLeftoverTemporaries(files, folder_,
+                                      {kGameInfoName, kSettingsName, savedGameFileName(GameKind::Normal),
+                                       savedGameFileName(GameKind::Challenge)});
         QByteArray path;
         const FileRead read = readEitherFile(files, kGameInfoName, largestGameInfo(), path);
         if (read.outcome == FileRead::Read) {

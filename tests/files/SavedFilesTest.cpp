@@ -96,11 +96,15 @@ TEST_F(PlayerFiles, ThePlayersFolderComesFromAbsolutePathsOnly)
 
 // A saved file that is a symbolic link (kept by a dotfile manager, say) stays
 // one: the file it leads to is replaced, in its own folder, and keeps its
-// permissions; one that leads nowhere yet is made.
+// permissions; one that leads nowhere yet is made. A save killed half-way
+// left its temporary file beside the file: the next start removes it, and
+// only it.
 TEST_F(PlayerFiles, ALinkedFileStaysALinkAndItsFileKeepsItsPermissions)
 {
     const QString dots = home_.filePath("dots");
     ASSERT_TRUE(QDir().mkpath(dots + "/deeper"));
+    const QString notOurs = QString(kTemporaryPrefix) + "notes.txt.1.0";
+    writeBytes(dots + '/' + notOurs, "another file's");
     const QString settings = folder_ + "/mysetting.cfg";
     // The links, each as (where it is, what it says), and the file they lead to with its permissions.
     const struct {
@@ -122,7 +126,10 @@ TEST_F(PlayerFiles, ALinkedFileStaysALinkAndItsFileKeepsItsPermissions)
             writeBytes(file, " 7 \r\n 9 \r\n");
             ASSERT_EQ(chmod(QFile::encodeName(file).constData(), static_cast<mode_t>(mode)), 0);
         }
+        const QString killed = QFileInfo(file).path() + '/' + kTemporaryPrefix + QFileInfo(file).fileName() + ".99.0";
+        writeBytes(killed, "half");
         loadHighScores();
+        EXPECT_FALSE(QFile::exists(killed));
         EXPECT_EQ(pairOf(loadVolumeLevels()), mode != 0 ? std::pair(7, 9) : std::pair(50, 50));
         EXPECT_EQ(saveFiles({20, 30}), QString());
         EXPECT_EQ(fileBytes(file), formatSettings({20, 30}));
@@ -132,7 +139,7 @@ TEST_F(PlayerFiles, ALinkedFileStaysALinkAndItsFileKeepsItsPermissions)
         struct stat info {};
         ASSERT_EQ(stat(QFile::encodeName(file).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, static_cast<mode_t>(mode != 0 ? mode : info.st_mode & 07777));
-        EXPECT_EQ(folderEntries(dots).filter(kTemporaryPrefix), QStringList());
+        EXPECT_EQ(folderEntries(dots).filter(kTemporaryPrefix), QStringList(notOurs));
     }
     // Links that lead round in a circle are no file: the save says so.
     ASSERT_EQ(symlink("circle-b", QFile::encodeName(dots + "/circle-a").constData()), 0);
