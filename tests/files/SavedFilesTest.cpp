@@ -148,6 +148,32 @@ TEST_F(PlayerFiles, ALinkedFileStaysALinkAndItsFileKeepsItsPermissions)
     EXPECT_TRUE(problem.contains("followed")) << problem.toStdString();
 }
 
+// A replaced file keeps its owner and group as far as the game may set them:
+// both when it runs as root, else a group the player belongs to.
+TEST_F(PlayerFiles, AReplacedFileKeepsItsOwnerAndGroup)
+{
+    uid_t owner = geteuid();
+    gid_t group = getegid();
+    std::vector<gid_t> groups(64);
+    groups.resize(std::size_t(std::max(0, getgroups(int(groups.size()), groups.data()))));
+    if (owner == 0)
+        owner = group = 65534;   // nobody, nogroup
+    else if (const auto other = std::find_if(groups.begin(), groups.end(), [&](gid_t g) { return g != group; });
+             other != groups.end())
+        group = *other;
+    else
+        GTEST_SKIP() << "no other owner or group to keep";
+    const QByteArray settings = QFile::encodeName(folder_ + "/mysetting.cfg");
+    writeBytes(folder_ + "/mysetting.cfg", " 7 \r\n 9 \r\n");
+    ASSERT_EQ(chown(settings.constData(), owner, group), 0);
+    loadHighScores();
+    EXPECT_EQ(saveFiles({20, 30}), QString());
+    struct stat info {};
+    ASSERT_EQ(stat(settings.constData(), &info), 0);
+    EXPECT_TRUE(info.st_uid == owner && info.st_gid == group) << info.st_uid << ":" << info.st_gid;
+    EXPECT_EQ(fileBytes(folder_ + "/mysetting.cfg"), formatSettings({20, 30}));
+}
+
 // A file its owner made read-only stays as it is, and the player hears it
 // once: at the start when it was read-only then, else at the first save.
 TEST_F(PlayerFiles, AReadOnlyFileIsLeftAsItIsAndThePlayerToldOnce)
