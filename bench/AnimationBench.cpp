@@ -30,7 +30,7 @@ namespace {
 class TimedWindow : public GameWindow {
 public:
     TimedWindow(GameData& data, SoundPlayer& sound, RandomSource& random)
-        : GameWindow(data, sound),
+        : GameWindow(data, sound, gameButtons(sound)),
           game_(*this, random)
     {}
     Game& game() { return game_; }

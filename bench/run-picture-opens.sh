@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# How often the real game opens each picture file while the pointer sweeps
-# back and forth over the main window's buttons: a face shown again should
-# come from memory, not from the disk. Runs the game under strace on a private
-# X server, starts a normal game, sweeps five times and quits; prints every
-# picture file opened more than once, then the totals.
+# How often the real game opens each picture file in a session: a picture
+# shown again should come from memory, not from the disk. Runs the game under
+# strace on a private X server, starts a normal game, sweeps the pointer five
+# times over the main window's buttons, opens the high-score table and the
+# new-game question twice each, and quits; prints every picture file opened
+# more than once, then the totals.
 # Usage: bench/run-picture-opens.sh BUILD_DIR   (VELKO_BENCH_DISPLAY=:N picks the X display)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -39,6 +40,16 @@ for _ in 1 2 3 4 5; do
         done
         xdotool mousemove $((wx + 470)) $((wy + 300))   # off the buttons, over the window
         sleep 0.05
+    done
+done
+# Dialogs made afresh each time they open: their pictures are the run's too.
+for _ in 1 2; do
+    for button in scoresButton newGameButton; do
+        read -r cx cy <<<"$(middle game "$button")"
+        xdotool mousemove $((wx + cx)) $((wy + cy)) click 1
+        sleep 1
+        xdotool key Escape   # closes the table; "no" to the question
+        sleep 1
     done
 done
 sleep 1

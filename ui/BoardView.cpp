@@ -12,8 +12,9 @@
 
 namespace velko {
 
-BoardView::BoardView(QWidget* parent)
+BoardView::BoardView(PictureCache& pictures, QWidget* parent)
     : QWidget(parent),
+      pictures_(pictures),
       scale_(pictureScale()),
       image_(kBoardPixels * scale_, kBoardPixels * scale_, QImage::Format_RGB32)
 {
@@ -27,7 +28,7 @@ BoardView::BoardView(QWidget* parent)
 
 void BoardView::paintCell(int x, int y, const QString& picture)
 {
-    const QImage cell = cellPicture(picture, scale_);
+    const QImage cell = pictures_.cell(picture, scale_);
     if (cell.isNull())
         return;
     QPainter painter(&image_);

@@ -11,13 +11,15 @@
 #include <optional>
 
 #include "Game.h"
+#include "PictureCache.h"
 
 namespace velko {
 
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardView(QWidget* parent = nullptr);
+    // Draws the cell pictures kept in `pictures`, which outlives the view.
+    explicit BoardView(PictureCache& pictures, QWidget* parent = nullptr);
 
     // Paints the cell picture :/cells/<picture> at its own size, top-left at (x, y).
     void paintCell(int x, int y, const QString& picture);
@@ -41,6 +43,7 @@ protected:
 private:
     void copyPictureRow(const QImage& picture, int sourceRow, int boardRow);
 
+    PictureCache& pictures_;
     int scale_;   // pixels to a logical pixel on the surface: 1, or 2 on a dense screen
     QImage image_;
 };

@@ -10,14 +10,15 @@ namespace velko {
 
 namespace {
 
-QLabel* pictureLabel(QWidget* client, const layout::Place& place, const QString& path)
+QLabel* pictureLabel(QWidget* client, const layout::Place& place, const ButtonContext& buttons, const char* file)
 {
     auto* label = new QLabel(client);
     label->setObjectName(QLatin1String(place.name));
     label->setScaledContents(true);
-    const QPixmap picture = loadPixmap(path);
+    const QImage picture =
+        buttons.pictures->picture(buttons.pictureFolder + QLatin1Char('/') + QLatin1String(file), pictureScale());
     if (!picture.isNull())
-        label->setPixmap(picture);
+        label->setPixmap(QPixmap::fromImage(picture));
     return label;
 }
 
@@ -27,12 +28,10 @@ DialogTitle buildDialogTitle(QWidget* window, QWidget* client, const QString& te
                              const layout::Place& closeButton, const ButtonContext& buttons)
 {
     DialogTitle strip;
-    strip.strip = pictureLabel(client, layout::kTitleStrip,
-                               buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleStrip));
+    strip.strip = pictureLabel(client, layout::kTitleStrip, buttons, media::kTitleStrip);
     strip.strip->setGeometry(layout::kTitleStrip.x, layout::kTitleStrip.y, client->width(), layout::kTitleStrip.height);
 
-    strip.icon = pictureLabel(client, layout::kTitleIcon,
-                              buttons.pictureFolder + QLatin1Char('/') + QLatin1String(media::kTitleIcon));
+    strip.icon = pictureLabel(client, layout::kTitleIcon, buttons, media::kTitleIcon);
     strip.icon->setGeometry(layout::kTitleIcon.rect());
 
     strip.title = new QLabel(text, client);

@@ -21,7 +21,8 @@ GameSession::GameSession(GameData& data, SoundPlayer& sound, RandomSource& rando
     : data_(data),
       sound_(sound),
       random_(random),
-      startScreen_(data, gameButtons(sound))
+      buttons_(gameButtons(sound)),
+      startScreen_(data, buttons_)
 {
     desktop_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     desktop_.endProgram = [] { QCoreApplication::quit(); };
@@ -51,7 +52,7 @@ void GameSession::begin()
     startScreen_.show();
     if (const QString problems = data_.savedFiles.readProblems(); !problems.isEmpty()) {
         QTimer::singleShot(0, &startScreen_, [this, problems] {
-            showMessage(&startScreen_, data_.text(Text::Title), problems, MessageButtons::Ok, gameButtons(sound_));
+            showMessage(&startScreen_, data_.text(Text::Title), problems, MessageButtons::Ok, buttons_);
         });
     }
 }
@@ -59,7 +60,7 @@ void GameSession::begin()
 GameWindow& GameSession::window()
 {
     if (!window_) {
-        window_ = std::make_unique<GameWindow>(data_, sound_);
+        window_ = std::make_unique<GameWindow>(data_, sound_, buttons_);
         game_ = std::make_unique<Game>(*window_, random_);
         GameWindow* window = window_.get();
         connect(window, &GameWindow::boardPressed, this, &GameSession::pressBoard);

@@ -105,6 +105,7 @@ private:
     SoundPlayer& sound_;
     RandomSource& random_;
     Desktop desktop_;
+    ButtonContext buttons_;   // the click and the pictures of every window and dialog of the run
     StartScreen startScreen_;
     std::unique_ptr<GameWindow> window_;
     std::unique_ptr<Game> game_;

@@ -37,16 +37,16 @@ ButtonContext gameButtons(SoundPlayer& sound)
     return ButtonContext{mediaFolder(), [&sound] { sound.play(Sound::Click); }};
 }
 
-GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
+GameWindow::GameWindow(GameData& data, SoundPlayer& sound, const ButtonContext& buttons, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       data_(data),
       sound_(sound),
+      buttons_(buttons),
       minimising_(!onWayland())
 {
     desktop_.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     desktop_.startMove = WindowDrag::systemMove;
 
-    buttons_ = gameButtons(sound_);
     // The tune rests while the window is away.
     minimising_.onChange = [this](bool away) { away ? sound_.pauseTune() : sound_.resumeTune(); };
 
@@ -59,7 +59,7 @@ GameWindow::GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent)
     // Dragging the bare picture with the left button alone moves the window.
     (new WindowDrag(this, [this](QWidget* window) { desktop_.startMove(window); }))->addHandle(this);
 
-    board_ = new BoardView(this);
+    board_ = new BoardView(*buttons_.pictures, this);
     board_->setObjectName(QLatin1String(layout::kBoard.name));
     board_->move(layout::kBoard.topLeft());
     board_->onMouseDown = [this](std::optional<Cell> cell, MouseButton button) { emit boardPressed(cell, button); };
@@ -204,7 +204,8 @@ void GameWindow::refreshBoard()
 void GameWindow::showPreview(int slot, Colour colour)
 {
     const layout::PreviewPlace& place = layout::kPreviewPlaces[static_cast<std::size_t>(slot)];
-    const QImage image = cellPicture(cellPictures::previewBall(place.family, numberOf(colour)), pictureScale());
+    const QImage image =
+        buttons_.pictures->cell(cellPictures::previewBall(place.family, numberOf(colour)), pictureScale());
     if (image.isNull())
         return;
     QPainter painter(&surface_);
@@ -222,7 +223,7 @@ void GameWindow::showMarker(Cell cell, Colour colour)
 {
     // At the density of the screen the window is on now.
     marker_->setPixmap(
-        QPixmap::fromImage(cellPicture(cellPictures::pickedUpBall(numberOf(colour)), pictureScale(*this))));
+        QPixmap::fromImage(buttons_.pictures->cell(cellPictures::pickedUpBall(numberOf(colour)), pictureScale(*this))));
     marker_->move(board_->x() + cell.column * kCellSize, board_->y() + cell.row * kCellSize);
     marker_->raise();
     marker_->show();
@@ -236,7 +237,7 @@ void GameWindow::hideMarker()
 void GameWindow::showEnding(Ending ending)
 {
     const QLatin1String picture(ending == Ending::HighScore ? media::kRecordPicture : media::kGameOverPicture);
-    board_->wipePicture(loadPicture(mediaPath(picture)));
+    board_->wipePicture(buttons_.pictures->picture(mediaPath(picture), pictureScale()));
 }
 
 void GameWindow::sleepMs(int ms)

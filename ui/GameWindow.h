@@ -35,8 +35,9 @@ public:
         std::function<void(QWidget* window)> startMove;   // the system drags the window
     };
 
-    // Plays through the given sound, which outlives the window.
-    GameWindow(GameData& data, SoundPlayer& sound, QWidget* parent = nullptr);
+    // Plays through the given sound, which outlives the window; its buttons,
+    // dialogs and pictures share `buttons` with the rest of the run.
+    GameWindow(GameData& data, SoundPlayer& sound, const ButtonContext& buttons, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Where the window's desktop actions go; tests replace them.
@@ -119,7 +120,8 @@ private:
     LevelBar* musicBar_ = nullptr;     // music
 };
 
-// What every button of the game takes: the media folder and the click.
+// What every button of the game takes: the media folder, the click and a
+// fresh store of pictures for the run.
 ButtonContext gameButtons(SoundPlayer& sound);
 
 }   // namespace velko

@@ -43,7 +43,7 @@ QPixmap ImageButton::readFace(ButtonFace face, int scale) const
     const QString base = context_.pictureFolder + QLatin1Char('/') + picture_ + QString::number(static_cast<int>(face));
     const QString gif = base + QStringLiteral(".gif");
     const QString path = QFile::exists(gif) ? gif : base + QStringLiteral(".jpg");
-    const QImage picture = loadPicture(path, scale);
+    const QImage picture = context_.pictures->picture(path, scale);
     return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }
 

@@ -10,8 +10,10 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 
+#include "PictureCache.h"
 #include "WindowLayout.h"
 
 namespace velko {
@@ -20,6 +22,9 @@ namespace velko {
 struct ButtonContext {
     QString pictureFolder;              // where <picture><state>.gif / .jpg live
     std::function<void()> clickSound;   // played on every press; may be empty
+    // The pictures already read, shared by every copy of the context: the
+    // windows and the dialogs of a run read each picture once between them.
+    std::shared_ptr<PictureCache> pictures = std::make_shared<PictureCache>();
 };
 
 // The three faces of a button; the number is the one in the picture's file name.
@@ -32,7 +37,7 @@ public:
 
     QString picture() const { return picture_; }
     // Shows the picture <picture><face>, read from the folder the first time it shows at
-    // the screen's density; a missing or broken picture leaves the face as it was.
+    // the screen's density in the run; a missing or broken picture leaves the face as it was.
     void showFace(ButtonFace face);
 
 signals:

@@ -13,11 +13,9 @@ QImage PictureCache::picture(const QString& path, int scale)
     return *kept;
 }
 
-QImage cellPicture(const QString& name, int scale)
+QImage PictureCache::cell(const QString& name, int scale)
 {
-    // The cell pictures are built into the program: they never change during a run.
-    static PictureCache cells;
-    return cells.picture(QStringLiteral(":/cells/") + name, scale);
+    return picture(QStringLiteral(":/cells/") + name, scale);
 }
 
 }   // namespace velko

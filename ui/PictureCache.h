@@ -1,7 +1,9 @@
 #pragma once
-// Pictures kept once decoded: the board, the preview and the marker draw the
-// same few cell pictures over and over, and each is read and decoded only the
-// first time it is asked for at a density.
+// The run's pictures, kept once decoded: the board, the preview and the marker
+// draw the same few cell pictures over and over, button faces come back with
+// every move of the pointer and every dialog opened again, and the end
+// pictures with every game over. Each is read and decoded only the first time
+// it is asked for at a density.
 
 #include <QHash>
 #include <QImage>
@@ -15,12 +17,11 @@ public:
     // The picture at `path` and `scale` as loadPicture() gives it, read on the
     // first call only; a picture that cannot be read stays a null image.
     QImage picture(const QString& path, int scale);
+    // The built-in cell picture `name` (":/cells/<name>").
+    QImage cell(const QString& name, int scale);
 
 private:
     QHash<std::pair<QString, int>, QImage> pictures_;
 };
-
-// The built-in cell picture `name` (":/cells/<name>") at `scale`, from the run's one cache.
-QImage cellPicture(const QString& name, int scale);
 
 }   // namespace velko

@@ -23,7 +23,8 @@ protected:
              {std::pair{"tst0.gif", kNormal}, {"tst1.gif", kHover}, {"tst2.gif", kPressed}})
             if (withFaces)
                 writeDot(file(name), colour);
-        auto button = std::make_unique<ImageButton>("tst", ButtonContext{folder.path(), [this] { ++clicks; }});
+        context = ButtonContext{folder.path(), [this] { ++clicks; }};
+        auto button = std::make_unique<ImageButton>("tst", context);
         button->resize(20, 16);
         QObject::connect(button.get(), &ImageButton::pressed, [this] { heard.push_back("down"); });
         QObject::connect(button.get(), &ImageButton::released, [this] { heard.push_back("up"); });
@@ -34,6 +35,7 @@ protected:
     static QColor faceAt(ImageButton& button, int x = 0, int y = 0) { return button.grab().toImage().pixelColor(x, y); }
 
     QTemporaryDir folder;
+    ButtonContext context;   // the last button's
     int clicks = 0;
     QStringList heard;   // what reached the window: "down", "up"
 };
@@ -81,10 +83,19 @@ TEST_F(ImageButtonTest, MovesShowHoverOnTheFaceEdgesIncludedAndPressedOnlyForThe
         moveTo(button.get(), at, held);
         EXPECT_EQ(faceAt(*button), face) << at.x() << "," << at.y();
     }
-    // Each face is read once: a picture replaced on disk afterwards is not seen.
+    // Each face is read once in a run: a picture replaced on disk afterwards is
+    // not seen, not even by a button made later with the same context (a dialog
+    // opened again). Only a context of its own reads the disk again.
     writeDot(file("tst1.gif"), kPressed);
     moveTo(button.get(), {5, 5});
     EXPECT_EQ(faceAt(*button), kHover);
+    for (const auto& [buttons, face] : {std::pair{context, kHover}, {ButtonContext{folder.path(), {}}, kPressed}}) {
+        ImageButton later("tst", buttons);
+        later.resize(20, 16);
+        later.show();
+        moveTo(&later, {5, 5});
+        EXPECT_EQ(faceAt(later), face);
+    }
 }
 
 TEST_F(ImageButtonTest, APressClicksThenTellsTheWindowThenShowsPressedIfTheButtonIsStillThere)
